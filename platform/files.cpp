@@ -1,0 +1,34 @@
+#include "platform/files.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace skyfolio {
+
+FileRead readWholeFile(const std::string& path, long long maxBytes) {
+    QFile file(QString::fromStdString(path));
+    if (!file.exists()) return {};
+    if (!file.open(QIODevice::ReadOnly)) return {{}, path + ": " + file.errorString().toStdString()};
+    if (file.size() > maxBytes) return {{}, path + ": the file is too large"};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return {{}, path + ": " + file.errorString().toStdString()};
+    return {bytes.toStdString(), {}};
+}
+
+WriteResult replaceFileAtomically(const std::string& path, const std::string& bytes) {
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly))
+        return WriteResult::failure(path + ": " + file.errorString().toStdString());
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+        const std::string why = file.errorString().toStdString();
+        file.cancelWriting();
+        return WriteResult::failure(path + ": " + why);
+    }
+    if (!file.commit()) return WriteResult::failure(path + ": " + file.errorString().toStdString());
+    return {};
+}
+
+bool fileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
+
+}  // namespace skyfolio

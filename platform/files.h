@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/write_result.h"
+
+#include <string>
+
+namespace skyfolio {
+
+struct FileRead {
+    std::string bytes;
+    std::string error;  // empty when read, or when the file does not exist
+};
+
+// A missing file reads as empty without an error. Settings files are small;
+// anything larger than `maxBytes` is not one of ours and is refused.
+FileRead readWholeFile(const std::string& path, long long maxBytes = 16 * 1024 * 1024);
+
+// Writes a temporary file beside `path`, syncs it and renames it over `path`.
+WriteResult replaceFileAtomically(const std::string& path, const std::string& bytes);
+
+bool fileExists(const std::string& path);
+
+}  // namespace skyfolio

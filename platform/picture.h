@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/write_result.h"
+
+#include <QImage>
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace skyfolio {
+
+// A picture that could not be read: missing, empty, damaged, not a picture,
+// or larger than we are willing to hold in memory.
+class PictureError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct PictureSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const PictureSize&) const = default;
+};
+
+// A decoded picture in memory: what a picture box holds.
+class Picture {
+public:
+    Picture() = default;
+    explicit Picture(QImage image);
+
+    // The whole picture at its own size. Throws PictureError.
+    static Picture load(const std::string& path);
+    // The picture at exactly `size`, decoded at the smallest scale that still
+    // gives that size (JPEG scales by 1/2, 1/4 and 1/8 while decoding), then
+    // smoothly scaled. Throws PictureError.
+    static Picture loadAtSize(const std::string& path, PictureSize size);
+    // The upright size from the file's header, without decoding the pixels.
+    static std::optional<PictureSize> probe(const std::string& path);
+
+    bool isNull() const { return image_.isNull(); }
+    int width() const { return image_.width(); }
+    int height() const { return image_.height(); }
+    PictureSize size() const { return {width(), height()}; }
+
+    // The whole picture drawn smoothly into `size`; empty for a zero side.
+    Picture scaled(PictureSize size) const;
+    // The top-left `size` of the picture (a view clipped at right and bottom).
+    Picture topLeft(PictureSize size) const;
+
+    // Write a standard BMP or a JPEG file, replacing `path` atomically.
+    WriteResult saveBitmap(const std::string& path) const;
+    WriteResult saveJpeg(const std::string& path, int quality) const;
+
+    const QImage& image() const { return image_; }
+
+private:
+    WriteResult saveAs(const std::string& path, const char* format, int quality) const;
+
+    QImage image_;
+};
+
+}  // namespace skyfolio

@@ -1,0 +1,15 @@
+#include "settings/program_files.h"
+
+#include "platform/program_folder.h"
+
+namespace skyfolio {
+
+std::string settingsFilePath() { return programPath(kSettingsFileName); }
+
+std::string cacheFolderPath() { return programPath(kCacheFolderName); }
+
+std::string cacheFilePath(std::string_view number) {
+    return programPath(std::string(kCacheFolderName) + "/skyfss" + std::string(number) + ".dib");
+}
+
+}  // namespace skyfolio

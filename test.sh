@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds Skyfolio and runs every test; exits non-zero on any failure.
+# The unit tests run twice: in the Release build and under AddressSanitizer
+# and UBSan, which is where the hostile picture files prove harmless.
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/ensure-packages.sh
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+
+./build.sh
+ctest --test-dir build --output-on-failure --parallel "$(nproc)" --timeout 300
+
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSKYFOLIO_SANITIZE=ON -DSKYFOLIO_BENCH=OFF
+cmake --build build-sanitize --parallel "$(nproc)"
+ctest --test-dir build-sanitize --output-on-failure --parallel "$(nproc)" --timeout 600 --label-exclude e2e

@@ -1,0 +1,116 @@
+#include "platform/program_folder.h"
+#include "settings/conversions.h"
+#include "settings/settings_file.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/unprivileged.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace skyfolio {
+namespace {
+
+using test::readFile;
+using test::TempFolder;
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setProgramFolder(folder.path());
+        ASSERT_TRUE(installSettingsFile(settingsFilePath()));
+    }
+    TempFolder folder;
+};
+
+TEST(ProgramPathTest, AddsOneSeparatorOnlyWhenMissing) {
+    EXPECT_EQ(joinProgramPath("/opt/skyfolio", "r909izarav.ini"), "/opt/skyfolio/r909izarav.ini");
+    EXPECT_EQ(joinProgramPath("/", "r909izarav.ini"), "/r909izarav.ini");
+    EXPECT_EQ(joinProgramPath("/opt/skyfolio/", "SkyfolioImg/skyfss0.dib"), "/opt/skyfolio/SkyfolioImg/skyfss0.dib");
+}
+
+TEST_F(SettingsFileTest, InstalledFileHoldsEveryKeyAndIsInItsFirstRunState) {
+    const SettingsFile file;
+    EXPECT_TRUE(file.isFirstRun());
+    for (const SettingKey* key : kSettingKeysInFileOrder) {
+        EXPECT_EQ(file.read(*key), key->installedValue) << key->key;
+        if (key->saverReads == Conversion::Strict) {
+            EXPECT_NO_THROW(RoundInt32(file.read(*key))) << key->key;
+        }
+        if (key->saverReads == Conversion::BooleanText) {
+            EXPECT_NO_THROW(BooleanValue(file.read(*key))) << key->key;
+        }
+    }
+    EXPECT_EQ(file.readImage("0"), "");
+    EXPECT_EQ(cacheFilePath("12"), folder.path() + "/SkyfolioImg/skyfss12.dib");
+}
+
+TEST_F(SettingsFileTest, InstallingAgainKeepsTheUsersFile) {
+    ASSERT_TRUE(writeProfileString(settingsFilePath(), "saver", "mode", "6"));
+    const std::string before = readFile(settingsFilePath());
+    ASSERT_TRUE(installSettingsFile(settingsFilePath()));
+    EXPECT_EQ(readFile(settingsFilePath()), before);
+}
+
+TEST_F(SettingsFileTest, FirstRunEntriesNameTheSamplesAndOnlyThem) {
+    SettingsFile file;
+    const std::string before = readFile(settingsFilePath());
+    ASSERT_TRUE(file.writeFirstRunEntries());
+    EXPECT_EQ(file.readImage("0"), folder.path() + "/Image1.jpg");
+    EXPECT_EQ(SettingsFile().readImage("1"), folder.path() + "/Image2.jpg");
+    EXPECT_EQ(SettingsFile().read(keys::newTotal), "2");
+
+    // The same result at every start while the file is as installed.
+    const std::string once = readFile(settingsFilePath());
+    ASSERT_TRUE(SettingsFile().writeFirstRunEntries());
+    EXPECT_EQ(readFile(settingsFilePath()), once);
+    EXPECT_NE(once, before);
+}
+
+TEST_F(SettingsFileTest, SavingWritesTheListAfreshAndEndsTheFirstRun) {
+    SettingTexts texts;
+    for (const SettingKey* key : kSettingKeysInFileOrder) texts.*(key->text) = std::string(key->installedValue);
+    texts.cfgImageTotal = "5";
+    ASSERT_TRUE(writeAllSettings(settingsFilePath(), texts, {"a", "b", "c", "d", "e"}));
+    texts.cfgImageTotal = "3";
+    texts.cfgPassword = "Geheim ü";
+    ASSERT_TRUE(writeAllSettings(settingsFilePath(), texts, {"/p/x.jpg", "/p/y.jpg", "/p/z.jpg"}));
+
+    SettingsFile file;
+    EXPECT_FALSE(file.isFirstRun());
+    EXPECT_EQ(file.read(keys::newTotal), "3");
+    EXPECT_EQ(file.readImage("2"), "/p/z.jpg");
+    EXPECT_EQ(file.readImage("3"), "");
+    EXPECT_EQ(file.readImage("4"), "");
+    EXPECT_EQ(file.read(keys::saverPassword), "Geheim ü");
+    ASSERT_TRUE(file.writeFirstRunEntries());  // no longer first run: writes nothing
+    EXPECT_EQ(SettingsFile().readImage("0"), "/p/x.jpg");
+
+}
+
+TEST_F(SettingsFileTest, AFreshFileHoldsThePicturesThenTheKeysInTableOrder) {
+    const std::string fresh = folder.file("fresh.ini");
+    ASSERT_TRUE(writeAllSettings(fresh, SettingTexts{}, {"a.jpg"}));
+    const std::string bytes = readFile(fresh);
+    size_t last = bytes.find("0=a.jpg");
+    for (const SettingKey* key : kSettingKeysInFileOrder) {
+        const size_t at = bytes.find(std::string(key->key) + "=");
+        ASSERT_NE(at, std::string::npos) << key->key;
+        EXPECT_GT(at, last) << key->key;
+        last = at;
+    }
+}
+
+TEST_F(SettingsFileTest, ASaveThatCannotBeWrittenChangesNothing) {
+    const std::string before = readFile(settingsFilePath());
+    SettingTexts texts;
+    EXPECT_FALSE(writeAllSettings(settingsFilePath(), texts, {"line\nbreak.jpg"}));
+    EXPECT_EQ(readFile(settingsFilePath()), before);
+
+    chmod(folder.path().c_str(), 0555);
+    EXPECT_TRUE(test::asUnprivilegedUser([&] { return !writeAllSettings(settingsFilePath(), texts, {"a.jpg"}); }));
+    EXPECT_EQ(readFile(settingsFilePath()), before);
+}
+
+}  // namespace
+}  // namespace skyfolio

@@ -1,0 +1,27 @@
+# Sourced by the root scripts: installs the Debian packages that are missing.
+# apt-get update runs only when something has to be installed.
+
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "Please install as root: ${missing[*]}" >&2; return 1; }
+        sudo=(sudo)
+    fi
+    echo "Installing ${missing[*]}"
+    "${sudo[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# What building Skyfolio needs.
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libx11-dev libjpeg-dev libgtest-dev libbenchmark-dev)
+# What its tests need on top: a display server, a user's hands and eyes.
+TEST_PACKAGES=(xvfb xdotool imagemagick x11-apps x11-utils)

@@ -1,0 +1,61 @@
+// Lays out a program folder as installed: the settings file in its first-run
+// state, the two sample pictures and their cache files. Files that are
+// already there stay as they are, so a user's settings survive a rebuild.
+//
+//   skyfolio-install <program folder>
+
+#include "dialog/cache_conversion.h"
+#include "platform/files.h"
+#include "platform/picture.h"
+#include "platform/program_folder.h"
+#include "settings/program_files.h"
+#include "settings/settings_file.h"
+#include "tools/sample_pictures.h"
+
+#include <QDir>
+#include <QImage>
+
+#include <cstdio>
+#include <functional>
+
+using namespace skyfolio;
+
+namespace {
+
+bool makeIfMissing(const std::string& path, const std::function<bool()>& make) {
+    if (fileExists(path)) return true;
+    if (make()) return true;
+    std::fprintf(stderr, "skyfolio-install: could not write %s\n", path.c_str());
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: skyfolio-install <program folder>\n");
+        return 2;
+    }
+    setProgramFolder(argv[1]);
+    if (!QDir().mkpath(QString::fromStdString(cacheFolderPath()))) {
+        std::fprintf(stderr, "skyfolio-install: could not create %s\n", cacheFolderPath().c_str());
+        return 1;
+    }
+
+    bool ok = makeIfMissing(settingsFilePath(), [] { return bool(installSettingsFile(settingsFilePath())); });
+    const QImage samples[] = {drawSunriseSample(), drawNightSample()};
+    for (size_t i = 0; i < std::size(kSamplePictures); ++i) {
+        const std::string picture = programPath(kSamplePictures[i]);
+        ok &= makeIfMissing(picture, [&] { return bool(Picture(samples[i]).saveJpeg(picture, 90)); });
+        ok &= makeIfMissing(cacheFilePath(std::to_string(i)), [&] {
+            try {
+                convertPictureForCache(picture, cacheFilePath(std::to_string(i)));
+                return true;
+            } catch (const CacheConversionError& e) {
+                std::fprintf(stderr, "skyfolio-install: %s\n", e.what());
+                return false;
+            }
+        });
+    }
+    return ok ? 0 : 1;
+}
