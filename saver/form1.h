@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/random.h"
+#include "saver/engine_state.h"
+#include "saver/saver_host.h"
+
+#include <cstdint>
+
+namespace skyfolio {
+
+// The saver form's procedures over the engine state. Nothing here knows Qt:
+// the host draws and shows, the random source is injected, so a test drives
+// every procedure with a fixed generator and checks positions.
+class Form1 : public EngineState {
+public:
+    Form1(SaverHost& host, RandomSource& random) : host_(host), random_(random) {}
+
+    // Set-up: settings, background, the first pictures and their members,
+    // the effect's timers.
+    void Form_Load();
+
+    // The copy animation: one tick in each phase, the picture-change clock,
+    // and the change itself.
+    void Timer1_Timer();
+    void Timer5_Timer();
+    void Timer2_Timer();
+    void Timer4_Timer();
+
+    // Motion rules of the copy `copyIndex`.
+    void SetCopyStep(int16_t speed);
+    void StepCopy();
+    void StepWarpCopy();
+
+    // Float.
+    void Timer3_Timer();
+    void ShowFloatPicture();
+    void RunTransition();
+
+    // Form1's inner width and height in its current scale.
+    int ScaleWidth() const;
+    int ScaleHeight() const;
+
+private:
+    void CopyEffectsClock();
+    void FloatPictureClock();
+
+    SaverHost& host_;
+    RandomSource& random_;
+};
+
+}  // namespace skyfolio
