@@ -1,8 +1,11 @@
 #include "platform/files.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cstdio>
 
 namespace skyfolio {
 
@@ -30,5 +33,11 @@ WriteResult replaceFileAtomically(const std::string& path, const std::string& by
 }
 
 bool fileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
+
+bool renameOver(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
+
+bool removeFile(const std::string& path) { return QFile::remove(QString::fromStdString(path)); }
+
+bool makeFolder(const std::string& path) { return QDir().mkpath(QString::fromStdString(path)); }
 
 }  // namespace skyfolio

@@ -20,4 +20,10 @@ WriteResult replaceFileAtomically(const std::string& path, const std::string& by
 
 bool fileExists(const std::string& path);
 
+// Moves `from` over `to` in one step, replacing it.
+bool renameOver(const std::string& from, const std::string& to);
+bool removeFile(const std::string& path);
+// Creates the folder and any missing parents; true when it exists afterwards.
+bool makeFolder(const std::string& path);
+
 }  // namespace skyfolio

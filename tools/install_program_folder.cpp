@@ -12,7 +12,6 @@
 #include "settings/settings_file.h"
 #include "tools/sample_pictures.h"
 
-#include <QDir>
 #include <QImage>
 
 #include <cstdio>
@@ -37,7 +36,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     setProgramFolder(argv[1]);
-    if (!QDir().mkpath(QString::fromStdString(cacheFolderPath()))) {
+    if (!makeFolder(cacheFolderPath())) {
         std::fprintf(stderr, "skyfolio-install: could not create %s\n", cacheFolderPath().c_str());
         return 1;
     }
