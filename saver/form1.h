@@ -5,8 +5,11 @@
 #include "saver/saver_host.h"
 
 #include <cstdint>
+#include <string>
 
 namespace skyfolio {
+
+class SettingsFile;
 
 // The saver form's procedures over the engine state. Nothing here knows Qt:
 // the host draws and shows, the random source is injected, so a test drives
@@ -40,12 +43,32 @@ public:
     int ScaleWidth() const;
     int ScaleHeight() const;
 
+    // The screen-saver-running switch of the older platform family; every
+    // "on" at set-up is paired with an "off" on each path that ends the run.
+    void SwitchScreenSaverRunningOn();
+    void SwitchScreenSaverRunningOff();
+
+    // Ends a run that cannot go on: the switch back off, the form unloaded,
+    // the message shown, the program ended. The caller returns at once.
+    void EndWithMessage(const std::string& text);
+    // What a cache picture that cannot be shown makes the saver say.
+    static std::string CacheFailureMessage(const std::string& cachePath);
+
 private:
+    void ReadSettings(const SettingsFile& file);
+    void ReadFloatSettings(const SettingsFile& file);
+    void ReadPlatform();
+    void PrepareCachePictures();
+    void SetDrawingUnits();
+    void ArmEffect();
     void CopyEffectsClock();
     void FloatPictureClock();
 
     SaverHost& host_;
     RandomSource& random_;
+    bool screenSaverRunningOn_ = false;
+    // For the load-error message: the cache picture path built last.
+    std::string cachePathBuiltLast_;
 };
 
 }  // namespace skyfolio

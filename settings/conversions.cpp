@@ -1,5 +1,6 @@
 #include "settings/conversions.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -104,5 +105,11 @@ bool BooleanValue(std::string_view text) {
 std::string BooleanText(bool value) { return value ? "True" : "False"; }
 
 std::string DecimalText(int64_t value) { return std::to_string(value); }
+
+std::string NumberText(double value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
+}
 
 }  // namespace skyfolio

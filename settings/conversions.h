@@ -41,5 +41,7 @@ std::string BooleanText(bool value);
 
 // Decimal text of a whole number: optional minus sign, digits, nothing else.
 std::string DecimalText(int64_t value);
+// The text form of any number: "9", "-1", "1.5".
+std::string NumberText(double value);
 
 }  // namespace skyfolio

@@ -75,6 +75,9 @@ TEST(WholeNumberTest, FloorTruncAndDivision) {
     EXPECT_EQ(WholeDiv(1, 2), 0);
     EXPECT_THROW(WholeDiv(1, 0), ConversionError);
     EXPECT_EQ(DecimalText(-12), "-12");
+    EXPECT_EQ(NumberText(9), "9");
+    EXPECT_EQ(NumberText(-1), "-1");
+    EXPECT_EQ(NumberText(1.5), "1.5");
 }
 
 }  // namespace
