@@ -76,7 +76,7 @@ TEST(ImageSurfaceTest, ShowsWhatAFullClearAndPresentWouldShow) {
             ASSERT_EQ(surface.image(), expected) << "frame " << frame;
             ASSERT_EQ(screen.image, expected) << "frame " << frame;
         }
-        for (const size_t rects : screen.presents) EXPECT_LE(rects, 4u);
+        for (const size_t rects : screen.presents) EXPECT_LE(rects, 16u);
     }
 }
 
