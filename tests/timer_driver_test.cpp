@@ -14,7 +14,7 @@ namespace {
 
 class TimerDriverTest : public ::testing::Test {
 protected:
-    void SetUp() override { test::ensureQtApplication(); }
+    test::QtApplication qt;
 
     // Runs the event loop for `ms` milliseconds.
     static void runFor(int ms) {
