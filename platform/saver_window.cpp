@@ -75,6 +75,4 @@ void SaverWindow::mouseMoveEvent(QMouseEvent* event) {
     if (input_.mouseMove) input_.mouseMove(static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
-bool SaverWindow::focusNextPrevChild(bool) { return false; }
-
 }  // namespace skyfolio

@@ -39,8 +39,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    // Tab must reach keyPressEvent like any other key.
-    bool focusNextPrevChild(bool next) override;
 
 private:
     ImageSurface surface_;
