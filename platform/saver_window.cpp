@@ -48,8 +48,8 @@ void SaverWindow::setCursorPos(int x, int y) {
 
 void SaverWindow::placeWindow(bool topmost) {
     setGeometry(screenRect());
-    // Changing the flag of a shown window would recreate it; the platform
-    // window takes the hint as it stands.
+    // On the widget the flag would hide and recreate a shown window; the
+    // native window takes it in place.
     if (QWindow* native = windowHandle()) native->setFlag(Qt::WindowStaysOnTopHint, topmost);
     show();
     if (topmost) raise();

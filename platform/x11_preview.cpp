@@ -39,7 +39,7 @@ struct ImageDeleter {
 std::unique_ptr<XImage, ImageDeleter> imageForVisual(Display* display, const XWindowAttributes& window,
                                                      const QImage& source) {
     const Visual* visual = window.visual;
-    if (visual->c_class != TrueColor && visual->c_class != DirectColor) return nullptr;
+    if (visual->c_class != TrueColor) return nullptr;
     std::unique_ptr<XImage, ImageDeleter> image(XCreateImage(display, window.visual, window.depth, ZPixmap, 0, nullptr,
                                                              source.width(), source.height(), 32, 0));
     if (!image) return nullptr;
