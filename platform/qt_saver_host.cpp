@@ -6,7 +6,7 @@
 
 namespace skyfolio {
 
-QtSaverHost::QtSaverHost(SaverWindow& window, int32_t platformId) : window_(window), platformId_(platformId) {
+QtSaverHost::QtSaverHost(SaverWindow& window) : window_(window) {
     // The saver ends through endProgram only, never because a message box
     // or the prompt was the last window to close.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -42,9 +42,5 @@ void QtSaverHost::endProgram() {
     // a message box's included, return at once; the start-up sees ended().
     if (QThread::currentThread()->loopLevel() > 0) QApplication::exit(0);
 }
-
-int32_t QtSaverHost::platformId() const { return platformId_; }
-
-void QtSaverHost::setScreenSaverRunning(bool running) { screenSaverRunning_ = running; }
 
 }  // namespace skyfolio

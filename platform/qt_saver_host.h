@@ -14,7 +14,7 @@ inline constexpr int32_t kPlatformIdNt = 2;
 // and the event loop.
 class QtSaverHost : public SaverHost {
 public:
-    explicit QtSaverHost(SaverWindow& window, int32_t platformId = kPlatformIdNt);
+    explicit QtSaverHost(SaverWindow& window);
     // What else goes with the form when it is unloaded: its timers.
     void onUnload(std::function<void()> action) { onUnload_ = std::move(action); }
 
@@ -24,20 +24,17 @@ public:
     void showMessage(const std::string& text) override;
     void unloadForm() override;
     void endProgram() override;
-    int32_t platformId() const override;
-    // Linux has no such switch; the state is only kept.
-    void setScreenSaverRunning(bool running) override;
+    int32_t platformId() const override { return kPlatformIdNt; }
+    // Linux has no such switch: there is nothing to turn.
+    void setScreenSaverRunning(bool) override {}
 
     // Set once endProgram was asked for, also before the event loop runs.
     bool ended() const { return ended_; }
-    bool screenSaverRunning() const { return screenSaverRunning_; }
 
 private:
     SaverWindow& window_;
     std::function<void()> onUnload_;
-    int32_t platformId_;
     bool ended_ = false;
-    bool screenSaverRunning_ = false;
 };
 
 }  // namespace skyfolio
