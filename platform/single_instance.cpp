@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <string_view>
 
 #include <fcntl.h>
 #include <sys/file.h>

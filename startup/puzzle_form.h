@@ -2,6 +2,8 @@
 
 #include "platform/picture.h"
 
+#include <cstdint>
+
 namespace skyfolio {
 
 // The preview's form. Its one picture box holds the fixed preview picture;
