@@ -135,7 +135,7 @@ TEST_F(MotionRulesTest, JumpingBeansTakeAFreshRandomStepEveryTick) {
         std::pair<int, int> lowestDraws, highestDraws;
     };
     // The horizontal range is narrower, so the beans drift to the left.
-    for (const Case c : {Case{"10", {-10, -10}, {-1, 9}}, Case{"5", {-5, -5}, {-5, 4}}, Case{"1", {-1, -1}, {-9, 0}}}) {
+    for (const Case& c : {Case{"10", {-10, -10}, {-1, 9}}, Case{"5", {-5, -5}, {-5, 4}}, Case{"1", {-1, -1}, {-9, 0}}}) {
         SCOPED_TRACE(c.speed);
         set(keys::speedOfJump, c.speed);
         launchOneCopyAt(5, 400, 300);
