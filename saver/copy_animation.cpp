@@ -43,7 +43,7 @@ void Form1::RelaunchCopy(const CopyEffectProfile& profile, int W, int H) {
     const double r2 = random_.uniform();
     copyX[i] = int(Floor(W * profile.launchSpan * r1 + W * profile.launchFrom));
     copyY[i] = int(Floor(H * profile.launchSpan * r2 + H * profile.launchFrom));
-    SetCopyStep(effectParam[size_t(profile.launchSpeed)]);
+    SetCopyStep(effectParam[speedOf(profile.launchSize)]);
 }
 
 // A copy changes over to the incoming picture only at its smallest size, and
@@ -54,7 +54,7 @@ const PictureSet& Form1::ChooseSource(const CopyPhase& phase) {
         AdmissionStep(phase);
         return this->*phase.incoming;
     }
-    if (copySize[i] == 12 && secondImageReady == phase.readyValue && copyIndex < admittedCopies) {
+    if (copySize[i] == kSmallestSizeStep && secondImageReady == phase.readyValue && copyIndex < admittedCopies) {
         copyPicture[i] = phase.switchedPicture;
         return this->*phase.incoming;
     }
@@ -72,7 +72,7 @@ void Form1::AdmissionStep(const CopyPhase& phase) {
         Timer4.setEnabled(true);
         return;
     }
-    if (copySize[0] != 12) return;  // copy 0 is not at its re-launch
+    if (copySize[0] != kSmallestSizeStep) return;  // copy 0 is not at its re-launch
     const double changeNext = NumberValue(cfgChangeNext);
     for (const CopyPhase::Pace& pace : phase.pacing) {
         if (pace.changeNext != changeNext) continue;

@@ -10,21 +10,23 @@ using enum StepRule;
 using enum SizeCourse;
 using enum PictureChange;
 
-// Vortex copies start in the box from 25% to 60% of each side.
-constexpr double kNearCentreFrom = 0.25;
-constexpr double kNearCentreSpan = 0.35;
+constexpr int kSmallest = kSmallestSizeStep;
+constexpr int kLargest = kLargestSizeStep;
+// Most copies land anywhere; Vortex copies in the box from 25% to 60% of each side.
+constexpr double kAnywhereFrom = 0, kAnywhereSpan = 1;
+constexpr double kNearCentreFrom = 0.25, kNearCentreSpan = 0.35;
 
 constexpr CopyEffectProfile kProfiles[] = {
-    {0, OutwardDiagonal, Grow, 12, 0, 0, 1, ByClock},                                  // Skyflock
-    {2, OutwardDiagonal, Shrink, 1, 11, 0, 1, ByClock},                                // Warp
-    {3, OutwardDiagonal, Grow, 12, 0, 0, 1, PacedByCopy0},                             // Psychedelic
-    {4, OutwardDiagonal, GrowAndDealAgain, 12, 0, 0, 1, ByClock},                      // Deck of Cards
-    {5, JumpingBeans, Grow, 12, 0, 0, 1, PacedByCopy0},                                // Jumping Beans
-    {6, Vortex, GrowEveryThirdTick, 12, 0, kNearCentreFrom, kNearCentreSpan, ByClock}, // Vortex
-    {7, OutwardDiagonal, Grow, 12, 0, 0, 1, PacedByCopy0},                             // Splat
+    {0, OutwardDiagonal, Grow, kSmallest, kAnywhereFrom, kAnywhereSpan, ByClock},                // Skyflock
+    {2, OutwardDiagonal, Shrink, kLargest, kAnywhereFrom, kAnywhereSpan, ByClock},               // Warp
+    {3, OutwardDiagonal, Grow, kSmallest, kAnywhereFrom, kAnywhereSpan, PacedByCopy0},           // Psychedelic
+    {4, OutwardDiagonal, GrowAndDealAgain, kSmallest, kAnywhereFrom, kAnywhereSpan, ByClock},    // Deck of Cards
+    {5, JumpingBeans, Grow, kSmallest, kAnywhereFrom, kAnywhereSpan, PacedByCopy0},              // Jumping Beans
+    {6, Vortex, GrowEveryThirdTick, kSmallest, kNearCentreFrom, kNearCentreSpan, ByClock},       // Vortex
+    {7, OutwardDiagonal, Grow, kSmallest, kAnywhereFrom, kAnywhereSpan, PacedByCopy0},           // Splat
 };
 
-constexpr CopyEffectProfile kWithoutProfile = {-1, OutwardDiagonal, Grow, 12, 0, 0, 1, Never};
+constexpr CopyEffectProfile kWithoutProfile = {-1, OutwardDiagonal, Grow, kSmallest, kAnywhereFrom, kAnywhereSpan, Never};
 
 }  // namespace
 

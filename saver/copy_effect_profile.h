@@ -1,6 +1,18 @@
 #pragma once
 
+#include "saver/picture_set.h"
+
+#include <cstddef>
+
 namespace skyfolio {
+
+// Size steps are member indices: 1 the largest, 12 the smallest.
+inline constexpr int kLargestSizeStep = 1;
+inline constexpr int kSmallestSizeStep = kMemberCount;
+
+// The element of effectParam that holds the speed of a copy at a size step:
+// element 0 belongs to the smallest size, element 11 to the largest.
+constexpr size_t speedOf(int sizeStep) { return size_t(kSmallestSizeStep - sizeStep); }
 
 // How SetCopyStep aims a copy.
 enum class StepRule {
@@ -29,8 +41,7 @@ struct CopyEffectProfile {
     int effect;
     StepRule stepRule;
     SizeCourse course;
-    int launchSize;  // size step of a re-launched copy
-    int launchSpeed; // effectParam element its first step comes from
+    int launchSize;  // size step of a re-launched copy; its speed gives the first step
     // A re-launched copy's corner lands at `launchFrom` plus up to
     // `launchSpan` of the screen's width and height.
     double launchFrom;

@@ -68,8 +68,6 @@ void Form1::SetCopyStep(int16_t speed) {
     }
 }
 
-// The speed of a copy at size step k is effectParam(12 - k): element 0 belongs
-// to the smallest size, element 11 to the largest.
 void Form1::StepCopy() {
     const size_t i = size_t(copyIndex);
     const int k = copySize[i];
@@ -79,28 +77,28 @@ void Form1::StepCopy() {
             ++copyVortex[i];
             return;
         }
-        SetCopyStep(effectParam[size_t(12 - k)]);
-        if (k >= 2) copySize[i] = k - 1;
+        SetCopyStep(effectParam[speedOf(k)]);
+        if (k > kLargestSizeStep) copySize[i] = k - 1;
         copyVortex[i] = 0;
         return;
     }
-    if (k >= 2) {
-        SetCopyStep(effectParam[size_t(12 - k)]);
+    if (k > kLargestSizeStep) {
+        SetCopyStep(effectParam[speedOf(k)]);
         copySize[i] = k - 1;
         return;
     }
-    SetCopyStep(effectParam[11]);
-    if (course == SizeCourse::GrowAndDealAgain) copySize[i] = 12;
+    SetCopyStep(effectParam[speedOf(kLargestSizeStep)]);
+    if (course == SizeCourse::GrowAndDealAgain) copySize[i] = kSmallestSizeStep;
 }
 
 void Form1::StepWarpCopy() {
     const size_t i = size_t(copyIndex);
     const int k = copySize[i];
-    if (k <= 11) {
-        SetCopyStep(effectParam[size_t(12 - k)]);
+    if (k < kSmallestSizeStep) {
+        SetCopyStep(effectParam[speedOf(k)]);
         copySize[i] = k + 1;
     } else {
-        SetCopyStep(effectParam[0]);
+        SetCopyStep(effectParam[speedOf(kSmallestSizeStep)]);
     }
 }
 
