@@ -42,12 +42,15 @@ TEST_F(CopyAnimationTest, TheFirstTickLaunchesEveryCopyAndDrawsThemInOrder) {
 }
 
 TEST_F(CopyAnimationTest, TrailsAreNeverCleared) {
+    set(keys::clonesOfImage, "5");
     for (const int effect : {3, 4}) {
-        host.recording = {};
-        loadEffect(effect, "5");
-        for (int t = 0; t < 30; ++t) form.Timer1_Timer();
-        EXPECT_EQ(host.recording.clears, 0) << effect;
-        EXPECT_EQ(host.recording.presents, 30) << effect;
+        set(keys::mode, std::to_string(effect));
+        test::FakeSaverHost screen;
+        Form1 saver{screen, random};
+        saver.Form_Load();
+        for (int t = 0; t < 30; ++t) saver.Timer1_Timer();
+        EXPECT_EQ(screen.recording.clears, 0) << effect;
+        EXPECT_EQ(screen.recording.presents, 30) << effect;
     }
 }
 
@@ -163,15 +166,18 @@ INSTANTIATE_TEST_SUITE_P(
                       Pacing{true, "1", {9}}, Pacing{true, "4", {}}));
 
 TEST_F(CopyAnimationTest, OnlyPacedEffectsWithSeveralPicturesAdmitAtTheTick) {
+    set(keys::clonesOfImage, "100");
     const auto admitsAfterTicks = [&](int effect) {
-        loadEffect(effect, "100");
-        form.admittedCopies = 1;
+        set(keys::mode, std::to_string(effect));
+        Form1 saver{host, random};
+        saver.Form_Load();
+        saver.admittedCopies = 1;
         for (int tick = 0; tick < 10; ++tick) {
-            form.copyX[0] = -1;
-            form.copyPicture[0] = 1;
-            form.Timer1_Timer();
+            saver.copyX[0] = -1;
+            saver.copyPicture[0] = 1;
+            saver.Timer1_Timer();
         }
-        return form.admittedCopies > 1;
+        return saver.admittedCopies > 1;
     };
     for (const int effect : {3, 5, 7}) EXPECT_TRUE(admitsAfterTicks(effect)) << effect;
     for (const int effect : {0, 2, 4, 6}) EXPECT_FALSE(admitsAfterTicks(effect)) << effect;
