@@ -8,6 +8,8 @@
 namespace skyfolio {
 namespace {
 
+using namespace std::string_literals;
+
 const QColor kPictureColours[] = {Qt::red, Qt::green, Qt::blue};
 
 class ImageChangeTest : public test::SaverFixture {
@@ -157,7 +159,7 @@ TEST_F(ImageChangeTest, ACachePictureLostWhileRunningEndsTheSaverWithItsName) {
     };
     const Case cases[] = {
         {"2", [] { removeFile(cacheFilePath("2")); }},
-        {"0", [] { test::writeFile(cacheFilePath("0"), std::string("BM\x36\x00\x00\x00 damaged", 16)); }},
+        {"0", [] { test::writeFile(cacheFilePath("0"), "BM\x36\0\0\0 damaged"s); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.number);
