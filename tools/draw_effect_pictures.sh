@@ -13,5 +13,6 @@ mkdir -p docs
 for effect in 0 2 3 4 5 6 7; do
     "$sim" --effect "$effect" --width 1920 --height 1080 --copies 10 --ticks 800 --seed 3 \
         --png "$frames/$effect" --every 800 >/dev/null
-    convert "$frames/$effect/frame-000800.png" -resize 960x540 "docs/effect-$effect.png"
+    # Without the metadata a redraw of the same pictures leaves the files unchanged.
+    convert "$frames/$effect/frame-000800.png" -resize 960x540 -strip "docs/effect-$effect.png"
 done
