@@ -8,7 +8,7 @@ namespace skyfolio {
 namespace {
 
 constexpr int kFloatStep = 15;         // twips per motion tick, a pixel on a common display
-constexpr int kFloatTopMargin = 615;   // twips above the picture that it does not float into
+constexpr int kFloatTopMargin = 615;   // twips at the top of the screen the picture turns at
 constexpr int kMillisecondsPerSecond = 1000;
 
 // "centerImage": the picture floats, or stays where it was centred.

@@ -7,6 +7,7 @@
 #include "saver/transitions.h"
 #include "settings/conversions.h"
 
+#include <chrono>
 #include <exception>
 
 namespace skyfolio {
