@@ -12,7 +12,7 @@ namespace {
 using namespace std::chrono_literals;
 
 TEST(WaitHandlingEventsTest, TimersTickWhileItWaits) {
-    test::ensureQtApplication();
+    test::QtApplication qt;
     int ticks = 0;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });

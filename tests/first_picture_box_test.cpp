@@ -25,7 +25,6 @@ Picture gradient(int w, int h) {
 class FirstPictureBoxTest : public ::testing::Test {
 protected:
     FirstPictureBoxTest() {
-        test::ensureQtApplication();
         form.resize(200, 100);
         form.show();
         box.widget().setBackground(kBackground);
@@ -43,6 +42,7 @@ protected:
                               [&](const CopyStep& step) { box.copy(picture, step); });
     }
 
+    test::QtApplication qt;
     QWidget form;
     FirstPictureBox box{form};
 };
