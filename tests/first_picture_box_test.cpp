@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QMouseEvent>
 
 namespace skyfolio {
 namespace {
@@ -57,19 +55,6 @@ TEST_F(FirstPictureBoxTest, KeepsTwipsAndShowsWholePixels) {
     EXPECT_FALSE(box.widget().isVisible());  // hidden until Float shows it
 }
 
-TEST_F(FirstPictureBoxTest, AWipeRevealsTheNewPictureOverTheBackground) {
-    const Picture picture = gradient(40, 30);
-    prepare(picture, 10, 10);
-    int steps = 0;
-    forEachTransitionStep(kLeftWipe, 40, 30, [&](const CopyStep& step) {
-        if (++steps <= 25) box.copy(picture, step);
-    });
-    const QImage image = shown();
-    EXPECT_EQ(image.pixel(24, 29), picture.image().pixel(24, 29));
-    EXPECT_EQ(image.pixel(25, 0), kBackground.rgb());
-    EXPECT_EQ(image.pixel(39, 29), kBackground.rgb());
-}
-
 TEST_F(FirstPictureBoxTest, EveryTransitionEndsWithTheWholePictureOrLessAndNoStrayPixels) {
     const Picture picture = gradient(41, 45);
     for (int transition = kLeftWipe; transition <= kVerticalBlinds; ++transition) {
@@ -104,15 +89,6 @@ TEST_F(FirstPictureBoxTest, OnlyWhatTheScreenShowsIsDrawnOrWaitedFor) {
     clock.start();
     runTransition(kLeftWipe, picture);
     EXPECT_GE(clock.elapsed(), 190);  // a millisecond for each of the 199 columns still to come
-}
-
-TEST_F(FirstPictureBoxTest, PointerMovementsReportTheBoxsPixels) {
-    prepare(gradient(40, 30), 10, 10);
-    std::vector<QPointF> moves;
-    box.widget().setMouseMove([&](float x, float y) { moves.emplace_back(x, y); });
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 7), QPointF(15, 17), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&box.widget(), &move);
-    EXPECT_EQ(moves, (std::vector<QPointF>{{5, 7}}));
 }
 
 }  // namespace

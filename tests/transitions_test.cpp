@@ -80,15 +80,6 @@ TEST(TransitionStepsTest, BlindsOpenAllBandsTogetherOnePixelPerPass) {
     EXPECT_EQ(beyondBottom, 15);  // passes 6 to 20 of the third band
 }
 
-TEST(TransitionStepsTest, BandsAndRectanglesStayCentred) {
-    for (const CopyStep& s : steps(kRightAndLeftWipe, 101, 9)) EXPECT_DOUBLE_EQ(s.x + s.width / 2.0, 50.5);
-    for (const CopyStep& s : steps(kUpAndDownWipe, 9, 64)) EXPECT_DOUBLE_EQ(s.y + s.height / 2.0, 32);
-    for (const CopyStep& s : steps(kCenterWipe, 50, 20)) {
-        EXPECT_EQ(s.width - s.height, 29);
-        EXPECT_LE(std::abs(s.x + s.width / 2.0 - 25), 0.5);
-    }
-}
-
 TEST(TransitionStepsTest, StandardAndUnknownIndicesDrawNothing) {
     for (double index : {0.0, 8.0, 9.0, -1.0, 1.5}) EXPECT_TRUE(steps(index, 40, 30).empty()) << index;
 }
