@@ -1,6 +1,7 @@
 #include "password/password_form.h"
 
-#include "password/saver_behind_prompt.h"
+#include "saver/form1.h"
+#include "saver/form_window.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -37,9 +38,11 @@ QLabel* label(const char* name, const char* text, QWidget* parent) {
 
 }  // namespace
 
-PasswordForm::PasswordForm(SaverBehindPrompt& saver, QWidget* parent)
+PasswordForm::PasswordForm(Form1& form, SaverHost& host, FormWindow& window, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
-      saver_(saver),
+      form_(form),
+      host_(host),
+      window_(window),
       lblMessage(label("lblMessage", "Message Board", this)),
       txtNotes(new QPlainTextEdit(QStringLiteral(" \n"), this)),
       lblPassword(label("lblPassword", "Password", this)),
@@ -91,7 +94,7 @@ void PasswordForm::txtPassword_KeyPress(int KeyAscii) {
     if (KeyAscii != kEnter) return;
     // Without a stored password only the empty entry matches; taking it as
     // the way back would leave no way out of the saver.
-    if (txtPassword->text().isEmpty() && !saver_.storedPassword().empty())
+    if (txtPassword->text().isEmpty() && !form_.cfgPassword.empty())
         ResumeSaver();
     else
         CheckPassword();
@@ -102,19 +105,23 @@ void PasswordForm::txtNotes_KeyPress(int KeyAscii) {
 }
 
 void PasswordForm::CheckPassword() {
-    if (txtPassword->text().toStdString() != saver_.storedPassword()) {
+    if (txtPassword->text().toStdString() != form_.cfgPassword) {
         wrongPass->show();
         txtPassword->clear();
         return;
     }
-    saver_.SwitchScreenSaverRunningOff();
+    form_.SwitchScreenSaverRunningOff();
     hide();
-    saver_.unloadForm();
-    saver_.endProgram();
+    host_.unloadForm();
+    host_.endProgram();
 }
 
 void PasswordForm::ResumeSaver() {
-    saver_.resumeRunning();
+    MovePointerOutOfSight(form_, window_);
+    // Enabled first: a disabled window cannot take the keyboard focus.
+    window_.setInputEnabled(true);
+    window_.showForm();
+    window_.placeWindow(true);
     hide();
 }
 

@@ -8,7 +8,9 @@ class QPlainTextEdit;
 
 namespace skyfolio {
 
-class SaverBehindPrompt;
+class Form1;
+class FormWindow;
+class SaverHost;
 
 // The prompt that stands between a stopped, password-protected saver and the
 // desktop, with a message board on which a passer-by can leave a note. It is
@@ -20,7 +22,9 @@ class PasswordForm : public QWidget {
     Q_OBJECT
 
 public:
-    explicit PasswordForm(SaverBehindPrompt& saver, QWidget* parent = nullptr);
+    // The running saver behind the prompt: its form with the settings, the
+    // form's host, which ends the program, and its window.
+    PasswordForm(Form1& form, SaverHost& host, FormWindow& window, QWidget* parent = nullptr);
 
     void Form_Load();
     // KeyAscii is the character a key press types, 13 for Enter.
@@ -37,7 +41,9 @@ protected:
 private:
     void placeOnScreen();
 
-    SaverBehindPrompt& saver_;
+    Form1& form_;
+    SaverHost& host_;
+    FormWindow& window_;
     QLabel* lblMessage;
     QPlainTextEdit* txtNotes;
     QLabel* lblPassword;
