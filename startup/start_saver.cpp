@@ -60,6 +60,7 @@ int StartSaver(GuiApplication& app) {
                 const float scale = form.scaleInTwips ? kTwipsPerPixel : 1;
                 watch.Form_MouseMove(x * scale, y * scale);
             },
+        .pictureMouseMove = [&watch](float x, float y) { watch.FirstPicture_MouseMove(x, y); },
     });
 
     // Showing Form1 loads it first, which runs its whole set-up.
