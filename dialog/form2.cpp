@@ -53,15 +53,6 @@ ValueRange rangeOf(const QSlider* slider) { return {slider->minimum(), slider->m
 ValueRange rangeOf(const QComboBox* list) { return {0, list->count() - 1}; }
 constexpr ValueRange kCheckBoxValues{0, 1};
 
-// "A number equal to 1"; any other text leaves protection off.
-bool isOne(const std::string& text) {
-    try {
-        return StrictNumber(text) == 1.0;
-    } catch (const ConversionError&) {
-        return false;
-    }
-}
-
 }  // namespace
 
 Form2::Form2(DialogHost& host)
@@ -188,7 +179,9 @@ void Form2::readSettings(const SettingsFile& file) {
     const QString password = QString::fromStdString(read(keys::saverPassword));
     misc->SS_password->setText(password);
     misc->SS_Confirm->setText(password);
-    const bool passwordOn = isOne(read(keys::saverEnabled));
+    // Settled like the other check boxes: a text that the box shows as clear
+    // must not switch protection on in the saver, which reads it leniently.
+    const bool passwordOn = settledValue(read(keys::saverEnabled), keys::saverEnabled, kCheckBoxValues) == 1;
     misc->Password_enabled->setChecked(passwordOn);
     misc->enablePasswordFields(passwordOn);
     effects->EffectCbx->setCurrentIndex(settledValue(read(keys::mode), keys::mode, rangeOf(effects->EffectCbx)));
