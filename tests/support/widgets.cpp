@@ -1,0 +1,40 @@
+#include "tests/support/widgets.h"
+
+#include "platform/picture.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <stdexcept>
+
+namespace skyfolio::test {
+
+void ensureWidgetApplication() {
+    static int argc = 1;
+    static char name[] = "skyfolio-tests";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance()) new QApplication(argc, argv);
+}
+
+std::string writePicture(const std::string& path, int width, int height, unsigned rgb) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor::fromRgb(rgb));
+    if (!Picture(image).saveJpeg(path, 90)) throw std::runtime_error("cannot write " + path);
+    return path;
+}
+
+namespace {
+
+QColor fieldColour(const QWidget* field) { return field->palette().color(QPalette::Active, field->backgroundRole()); }
+
+}  // namespace
+
+bool paintedAsEnabledField(const QWidget* field) {
+    return field->isEnabled() && fieldColour(field) == QApplication::palette().color(QPalette::Active, QPalette::Base);
+}
+
+bool paintedAsDisabledField(const QWidget* field) {
+    return !field->isEnabled() && fieldColour(field) == QApplication::palette().color(QPalette::Active, QPalette::Midlight);
+}
+
+}  // namespace skyfolio::test
