@@ -70,7 +70,10 @@ EffectsTab::EffectsTab(QWidget* parent) : QWidget(parent) {
 
     Label10 = placeLabel(this, "Label10", QStringLiteral("Amount of Image(s) to Introduce"), {2520, 1200, 1455, 495}, true);
     IntroAmountText = numberBox(this, "IntroAmountText", {3000, 1680, 375, 375}, QStringLiteral("Amount of Images to Introduce"));
-    IntroAmountScroll = place(new SpinControl(1, 21, kAmountDesignValue, this), "IntroAmountScroll", {3360, 1680, 255, 375});
+    // The amount's upper end is the number of copies, from the start: copies
+    // left at their design value run no handler to set it.
+    IntroAmountScroll = place(new SpinControl(1, kClonesDesignValue, kAmountDesignValue, this), "IntroAmountScroll",
+                              {3360, 1680, 255, 375});
 
     Label8 = placeLabel(this, "Label8", QStringLiteral("Clones of Image"), {4560, 1320, 1455, 255});
     ClonesText = numberBox(this, "ClonesText", {4800, 1680, 375, 375}, QStringLiteral("Clones of Image"));

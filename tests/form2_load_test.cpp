@@ -153,6 +153,16 @@ TEST_F(Form2LoadTest, NumberBoxesShowTheirValuesAlsoWhenTheyEqualTheDesign) {
     EXPECT_EQ(e.ClonesText->text(), "1");
 }
 
+TEST_F(Form2LoadTest, TheAmountIntroducedNeverExceedsTheCopies) {
+    for (const char* copies : {"1", "4"}) {
+        saveFile({{&keys::clonesOfImage, copies}, {&keys::introImageAmount, "6"}}, {"/p/a.jpg"});
+        EffectsTab& e = *load().effects;
+        EXPECT_EQ(e.IntroAmountScroll->maximum(), std::stoi(copies));
+        EXPECT_LE(e.IntroAmountScroll->value(), std::stoi(copies));
+        EXPECT_EQ(e.IntroAmountText->text().toStdString(), std::to_string(e.IntroAmountScroll->value()));
+    }
+}
+
 TEST_F(Form2LoadTest, WithoutASettingsFileEveryControlShowsItsInstalledValue) {
     Form2& f = load();
     EXPECT_EQ(f.effects->EffectCbx->currentIndex(), 0);
