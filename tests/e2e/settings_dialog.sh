@@ -56,11 +56,11 @@ start() {
     pids+=("$app")
 }
 
-# The window titled exactly " Skyfolio ".
+# The window titled exactly " Skyfolio ", once it is on the screen.
 settings_window() {
     for _ in $(seq 100); do
         local id
-        id=$(xdotool search --name '^ Skyfolio $' 2>/dev/null | head -n1) && [ -n "$id" ] && { echo "$id"; return; }
+        id=$(xdotool search --onlyvisible --name '^ Skyfolio $' 2>/dev/null | head -n1) && [ -n "$id" ] && { echo "$id"; return; }
         sleep 0.1
     done
     fail "no settings window"
