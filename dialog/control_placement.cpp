@@ -20,15 +20,11 @@ void placeControl(QWidget* control, const char* name, Twips at, const QString& t
 }
 
 QFont designFont(const char* family, double points) {
-    // The design's labels are measured for this font; a wider stand-in
-    // would not fit them, one of Arial's widths does.
-    static const bool narrowStandIn = [] {
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                                    QStringLiteral("Liberation Sans")});
-        return true;
-    }();
-    (void)narrowStandIn;
+    // The design's labels are measured for MS Sans Serif; a wider stand-in would
+    // not fit them, one of Arial's widths does. Qt keeps each stand-in once.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                                QStringLiteral("Liberation Sans")});
     QFont font(QString::fromLatin1(family));
     font.setPointSizeF(points);
     return font;

@@ -1,7 +1,5 @@
 #include "dialog/preview_fit.h"
 #include "dialog/save_checks.h"
-#include "dialog/settled_value.h"
-#include "dialog/slider_mappings.h"
 #include "platform/qt_dialog_host.h"
 
 #include <gtest/gtest.h>
@@ -20,57 +18,6 @@ TEST(PreviewFitTest, SmallPicturesKeepTheirSizeAndLargeOnesShrinkByTenthsUntilTh
     const PreviewFit sliver = fitPreview(15, 20000 * 15);
     EXPECT_LT(sliver.height, 1815);
     EXPECT_GE(sliver.width, 1);
-}
-
-TEST(SliderMappingTest, SpeedAndSensitivityMirrorTheirRangeWithBothEndsSwapped) {
-    EXPECT_EQ(imageSpeedPosition(200), 1);
-    EXPECT_EQ(imageSpeedPosition(1), 200);
-    EXPECT_EQ(imageSpeedPosition(50), 150);
-    EXPECT_EQ(imageSpeedText(199), "1");
-    EXPECT_EQ(imageSpeedText(200), "1");
-    EXPECT_EQ(imageSpeedText(2), "198");
-    EXPECT_EQ(imageSpeedText(1), "200");
-
-    const char* stored[] = {"15", "13", "12", "11", "10", "9", "8", "7", "6", "5", "4", "3", "2", "1", "1"};
-    for (int position = 1; position <= 15; ++position)
-        EXPECT_EQ(mouseSensitivityText(position), stored[position - 1]) << position;
-    EXPECT_EQ(mouseSensitivityPosition(1), 15);
-    EXPECT_EQ(mouseSensitivityPosition(15), 1);
-    EXPECT_EQ(mouseSensitivityPosition(13), 2);
-    EXPECT_EQ(mouseSensitivityPosition(5), 10);
-    EXPECT_EQ(mouseSensitivityPosition(14), 1);
-}
-
-TEST(SettledValueTest, UnusableTextsGiveTheInstalledValueAndAreReplacedByIt) {
-    std::string text = "7";
-    EXPECT_EQ(settledValue(text, keys::clonesOfImage, {1, 21}), 7);
-    EXPECT_EQ(text, "7");
-    text = "2.5";  // half to even
-    EXPECT_EQ(settledValue(text, keys::clonesOfImage, {1, 21}), 2);
-    for (const char* bad : {"", "abc", "12abc", "22", "0", "1e300"}) {
-        text = bad;
-        EXPECT_EQ(settledValue(text, keys::clonesOfImage, {1, 21}), 10) << bad;
-        EXPECT_EQ(text, "10") << bad;
-    }
-    // The installed value itself is kept inside a narrower range.
-    text = "x";
-    EXPECT_EQ(settledValue(text, keys::introImageAmount, {1, 2}), 2);
-    EXPECT_EQ(text, "2");
-
-    text = "40";
-    EXPECT_EQ(clampedValue(text, keys::mouseSensitivity, {1, 15}), 15);
-    EXPECT_EQ(text, "15");
-    text = "-3";
-    EXPECT_EQ(clampedValue(text, keys::mouseSensitivity, {1, 15}), 1);
-    text = "many";
-    EXPECT_EQ(clampedValue(text, keys::mouseSensitivity, {1, 15}), 5);
-
-    text = "tRUE";
-    EXPECT_TRUE(settledBoolean(text, keys::neverChange));
-    EXPECT_EQ(text, "tRUE");
-    text = "maybe";
-    EXPECT_FALSE(settledBoolean(text, keys::neverChange));
-    EXPECT_EQ(text, "False");
 }
 
 TEST(SaveChecksTest, TheFirstFailingCheckSpeaksInTheirOrder) {

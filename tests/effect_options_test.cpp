@@ -227,14 +227,11 @@ TEST_F(EffectOptionsTest, PasswordFieldsFollowEveryKeystrokeAndKeepTheirTextWhen
 }
 
 TEST_F(EffectOptionsTest, TheSensitivitySliderStoresMovementCountsWithHighAsFew) {
-    move(misc.MouseSensitiveSlider, 14);
-    EXPECT_EQ(settings.cfgMouseSensitivity, "1");
-    move(misc.MouseSensitiveSlider, 15);
-    EXPECT_EQ(settings.cfgMouseSensitivity, "1");
-    move(misc.MouseSensitiveSlider, 1);
-    EXPECT_EQ(settings.cfgMouseSensitivity, "15");
-    move(misc.MouseSensitiveSlider, 2);
-    EXPECT_EQ(settings.cfgMouseSensitivity, "13");
+    const char* stored[] = {"15", "13", "12", "11", "10", "9", "8", "7", "6", "5", "4", "3", "2", "1", "1"};
+    for (int position : {14, 15, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}) {
+        move(misc.MouseSensitiveSlider, position);
+        EXPECT_EQ(settings.cfgMouseSensitivity, stored[position - 1]) << position;
+    }
 }
 
 TEST_F(EffectOptionsTest, TheChosenColourIsStoredRedInTheLowestByte) {
