@@ -118,7 +118,7 @@ save)
     import -window root "$work/saver.png"
     kill "$app" 2>/dev/null || true
     # Skyflock flies copies of the first picture, which is red.
-    red=$(convert "$work/saver.png" -fx "r>0.7 && g<0.3 && b<0.3" -format '%[fx:mean]' info:)
+    red=$(convert "$work/saver.png" -fuzz 30% -fill black +opaque red -fill white -opaque red -format '%[fx:mean]' info:)
     awk -v red="$red" 'BEGIN { exit !(red > 0.001) }' || fail "the saver shows no red picture ($red)"
     ;;
 *)
