@@ -141,7 +141,7 @@ void PictureList::PaintPreview() {
     tab_.photo1->showPicture(photo_.shown, pixelRect({fit.x, fit.y, fit.width, fit.height}));
 }
 
-void PictureList::loadIntoPhoto(const std::string& path) { photo_ = loadPreviewPicture(path); }
+void PictureList::loadIntoPhoto(const std::string& path) { photo_ = loadPreviewPhoto(path); }
 
 void PictureList::showPhoto() {
     tab_.photo1->clear();

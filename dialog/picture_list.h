@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialog/preview_picture.h"
+#include "dialog/preview_photo.h"
 
 #include <QObject>
 
@@ -46,7 +46,7 @@ private:
 
     ImageFilesTab& tab_;
     DialogHost& host_;
-    PreviewPicture photo_;
+    PreviewPhoto photo_;
     int32_t previewWidth_ = 0;  // twips
     int32_t previewHeight_ = 0;
 };

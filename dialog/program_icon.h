@@ -5,7 +5,7 @@
 
 namespace skyfolio {
 
-// Skyfolio's icon, drawn by code: a few pictures flying across a sky.
+// Skyfolio's icon, at `side` pixels square and in the sizes a desktop asks for.
 QPixmap programPicture(int side);
 QIcon programIcon();
 

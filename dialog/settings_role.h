@@ -2,8 +2,9 @@
 
 namespace skyfolio {
 
-// The "/c" role: shows the settings dialog and runs until it ends the
-// program. Returns the program's exit code.
-int RunSettingsDialog(int argc, char** argv);
+class GuiApplication;
+
+// The settings role: shows Form2 and runs until the dialog ends the program.
+int RunSettingsDialog(GuiApplication& app);
 
 }  // namespace skyfolio

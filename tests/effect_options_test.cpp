@@ -4,6 +4,7 @@
 #include "dialog/option_controls.h"
 #include "dialog/spin_control.h"
 #include "tests/support/fake_dialog_host.h"
+#include "tests/support/qt_application.h"
 #include "tests/support/widgets.h"
 
 #include <QCheckBox>
@@ -24,7 +25,6 @@ using test::paintedAsEnabledField;
 
 class EffectOptionsTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { test::ensureWidgetApplication(); }
     EffectOptionsTest() {
         for (const SettingKey* key : kSettingKeysInFileOrder) settings.*(key->text) = std::string(key->installedValue);
     }
@@ -36,6 +36,7 @@ protected:
     // As the user drags a slider.
     static void move(QSlider* slider, int to) { slider->setSliderPosition(to); }
 
+    test::QtApplication qt;
     WorkingCopy settings;
     EffectsTab effects;
     MiscTab misc;

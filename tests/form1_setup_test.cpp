@@ -94,7 +94,9 @@ TEST_P(EffectArmingTest, EachEffectStartsItsOwnWay) {
     EXPECT_EQ(form.effectParam[0], a.param0);
     EXPECT_EQ(form.effectParam[11], a.param11);
     EXPECT_EQ(form.Timer2.Enabled(), a.timer2Interval != 0);
-    if (a.timer2Interval) EXPECT_EQ(form.Timer2.Interval(), a.timer2Interval);
+    if (a.timer2Interval) {
+        EXPECT_EQ(form.Timer2.Interval(), a.timer2Interval);
+    }
     EXPECT_EQ(form.admitTicks, a.admitTicks);
     EXPECT_EQ(form.Timer1.Enabled(), a.effect >= 0 && a.effect <= 7);
 }
@@ -201,7 +203,7 @@ TEST_F(Form1SetupTest, BadValuesEndTheSaverWithTheMessageAndChangeNothing) {
 }
 
 TEST_F(Form1SetupTest, ABrokenCachePictureIsNamedInTheMessage) {
-    for (const std::string bytes : {std::string(), std::string("not a picture"), std::string("BM\x36\x00")}) {
+    for (const std::string& bytes : {std::string(), std::string("not a picture"), std::string("BM\x36\x00")}) {
         test::writeFile(cacheFilePath("1"), bytes);
         FakeSaverHost failing;
         Form1 f{failing, random};

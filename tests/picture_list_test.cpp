@@ -3,6 +3,7 @@
 #include "dialog/preview_box.h"
 #include "platform/files.h"
 #include "tests/support/fake_dialog_host.h"
+#include "tests/support/qt_application.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_data.h"
 #include "tests/support/widgets.h"
@@ -23,8 +24,6 @@ const std::string kNothingToRemove = "Nothing was selected to remove.";
 
 class PictureListTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { test::ensureWidgetApplication(); }
-
     // Pictures "a", "b", "c" as the list shows them.
     void listThree() {
         for (const char* name : {"a", "b", "c"}) list.append(test::writePicture(folder.file(name) + ".jpg", 60, 40));
@@ -32,6 +31,7 @@ protected:
     std::string path(const char* name) const { return folder.file(name) + ".jpg"; }
     int selected() const { return tab.List1->currentRow(); }
 
+    test::QtApplication qt;
     test::TempFolder folder;
     ImageFilesTab tab;
     test::FakeDialogHost host;

@@ -9,8 +9,6 @@
 
 namespace skyfolio::test {
 
-void SettingsDialogTest::SetUpTestSuite() { ensureWidgetApplication(); }
-
 void SettingsDialogTest::SetUp() { setProgramFolder(folder.path()); }
 
 void SettingsDialogTest::saveFile(const Values& values, const Strings& pictures) {

@@ -3,6 +3,7 @@
 #include "dialog/form2.h"
 #include "settings/setting_keys.h"
 #include "tests/support/fake_dialog_host.h"
+#include "tests/support/qt_application.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,6 @@ protected:
     using Strings = std::vector<std::string>;
     using Values = std::map<const SettingKey*, std::string>;
 
-    static void SetUpTestSuite();
     void SetUp() override;
 
     // The settings file as a save leaves it: installed values unless given,
@@ -34,6 +34,7 @@ protected:
     // The list as its entries read.
     Strings listed() const;
 
+    QtApplication qt;
     TempFolder folder;
     FakeDialogHost host;
     std::unique_ptr<Form2> form;

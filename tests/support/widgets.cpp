@@ -13,13 +13,6 @@ extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfi
 
 namespace skyfolio::test {
 
-void ensureWidgetApplication() {
-    static int argc = 1;
-    static char name[] = "skyfolio-tests";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
-}
-
 std::string writePicture(const std::string& path, int width, int height, unsigned rgb) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(QColor::fromRgb(rgb));

@@ -9,7 +9,7 @@ namespace skyfolio {
 // The picture held for the preview: the size of the whole picture, which the
 // preview's fit works from, and its pixels at no more than the preview shows,
 // so that a large photo is decoded small and never held whole.
-struct PreviewPicture {
+struct PreviewPhoto {
     PictureSize size;  // pixels
     Picture shown;
 
@@ -17,6 +17,6 @@ struct PreviewPicture {
 };
 
 // Throws PictureError.
-PreviewPicture loadPreviewPicture(const std::string& path);
+PreviewPhoto loadPreviewPhoto(const std::string& path);
 
 }  // namespace skyfolio

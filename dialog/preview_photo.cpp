@@ -1,4 +1,4 @@
-#include "dialog/preview_picture.h"
+#include "dialog/preview_photo.h"
 
 #include "dialog/control_placement.h"
 #include "dialog/preview_fit.h"
@@ -16,7 +16,7 @@ PictureSize shownSize(PictureSize whole) {
 
 }  // namespace
 
-PreviewPicture loadPreviewPicture(const std::string& path) {
+PreviewPhoto loadPreviewPhoto(const std::string& path) {
     if (const std::optional<PictureSize> size = Picture::probe(path))
         return {*size, Picture::loadAtSize(path, shownSize(*size))};
     // A file whose header does not tell its size is decoded whole.

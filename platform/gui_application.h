@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QApplication>
+
+namespace skyfolio {
+
+// The toolkit's application object, for the roles with windows. Qt is shown
+// the program's name only: the command line holds the screen-saver switch,
+// not options for Qt.
+class GuiApplication {
+public:
+    explicit GuiApplication(const char* programName);
+
+    // Runs the event loop until the role ends it.
+    int run();
+
+private:
+    int argc_ = 1;
+    char* argv_[2];
+    QApplication app_;
+};
+
+}  // namespace skyfolio

@@ -1,0 +1,36 @@
+#include "startup/command_line.h"
+
+#include <utility>
+
+namespace skyfolio {
+namespace {
+
+constexpr std::pair<std::string_view, Role> kSwitches[] = {
+    {"/c", Role::Settings},
+    {"/s", Role::Saver},
+    {"/p", Role::Preview},
+};
+
+char lowerCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+std::string argumentText(int argc, const char* const* argv) {
+    std::string text;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) text += ' ';
+        text += argv[i];
+    }
+    return text;
+}
+
+Role roleOf(std::string_view argumentText) {
+    std::string key(argumentText.substr(0, 2));
+    for (char& c : key) c = lowerCase(c);
+    for (const auto& [text, role] : kSwitches) {
+        if (key == text) return role;
+    }
+    return Role::None;
+}
+
+}  // namespace skyfolio

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace skyfolio {
+
+// The program's arguments joined by single blanks: the text the screen-saver
+// switch is read from ("/p 4711", "/s:123", or empty).
+std::string argumentText(int argc, const char* const* argv);
+
+enum class Role { Settings, Saver, Preview, None };
+
+// The first two characters of the argument text, lower-cased, choose the role.
+Role roleOf(std::string_view argumentText);
+
+}  // namespace skyfolio

@@ -1,0 +1,9 @@
+#include "startup/puzzle_form.h"
+
+#include "platform/preview_picture.h"
+
+namespace skyfolio {
+
+PuzzleForm::PuzzleForm() : Picture1(pictureInBox(drawPreviewPicture(kPictureSize), kPreviewBlock, kBoxBackColor)) {}
+
+}  // namespace skyfolio

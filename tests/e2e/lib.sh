@@ -1,0 +1,130 @@
+# Helpers for the tests of the real program: each test script sources this
+# file with the built program and installer as its two arguments, gets its
+# own X server and its own program folder, and leaves nothing behind.
+#
+#   source lib.sh <skyfolio> <skyfolio-install>
+
+set -euo pipefail
+
+E2E_PROGRAM=$(realpath "$1")
+E2E_INSTALLER=$(realpath "$2")
+E2E_TEMP=$(mktemp -d)
+E2E_FOLDER=$E2E_TEMP/program
+E2E_SETTINGS=$E2E_FOLDER/r909izarav.ini
+E2E_PIDS=()
+# Qt wants a private runtime folder; the single-instance lock lives there too.
+export XDG_RUNTIME_DIR=$E2E_TEMP/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+e2e_cleanup() {
+    local pid
+    for pid in "${E2E_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    rm -rf "$E2E_TEMP"
+}
+trap e2e_cleanup EXIT
+
+e2e_fail() {
+    echo "FAIL: $*" >&2
+    if [ -s "$E2E_TEMP/stderr" ]; then
+        echo "--- the program's error output:" >&2
+        cat "$E2E_TEMP/stderr" >&2
+    fi
+    exit 1
+}
+
+# Polls `command...` every 50 ms until it succeeds; fails after `seconds`.
+e2e_poll() {
+    local seconds=$1
+    shift
+    local tries=$((seconds * 20))
+    while ! "$@" >/dev/null 2>&1; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || return 1
+        sleep 0.05
+    done
+}
+
+# Starts a fresh X server of the given size, e.g. 1024x768x24, and waits
+# until it answers. Sets DISPLAY.
+e2e_start_xvfb() {
+    local screen=${1:-1024x768x24}
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$E2E_TEMP/display" 2>"$E2E_TEMP/xvfb.log" &
+    E2E_PIDS+=($!)
+    e2e_poll 10 grep -q '^[0-9]' "$E2E_TEMP/display" || e2e_fail "Xvfb did not start"
+    export DISPLAY=:$(head -n1 "$E2E_TEMP/display")
+    e2e_poll 10 xdpyinfo || e2e_fail "Xvfb on $DISPLAY does not answer"
+}
+
+# A program folder as installed: the program (a copy, as its own folder is
+# where it keeps its files), the settings file, samples and cache.
+e2e_program_folder() {
+    rm -rf "$E2E_FOLDER"
+    mkdir -p "$E2E_FOLDER"
+    cp "$E2E_PROGRAM" "$E2E_FOLDER/skyfolio"
+    "$E2E_INSTALLER" "$E2E_FOLDER" || e2e_fail "the installer failed"
+}
+
+# Sets one key of the settings file, adding it to its section when missing.
+e2e_set_key() {
+    local section=$1 key=$2 value=$3
+    e2e_remove_key "$section" "$key"
+    awk -v section="[$section]" -v line="$key=$value" '
+        { print }
+        $0 == section { print line }
+    ' "$E2E_SETTINGS" >"$E2E_SETTINGS.new"
+    mv "$E2E_SETTINGS.new" "$E2E_SETTINGS"
+}
+
+e2e_remove_key() {
+    local section=$1 key=$2
+    awk -v section="[$section]" -v key="$key" '
+        /^\[/ { inside = ($0 == section) }
+        inside && index($0, key "=") == 1 { next }
+        { print }
+    ' "$E2E_SETTINGS" >"$E2E_SETTINGS.new"
+    mv "$E2E_SETTINGS.new" "$E2E_SETTINGS"
+}
+
+# Starts the program from the program folder in the background with the
+# given arguments; E2E_PID is its process id.
+e2e_start() {
+    "$E2E_FOLDER/skyfolio" "$@" 2>>"$E2E_TEMP/stderr" &
+    E2E_PID=$!
+    E2E_PIDS+=($E2E_PID)
+}
+
+e2e_running() { kill -0 "$1" 2>/dev/null; }
+e2e_ended() { ! kill -0 "$1" 2>/dev/null; }
+
+# Waits until process `pid` ends; fails after `seconds`.
+e2e_wait_exit() {
+    local pid=$1 seconds=${2:-5}
+    e2e_poll "$seconds" e2e_ended "$pid" || e2e_fail "process $pid still runs after ${seconds}s"
+    wait "$pid" 2>/dev/null || true
+}
+
+# The ids of the visible windows of process `pid`.
+e2e_windows_of() { xdotool search --onlyvisible --pid "$1" 2>/dev/null; }
+
+# Waits until process `pid` shows a window and prints its id.
+e2e_wait_window() {
+    local pid=$1 seconds=${2:-10}
+    e2e_poll "$seconds" e2e_windows_of "$pid" || e2e_fail "process $pid shows no window after ${seconds}s"
+    e2e_windows_of "$pid" | head -n1
+}
+
+# Waits until a visible window titled exactly `title` exists and prints its id.
+e2e_wait_titled() {
+    local title=$1 seconds=${2:-10}
+    e2e_poll "$seconds" xdotool search --onlyvisible --name "^$title\$" || e2e_fail "no window \"$title\""
+    xdotool search --onlyvisible --name "^$title\$" | head -n1
+}
+
+# A picture of the whole screen, for e2e_pixel.
+e2e_screenshot() { import -window root "$E2E_TEMP/screen.png"; }
+
+# The colour of one pixel of the last screenshot, as RRGGBB in hex.
+e2e_pixel() { convert "$E2E_TEMP/screen.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6; }
