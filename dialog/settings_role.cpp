@@ -1,16 +1,16 @@
 #include "dialog/settings_role.h"
 
+#include "dialog/form2.h"
 #include "platform/gui_application.h"
-
-#include <QWidget>
+#include "platform/qt_dialog_host.h"
 
 namespace skyfolio {
 
-// Until the dialog is built: an empty window whose closing ends the program.
 int RunSettingsDialog(GuiApplication& app) {
-    QWidget form;
-    form.setWindowTitle(QStringLiteral(" Skyfolio "));
-    form.resize(480, 360);
+    QtDialogHost host;
+    Form2 form(host);
+    host.setOwner(&form);
+    form.Form_Load();
     form.show();
     return app.run();
 }

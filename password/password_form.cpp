@@ -1,9 +1,162 @@
 #include "password/password_form.h"
 
-namespace skyfolio {
+#include "saver/form1.h"
+#include "saver/form_window.h"
 
-PasswordForm::PasswordForm(QWidget* parent) : QWidget(parent) {
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <optional>
+
+namespace skyfolio {
+namespace {
+
+constexpr int kEnter = 13;
+constexpr char kMaskCharacter = '*';
+constexpr int kPromptWidthPixels = 360;
+constexpr int kBoardLines = 6;
+
+// The character a key press types, as the prompt's handlers see it: Enter is
+// 13, and keys that type nothing (Shift alone, arrows) are no key press at all.
+std::optional<int> keyAscii(const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return kEnter;
+    if (key.text().isEmpty()) return std::nullopt;
+    return key.text().front().unicode();
+}
+
+QLabel* label(const char* name, const char* text, QWidget* parent) {
+    auto* control = new QLabel(QString::fromUtf8(text), parent);
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+}  // namespace
+
+PasswordForm::PasswordForm(Form1& form, SaverHost& host, FormWindow& window, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
+      form_(form),
+      host_(host),
+      window_(window),
+      lblMessage(label("lblMessage", "Message Board", this)),
+      txtNotes(new QPlainTextEdit(QStringLiteral(" \n"), this)),
+      lblPassword(label("lblPassword", "Password", this)),
+      txtPassword(new QLineEdit(this)),
+      wrongPass(label("wrongPass", "INVALID PASSWORD!", this)) {
+    setObjectName(QStringLiteral("PasswordForm"));
     setWindowTitle(QStringLiteral("Password Protection"));
+
+    txtNotes->setObjectName(QStringLiteral("txtNotes"));
+    txtNotes->setTabChangesFocus(true);
+    txtNotes->setFixedHeight(txtNotes->fontMetrics().lineSpacing() * kBoardLines);
+    txtNotes->installEventFilter(this);
+
+    txtPassword->setObjectName(QStringLiteral("txtPassword"));
+    txtPassword->setEchoMode(QLineEdit::Password);
+    txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: %1").arg(int(kMaskCharacter)));
+    txtPassword->installEventFilter(this);
+
+    QPalette warning = wrongPass->palette();
+    warning.setColor(QPalette::WindowText, Qt::red);
+    wrongPass->setPalette(warning);
+    QFont bold = wrongPass->font();
+    bold.setBold(true);
+    wrongPass->setFont(bold);
+    wrongPass->setAlignment(Qt::AlignCenter);
+    // The window keeps its size when the warning comes and goes.
+    QSizePolicy keepPlace = wrongPass->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    wrongPass->setSizePolicy(keepPlace);
+    wrongPass->hide();
+
+    auto* passwordRow = new QHBoxLayout;
+    passwordRow->addWidget(lblPassword);
+    passwordRow->addWidget(txtPassword, 1);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(lblMessage);
+    column->addWidget(txtNotes);
+    column->addLayout(passwordRow);
+    column->addWidget(wrongPass);
+    setFixedWidth(kPromptWidthPixels);
+
+    Form_Load();
+}
+
+void PasswordForm::Form_Load() { txtPassword->clear(); }
+
+void PasswordForm::txtPassword_KeyPress(int KeyAscii) {
+    wrongPass->hide();
+    if (KeyAscii != kEnter) return;
+    // Without a stored password only the empty entry matches; taking it as
+    // the way back would leave no way out of the saver.
+    if (txtPassword->text().isEmpty() && !form_.cfgPassword.empty())
+        ResumeSaver();
+    else
+        CheckPassword();
+}
+
+void PasswordForm::txtNotes_KeyPress(int KeyAscii) {
+    if (KeyAscii == kEnter) ResumeSaver();
+}
+
+void PasswordForm::CheckPassword() {
+    if (txtPassword->text().toStdString() != form_.cfgPassword) {
+        wrongPass->show();
+        txtPassword->clear();
+        return;
+    }
+    form_.SwitchScreenSaverRunningOff();
+    hide();
+    host_.unloadForm();
+    host_.endProgram();
+}
+
+void PasswordForm::ResumeSaver() {
+    MovePointerOutOfSight(form_, window_);
+    // Enabled first: a disabled window cannot take the keyboard focus.
+    window_.setInputEnabled(true);
+    window_.showForm();
+    window_.placeWindow(true);
+    hide();
+}
+
+bool PasswordForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || (watched != txtPassword && watched != txtNotes))
+        return QWidget::eventFilter(watched, event);
+    const std::optional<int> typed = keyAscii(*static_cast<QKeyEvent*>(event));
+    if (!typed) return false;
+    if (watched == txtPassword)
+        txtPassword_KeyPress(*typed);
+    else
+        txtNotes_KeyPress(*typed);
+    return *typed == kEnter;  // Enter answers the prompt; it types nothing into either box
+}
+
+void PasswordForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    placeOnScreen();
+    raise();
+    activateWindow();
+    txtPassword->setFocus();
+}
+
+// A window manager's close button would hide the prompt and leave the saver
+// disabled behind it, taking no input at all; the ways back are Enter.
+void PasswordForm::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous())
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
+}
+
+void PasswordForm::placeOnScreen() {
+    adjustSize();
+    move(screen()->geometry().center() - rect().center());
 }
 
 }  // namespace skyfolio

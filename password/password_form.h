@@ -2,12 +2,53 @@
 
 #include <QWidget>
 
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+
 namespace skyfolio {
 
-// The password prompt that opens above the protected saver.
+class Form1;
+class FormWindow;
+class SaverHost;
+
+// The prompt that stands between a stopped, password-protected saver and the
+// desktop, with a message board on which a passer-by can leave a note. It is
+// built once, on the first stop, and then only shown and hidden, so the note
+// stays for as long as the saver runs.
+//
+// This is a prompt in front of a screen saver, not a lock of the session.
 class PasswordForm : public QWidget {
+    Q_OBJECT
+
 public:
-    explicit PasswordForm(QWidget* parent = nullptr);
+    // The running saver behind the prompt: its form with the settings, the
+    // form's host, which ends the program, and its window.
+    PasswordForm(Form1& form, SaverHost& host, FormWindow& window, QWidget* parent = nullptr);
+
+    void Form_Load();
+    // KeyAscii is the character a key press types, 13 for Enter.
+    void txtPassword_KeyPress(int KeyAscii);
+    void txtNotes_KeyPress(int KeyAscii);
+    void CheckPassword();
+    void ResumeSaver();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void placeOnScreen();
+
+    Form1& form_;
+    SaverHost& host_;
+    FormWindow& window_;
+    QLabel* lblMessage;
+    QPlainTextEdit* txtNotes;
+    QLabel* lblPassword;
+    QLineEdit* txtPassword;
+    QLabel* wrongPass;
 };
 
 }  // namespace skyfolio

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QUrl>
 
 #include <cstdio>
 
@@ -33,6 +34,10 @@ WriteResult replaceFileAtomically(const std::string& path, const std::string& by
 }
 
 bool fileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
+
+std::string fileAddress(const std::string& path) {
+    return QUrl::fromLocalFile(QString::fromStdString(path)).toString(QUrl::FullyEncoded).toStdString();
+}
 
 bool renameOver(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
 

@@ -20,6 +20,9 @@ WriteResult replaceFileAtomically(const std::string& path, const std::string& by
 
 bool fileExists(const std::string& path);
 
+// The "file:" address of a local file, as a browser takes it.
+std::string fileAddress(const std::string& path);
+
 // Moves `from` over `to` in one step, replacing it.
 bool renameOver(const std::string& from, const std::string& to);
 bool removeFile(const std::string& path);

@@ -1,5 +1,7 @@
 #include "platform/qt_saver_host.h"
 
+#include "platform/event_wait.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QThread>
@@ -21,8 +23,15 @@ Surface& QtSaverHost::surface() { return window_.surface(); }
 
 void QtSaverHost::setBackColor(uint32_t bgr) {
     // The high byte would name a system colour; the low three are blue, green, red.
-    window_.surface().setBackground(QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
+    const QColor colour(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    window_.surface().setBackground(colour);
+    window_.firstPicture().widget().setBackground(colour);
     window_.update();
+}
+
+bool QtSaverHost::pauseHandlingEvents(std::chrono::milliseconds duration) {
+    waitHandlingEvents(duration);
+    return !unloaded_;
 }
 
 void QtSaverHost::showMessage(const std::string& text) {
@@ -31,6 +40,7 @@ void QtSaverHost::showMessage(const std::string& text) {
 }
 
 void QtSaverHost::unloadForm() {
+    unloaded_ = true;
     if (onUnload_) onUnload_();
     window_.hide();
 }

@@ -21,6 +21,8 @@ public:
     PictureSize screenPixels() const override;
     Surface& surface() override;
     void setBackColor(uint32_t bgr) override;
+    FloatBox& firstPicture() override { return window_.firstPicture(); }
+    bool pauseHandlingEvents(std::chrono::milliseconds duration) override;
     void showMessage(const std::string& text) override;
     void unloadForm() override;
     void endProgram() override;
@@ -34,6 +36,7 @@ public:
 private:
     SaverWindow& window_;
     std::function<void()> onUnload_;
+    bool unloaded_ = false;
     bool ended_ = false;
 };
 

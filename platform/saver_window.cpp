@@ -33,6 +33,11 @@ SaverWindow::SaverWindow()
 
 QRect SaverWindow::screenRect() const { return QGuiApplication::primaryScreen()->geometry(); }
 
+void SaverWindow::setInput(SaverInput input) {
+    input_ = std::move(input);
+    firstPicture_.widget().setMouseMove(input_.pictureMouseMove);
+}
+
 void SaverWindow::showForm() {
     setGeometry(screenRect());
     show();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/first_picture_box.h"
 #include "platform/image_surface.h"
 #include "saver/form_window.h"
 
@@ -14,6 +15,8 @@ struct SaverInput {
     std::function<void()> keyDown;
     std::function<void()> mouseDown;
     std::function<void(float x, float y)> mouseMove;
+    // Over Float's picture box, in the box's pixels.
+    std::function<void(float x, float y)> pictureMouseMove;
 };
 
 // The saver's full-screen window: frameless, above the others, no pointer
@@ -24,10 +27,12 @@ public:
     SaverWindow();
 
     ImageSurface& surface() { return surface_; }
+    // Float's FirstPicture, a box over the surface.
+    FirstPictureBox& firstPicture() { return firstPicture_; }
     // The primary screen, which the window covers, in pixels.
     QRect screenRect() const;
 
-    void setInput(SaverInput input) { input_ = std::move(input); }
+    void setInput(SaverInput input);
 
     void showForm() override;
     void setCursorPos(int x, int y) override;
@@ -43,6 +48,7 @@ protected:
 private:
     ImageSurface surface_;
     SaverInput input_;
+    FirstPictureBox firstPicture_{*this};
 };
 
 }  // namespace skyfolio

@@ -36,9 +36,10 @@ public:
     void StepCopy();
     void StepWarpCopy();
 
-    // Float.
+    // Float: the motion tick; the next picture shown centred, false when it
+    // could not be and the saver is ending; the drawn transition into it.
     void Timer3_Timer();
-    void ShowFloatPicture();
+    [[nodiscard]] bool ShowFloatPicture();
     void RunTransition();
 
     // Form1's inner width and height in its current scale.
@@ -55,6 +56,8 @@ public:
     void EndWithMessage(const std::string& text);
     // What a cache picture that cannot be shown makes the saver say.
     static std::string CacheFailureMessage(const std::string& cachePath);
+    // What a Float picture that cannot be shown makes the saver say.
+    static std::string FloatFailureMessage(const std::string& picturePath);
 
 private:
     void ReadSettings(const SettingsFile& file);
@@ -70,6 +73,10 @@ private:
     void AdmitMoreCopies();
     void CopyEffectsClock();
     void FloatPictureClock();
+    void ChooseFloatDirection();
+    void ShowThroughTransition(const std::string& path);
+    [[nodiscard]] bool ShowAfterPause(const std::string& path);
+    void CentreFirstPicture();
 
     SaverHost& host_;
     RandomSource& random_;

@@ -2,6 +2,8 @@
 
 namespace skyfolio {
 
+class Form1;
+
 // What start-up, the input watch and the password prompt do to Form1's
 // window, beyond what Form1's own procedures ask of their host.
 class FormWindow {
@@ -17,5 +19,10 @@ public:
     // A disabled form receives no keyboard or mouse input.
     virtual void setInputEnabled(bool enabled) = 0;
 };
+
+// Moves the pointer just beyond Form1's far corner, out of sight; the
+// platform stops it at the screen's corner. Done at start and on each return
+// from the password prompt.
+void MovePointerOutOfSight(const Form1& form, FormWindow& window);
 
 }  // namespace skyfolio

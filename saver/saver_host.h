@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/picture.h"
+#include "saver/float_box.h"
 #include "saver/surface.h"
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -20,6 +22,11 @@ public:
     virtual Surface& surface() = 0;
     // The form's background colour, 0x00BBGGRR.
     virtual void setBackColor(uint32_t bgr) = 0;
+    // Float's picture box, hidden until Float shows it.
+    virtual FloatBox& firstPicture() = 0;
+    // Waits, handling timer and input events meanwhile. False when the form
+    // was unloaded during the wait: the run is over.
+    [[nodiscard]] virtual bool pauseHandlingEvents(std::chrono::milliseconds duration) = 0;
 
     // The system's message box: exclamation icon, OK button, the program's title.
     virtual void showMessage(const std::string& text) = 0;

@@ -1,10 +1,13 @@
 #include "settings/program_files.h"
 
+#include "platform/files.h"
 #include "platform/program_folder.h"
 
 namespace skyfolio {
 
 std::string settingsFilePath() { return programPath(kSettingsFileName); }
+
+std::string helpPageAddress() { return fileAddress(programPath(kHelpPageName)); }
 
 std::string cacheFolderPath() { return programPath(kCacheFolderName); }
 

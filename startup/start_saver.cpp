@@ -9,16 +9,13 @@
 #include "platform/timer_driver.h"
 #include "platform/units.h"
 #include "saver/form1.h"
-#include "settings/conversions.h"
+#include "saver/form_window.h"
 #include "startup/input_watch.h"
 
 #include <memory>
 
 namespace skyfolio {
 namespace {
-
-// Keeps the pointer's resting place just beyond the form's far corner.
-constexpr double kPointerBeyondCorner = 10;
 
 // Form1's five timers, each run by the event loop and calling its handler.
 struct FormTimers {
@@ -49,8 +46,10 @@ int StartSaver(GuiApplication& app) {
 
     std::unique_ptr<PasswordForm> passwordForm;
     const SystemClock clock;
-    InputWatch watch(form, host, window, clock, [&passwordForm] {
-        if (!passwordForm) passwordForm = std::make_unique<PasswordForm>();
+    InputWatch watch(form, host, window, clock, [&] {
+        // Built on the first stop only; from then on shown and hidden, so the
+        // board keeps its note.
+        if (!passwordForm) passwordForm = std::make_unique<PasswordForm>(form, host, window);
         passwordForm->show();
     });
     window.setInput({
@@ -61,14 +60,14 @@ int StartSaver(GuiApplication& app) {
                 const float scale = form.scaleInTwips ? kTwipsPerPixel : 1;
                 watch.Form_MouseMove(x * scale, y * scale);
             },
+        .pictureMouseMove = [&watch](float x, float y) { watch.FirstPicture_MouseMove(x, y); },
     });
 
     // Showing Form1 loads it first, which runs its whole set-up.
     form.Form_Load();
     if (host.ended()) return 0;
     window.showForm();
-    window.setCursorPos(RoundInt32(form.ScaleWidth() + kPointerBeyondCorner),
-                        RoundInt32(form.ScaleHeight() + kPointerBeyondCorner));
+    MovePointerOutOfSight(form, window);
     window.placeWindow(true);
     return app.run();
 }

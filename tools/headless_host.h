@@ -6,8 +6,9 @@
 
 namespace skyfolio {
 
-// The saver window without a window: a screen of a chosen size, a surface
-// given by the caller, and messages written to the error stream.
+// The saver window without a window, for the copy effects: a screen of a
+// chosen size, a surface given by the caller, and messages written to the
+// error stream. Float's picture box and its pauses need a real window.
 class HeadlessHost : public SaverHost {
 public:
     HeadlessHost(PictureSize screen, Surface& surface) : screen_(screen), surface_(surface) {}
@@ -15,6 +16,8 @@ public:
     PictureSize screenPixels() const override { return screen_; }
     Surface& surface() override { return surface_; }
     void setBackColor(uint32_t) override {}
+    FloatBox& firstPicture() override;
+    bool pauseHandlingEvents(std::chrono::milliseconds) override;
     void showMessage(const std::string& text) override;
     void unloadForm() override {}
     void endProgram() override { ended_ = true; }

@@ -1,6 +1,7 @@
 // Lays out a program folder as installed: the settings file in its first-run
-// state, the two sample pictures and their cache files. Files that are
-// already there stay as they are, so a user's settings survive a rebuild.
+// state, the two sample pictures and their cache files, and the help page.
+// Files that are already there stay as they are, so a user's settings survive
+// a rebuild; the help page is the program's own and is always replaced.
 //
 //   skyfolio-install <program folder>
 
@@ -55,6 +56,14 @@ int main(int argc, char** argv) {
                 return false;
             }
         });
+    }
+    // Built into this installer from dialog/help.
+    const FileRead help = readWholeFile(":/skyfolio-help.html");
+    if (const WriteResult written = replaceFileAtomically(programPath(kHelpPageName), help.bytes);
+        !help.error.empty() || !written) {
+        std::fprintf(stderr, "skyfolio-install: could not write the help page: %s%s\n", help.error.c_str(),
+                     written.error.c_str());
+        ok = false;
     }
     return ok ? 0 : 1;
 }

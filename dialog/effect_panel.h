@@ -1,0 +1,29 @@
+#pragma once
+
+#include "settings/setting_texts.h"
+
+#include <QObject>
+
+namespace skyfolio {
+
+class EffectsTab;
+
+// The handlers of the controls whose meaning changes with the chosen effect:
+// the effect list lays out the Effects tab, the sliders and the copies spin
+// control write their settings at once.
+class EffectPanel : public QObject {
+public:
+    EffectPanel(EffectsTab& tab, SettingTexts& settings);
+
+    void EffectCbx_Click();
+    void Speed_Scroll();
+    void Feature1_Scroll();
+    void Feature2_Scroll();
+    void ClonesScroll_Change();
+
+private:
+    EffectsTab& tab_;
+    SettingTexts& settings_;
+};
+
+}  // namespace skyfolio

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QToolButton;
+
+namespace skyfolio {
+
+class PreviewBox;
+
+// The "Image Files" tab: the picture list, its buttons and the preview. The
+// controls carry their design names; the picture list's handlers drive them.
+class ImageFilesTab : public QWidget {
+public:
+    explicit ImageFilesTab(QWidget* parent = nullptr);
+
+    QGroupBox* photoDisplay;
+    PreviewBox* photo1;
+    QLabel* Label5;
+    QListWidget* List1;
+    QLabel* Label4;
+    QLineEdit* Text3;
+    QToolButton* up;
+    QToolButton* down;
+    QPushButton* add;
+    QPushButton* remove;
+    QPushButton* RemoveAll;
+};
+
+}  // namespace skyfolio

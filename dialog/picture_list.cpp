@@ -1,0 +1,193 @@
+#include "dialog/picture_list.h"
+
+#include "dialog/control_placement.h"
+#include "dialog/dialog_host.h"
+#include "dialog/image_files_tab.h"
+#include "dialog/preview_box.h"
+#include "dialog/preview_fit.h"
+#include "platform/line_break.h"
+#include "platform/units.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+namespace skyfolio {
+namespace {
+
+const std::string kImageNotFound = "Image file not found." + std::string(kLineBreak) + "You need to reload a new one.";
+const std::string kNoFileSelected = "No file has been selected.";
+const std::string kNothingToRemove = "Nothing was selected to remove.";
+const std::string kRemoveAllQuestion = "Do you really want to remove all loaded images?";
+const std::string kCannotMoveUp = "Error. Cannot move up. A file needs to be selected.";
+const std::string kCannotMoveDown = "Error. Cannot move down. A file needs to be selected.";
+
+const std::string kAddTitle = "Select a file to open";
+const std::string kAddFilters =
+    "Image files (*.gif;*.jpg;*.bmp)|*.gif;*.jpg;*.bmp|CompuServe Files (*.gif)|*.gif|Jpeg Files (*.jpg)|*.jpg|"
+    "Jif files (*.jif)|*.jif|Windows Bitmap Files (*.bmp)|*.bmp|Windows DIB files (*.dib)|*.dib";
+
+// The entry's path as stored, byte for byte; its text is only for showing.
+constexpr int kPathRole = Qt::UserRole;
+
+}  // namespace
+
+PictureList::PictureList(ImageFilesTab& tab, DialogHost& host) : tab_(tab), host_(host) {
+    connect(tab_.add, &QPushButton::clicked, this, [this] { add_Click(); });
+    connect(tab_.remove, &QPushButton::clicked, this, [this] { remove_Click(); });
+    connect(tab_.RemoveAll, &QPushButton::clicked, this, [this] { RemoveAll_Click(); });
+    connect(tab_.up, &QToolButton::clicked, this, [this] { up_Click(); });
+    connect(tab_.down, &QToolButton::clicked, this, [this] { down_Click(); });
+    // The user's selections; the handlers below select through select().
+    connect(tab_.List1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) List1_Click();
+    });
+}
+
+void PictureList::add_Click() {
+    const std::optional<std::string> chosen = host_.chooseFile(kAddTitle, kAddFilters);
+    if (!chosen) {
+        host_.showMessage(kNoFileSelected);
+        return;
+    }
+    append(*chosen);
+    select(count() - 1);
+    showCount();
+    tab_.photo1->clear();
+    try {
+        loadIntoPhoto(*chosen);
+        showPhoto();
+    } catch (const PictureError&) {
+        // The entry stays: the user may remove it, or the save names it.
+        host_.showMessage(kNoFileSelected);
+    }
+}
+
+void PictureList::remove_Click() {
+    const int i = tab_.List1->currentRow();
+    if (count() == 0) {
+        host_.showMessage(kNothingToRemove);
+        return;
+    }
+    tab_.photo1->clear();
+    if (i < 0) {
+        host_.showMessage(kNothingToRemove);
+        return;
+    }
+    {
+        const QSignalBlocker quiet(tab_.List1);
+        delete tab_.List1->takeItem(i);
+    }
+    if (count() > 0) select(i == 0 ? 0 : i - 1);
+    showCount();
+}
+
+void PictureList::RemoveAll_Click() {
+    if (!host_.askYesNo(kRemoveAllQuestion)) return;
+    clear();
+    tab_.photo1->clear();
+    showCount();
+}
+
+void PictureList::up_Click() {
+    const int i = tab_.List1->currentRow();
+    if (count() == 0) {
+        host_.showMessage(kCannotMoveUp);
+        return;
+    }
+    if (i == 0) return;
+    if (i < 0) {
+        host_.showMessage(kCannotMoveUp);
+        return;
+    }
+    move(i, i - 1);
+    select(i - 1);
+}
+
+void PictureList::down_Click() {
+    const int i = tab_.List1->currentRow();
+    const int n = count();
+    if (n == 0) {
+        host_.showMessage(kCannotMoveDown);
+        return;
+    }
+    if (i == n - 1) return;
+    if (i < 0) {
+        host_.showMessage(kCannotMoveDown);
+        return;
+    }
+    move(i, i + 1);
+    select(i + 1);
+}
+
+void PictureList::List1_Click() {
+    bool failed = false;
+    try {
+        loadIntoPhoto(entry(tab_.List1->currentRow()));
+    } catch (const PictureError&) {
+        failed = true;
+    }
+    showPhoto();
+    if (failed) host_.showMessage(kImageNotFound);
+}
+
+void PictureList::PaintPreview() {
+    if (photo_.isNull()) return;  // nothing has loaded yet: nothing to draw
+    const PreviewFit fit = fitPreview(previewWidth_, previewHeight_);
+    previewWidth_ = fit.width;
+    previewHeight_ = fit.height;
+    tab_.photo1->showPicture(photo_.shown, pixelRect({fit.x, fit.y, fit.width, fit.height}));
+}
+
+void PictureList::loadIntoPhoto(const std::string& path) { photo_ = loadPreviewPhoto(path); }
+
+void PictureList::showPhoto() {
+    tab_.photo1->clear();
+    previewWidth_ = photo_.size.width * kTwipsPerPixel;
+    previewHeight_ = photo_.size.height * kTwipsPerPixel;
+    PaintPreview();
+}
+
+void PictureList::clear() {
+    const QSignalBlocker quiet(tab_.List1);
+    tab_.List1->clear();
+}
+
+void PictureList::append(const std::string& path) {
+    auto* item = new QListWidgetItem(QString::fromStdString(path));
+    item->setData(kPathRole, QByteArray::fromStdString(path));
+    const QSignalBlocker quiet(tab_.List1);
+    tab_.List1->addItem(item);
+}
+
+void PictureList::move(int from, int to) {
+    const QSignalBlocker quiet(tab_.List1);
+    tab_.List1->insertItem(to, tab_.List1->takeItem(from));
+}
+
+std::string PictureList::entry(int row) const {
+    const QListWidgetItem* item = tab_.List1->item(row);
+    return item ? item->data(kPathRole).toByteArray().toStdString() : std::string();
+}
+
+std::vector<std::string> PictureList::entries() const {
+    std::vector<std::string> paths;
+    for (int row = 0; row < count(); ++row) paths.push_back(entry(row));
+    return paths;
+}
+
+int PictureList::count() const { return tab_.List1->count(); }
+
+void PictureList::select(int row) {
+    {
+        const QSignalBlocker quiet(tab_.List1);
+        tab_.List1->setCurrentRow(row);
+    }
+    List1_Click();
+}
+
+void PictureList::showCount() { tab_.Text3->setText(QString::number(count())); }
+
+}  // namespace skyfolio

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Float under a real X server: a floating picture moves between screenshots,
+# a centred one stands still in the middle, a wipe is seen while it runs, and
+# a picture that is missing when it is due ends the saver with its message.
+source "$(dirname "$0")/lib.sh"
+
+# Where the picture stands on the last screenshot: WxH+X+Y of all that is
+# not the black background.
+picture_box() { convert "$E2E_TEMP/screen.png" -format "%@" info: 2>/dev/null; }
+
+# A Float saver over an 800 x 600 screen with the two 640 x 480 samples.
+start_float() {
+    e2e_program_folder
+    e2e_set_key saver mode 1
+    e2e_set_key saver newBackColor 0
+    e2e_set_key saver randomEffect 0
+    e2e_set_key saver effectMode "$1"
+    e2e_set_key saver centerImage "$2"
+    e2e_set_key saver NextImageTime "${3:-30}"
+    e2e_set_key saver floatImageSpeed 5
+    e2e_start /s
+    e2e_wait_window "$E2E_PID" >/dev/null
+}
+
+e2e_start_xvfb 800x600x24
+
+# Floating: the first picture comes after 0.25 s and a 0.3 s pause, then
+# drifts a pixel every frame.
+start_float 0 0
+sleep 1.2
+boxes=()
+for shot in 1 2 3; do
+    e2e_screenshot
+    boxes+=("$(picture_box)")
+    sleep 0.4
+done
+for box in "${boxes[@]}"; do
+    [[ $box == 640x480+* ]] || e2e_fail "the floating picture is not whole: ${boxes[*]}"
+done
+[ "${boxes[0]}" != "${boxes[1]}" ] || [ "${boxes[1]}" != "${boxes[2]}" ] ||
+    e2e_fail "the floating picture does not move: ${boxes[*]}"
+kill "$E2E_PID"
+e2e_wait_exit "$E2E_PID"
+
+# Centred: in the middle, and there it stays.
+start_float 0 1
+sleep 1.2
+e2e_screenshot
+[ "$(picture_box)" = 640x480+80+60 ] || e2e_fail "the centred picture is at $(picture_box)"
+sleep 1
+e2e_screenshot
+[ "$(picture_box)" = 640x480+80+60 ] || e2e_fail "the centred picture moved to $(picture_box)"
+kill "$E2E_PID"
+e2e_wait_exit "$E2E_PID"
+
+# A Left wipe takes about 0.64 s: some screenshot catches it part way.
+start_float 1 1
+partial=""
+for shot in $(seq 1 30); do
+    e2e_screenshot
+    box=$(picture_box)
+    if [[ $box =~ ^([0-9]+)x480\+80\+60$ ]] && [ "${BASH_REMATCH[1]}" -lt 640 ]; then partial=$box; fi
+    [ "$box" = 640x480+80+60 ] && break
+done
+[ -n "$partial" ] || e2e_fail "no screenshot caught the wipe part way (last: $box)"
+[ "$box" = 640x480+80+60 ] || e2e_fail "after the wipe the picture is at $box"
+kill "$E2E_PID"
+e2e_wait_exit "$E2E_PID"
+
+# A missing second picture: the first is shown, then the saver ends with the
+# message when the second is due, and nothing is left on the screen.
+e2e_program_folder
+e2e_remove_key install firstRun  # as after the dialog's first save
+e2e_set_key images 0 "$E2E_FOLDER/Image1.jpg"
+e2e_set_key images 1 "$E2E_FOLDER/gone.jpg"
+e2e_set_key saver mode 1
+e2e_set_key saver effectMode 0
+e2e_set_key saver randomEffect 0
+e2e_set_key saver NextImageTime 1
+e2e_start /s
+saver=$(e2e_wait_window "$E2E_PID")
+# The message box replaces the saver window, which goes first.
+message_only() { [ -n "$(e2e_windows_of "$E2E_PID")" ] && ! e2e_windows_of "$E2E_PID" | grep -qx "$saver"; }
+e2e_poll 10 message_only || e2e_fail "no message replaced the saver window"
+e2e_running "$E2E_PID" || e2e_fail "the saver ended without waiting for its message"
+xdotool key Return
+e2e_wait_exit "$E2E_PID"
+echo "PASS"

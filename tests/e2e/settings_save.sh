@@ -1,0 +1,52 @@
+# "/c" with three pictures listed: Alt+O saves them into the settings file
+# and the cache and ends the program; "/s" then shows the new pictures.
+source "$(dirname "$0")/lib.sh"
+e2e_start_xvfb 1024x768x24
+e2e_program_folder
+pictures_folder="$E2E_TEMP/my pictures ü"
+mkdir "$pictures_folder"
+colours=(red lime blue)
+rgb=(1,0,0 0,1,0 0,0,1)
+pictures=()
+for colour in "${colours[@]}"; do
+    convert -size 320x240 "xc:$colour" "$pictures_folder/$colour.jpg"
+    pictures+=("$pictures_folder/$colour.jpg")
+done
+e2e_remove_key install firstRun
+e2e_set_key total newTotal 3
+e2e_set_key total ClonesOfImage 7.0
+printf '[images]\n0=%s\n1=%s\n2=%s\n' "${pictures[@]}" >>"$E2E_SETTINGS"
+
+e2e_start /c
+window=$(e2e_wait_titled " Skyfolio ")
+xdotool windowfocus --sync "$window" key alt+o
+e2e_poll 20 e2e_ended "$E2E_PID" || e2e_fail "Alt+O did not save and end"
+wait "$E2E_PID" || e2e_fail "the dialog ended with $?"
+
+grep -qx "newTotal=3" "$E2E_SETTINGS" || e2e_fail "newTotal is not 3"
+grep -qx "ClonesOfImage=7" "$E2E_SETTINGS" || e2e_fail "ClonesOfImage is not as the dialog holds it"
+[ "$(sed -n '/^\[images\]/,/^\[/p' "$E2E_SETTINGS" | grep -c '=')" -eq 3 ] || e2e_fail "the images section"
+for i in 0 1 2; do
+    grep -qxF "$i=${pictures[$i]}" "$E2E_SETTINGS" || e2e_fail "picture $i"
+    cached="$E2E_FOLDER/SkyfolioImg/skyfss$i.dib"
+    # 320 x 240 pixels are 4800 x 3600 twips: times 0.82, less the box's border.
+    [ "$(identify -format '%wx%h' "bmp:$cached")" = 260x195 ] || e2e_fail "the size of $cached"
+    [ "$(convert "bmp:$cached" -format '%[fx:round(p{9,9}.r)],%[fx:round(p{9,9}.g)],%[fx:round(p{9,9}.b)]' info:)" \
+        = "${rgb[$i]}" ] || e2e_fail "the colour of $cached"
+done
+
+# Skyflock flies copies of the first picture, which is red.
+saver_shows_red() {
+    e2e_screenshot
+    local red
+    red=$(convert "$E2E_TEMP/screen.png" -fuzz 30% -fill black +opaque red -fill white -opaque red -format '%[fx:mean]' info:)
+    awk -v red="$red" 'BEGIN { exit !(red > 0.001) }'
+}
+e2e_start /s
+shown=no
+for _ in $(seq 10); do
+    sleep 0.5
+    saver_shows_red && { shown=yes; break; }
+done
+[ "$shown" = yes ] || e2e_fail "the saver shows no red picture"
+echo "PASS: settings_save"
