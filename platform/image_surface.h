@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/dirty_rectangles.h"
 #include "saver/surface.h"
 
 #include <QColor>
@@ -14,12 +15,19 @@ namespace skyfolio {
 // The saver window's persistent image: the copy effects draw into it and
 // `present` hands the changed rectangles to the window, which copies them to
 // the screen.
+//
+// Only the copies are ever not background, so a clear repaints just the
+// rectangles drawn since the last one, and a present hands over a few
+// rectangles around what changed instead of the whole screen. What the screen
+// shows is the same as clearing and showing everything. Nothing here
+// allocates once constructed.
 class ImageSurface : public Surface {
 public:
     using PresentFunction = std::function<void(const std::vector<QRect>& changed)>;
 
     ImageSurface(QSize size, PresentFunction present);
 
+    // Fills the whole image; it is all presented next time.
     void setBackground(QColor colour);
 
     void clear() override;
@@ -29,10 +37,15 @@ public:
     const QImage& image() const { return image_; }
 
 private:
+    void fill(const QRect& rect);
+
     QImage image_;
-    QColor background_ = Qt::black;
+    QRgb background_;
     PresentFunction present_;
-    std::vector<QRect> changed_;
+    // Where pixels may differ from the background.
+    DirtyRectangles drawn_;
+    // What changed since the last present.
+    DirtyRectangles changed_;
 };
 
 }  // namespace skyfolio

@@ -10,6 +10,8 @@
 namespace skyfolio {
 
 class SettingsFile;
+struct CopyEffectProfile;
+struct CopyPhase;
 
 // The saver form's procedures over the engine state. Nothing here knows Qt:
 // the host draws and shows, the random source is injected, so a test drives
@@ -64,6 +66,11 @@ private:
     void PrepareCachePictures();
     void SetDrawingUnits();
     void ArmEffect();
+    void CopyTick(const CopyPhase& phase);
+    void RelaunchCopy(const CopyEffectProfile& profile, int W, int H);
+    const PictureSet& ChooseSource(const CopyPhase& phase);
+    void AdmissionStep(const CopyPhase& phase);
+    void AdmitMoreCopies();
     void CopyEffectsClock();
     void FloatPictureClock();
     void ChooseFloatDirection();

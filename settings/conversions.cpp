@@ -1,5 +1,6 @@
 #include "settings/conversions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -78,6 +79,10 @@ double StrictNumber(std::string_view text) {
 
 int16_t RoundInt16(double x) { return roundTo<int16_t>(x); }
 int16_t RoundInt16(std::string_view text) { return roundTo<int16_t>(StrictNumber(text)); }
+int16_t SaturatedInt16(double x) {
+    if (std::isnan(x)) return 0;  // infinity less infinity, from a value too large to hold
+    return RoundInt16(std::clamp(x, double(std::numeric_limits<int16_t>::min()), double(std::numeric_limits<int16_t>::max())));
+}
 int32_t RoundInt32(double x) { return roundTo<int32_t>(x); }
 int32_t RoundInt32(std::string_view text) { return roundTo<int32_t>(StrictNumber(text)); }
 

@@ -28,6 +28,10 @@ int16_t RoundInt16(double x);
 int16_t RoundInt16(std::string_view text);
 int32_t RoundInt32(double x);
 int32_t RoundInt32(std::string_view text);
+// RoundInt16 for values computed while the saver runs, where an overflow has
+// nowhere to go: a value out of range is held at the nearer end, and a
+// value that is no number at all counts as 0.
+int16_t SaturatedInt16(double x);
 
 double Floor(double x);
 double Trunc(double x);

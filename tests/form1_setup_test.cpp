@@ -1,10 +1,4 @@
-#include "platform/files.h"
-#include "platform/profile.h"
-#include "platform/program_folder.h"
-#include "saver/form1.h"
-#include "settings/settings_file.h"
-#include "tests/support/fake_saver_host.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/saver_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -14,33 +8,7 @@ namespace {
 using test::FakeSaverHost;
 using test::readFile;
 
-class Form1SetupTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        setProgramFolder(folder.path());
-        ASSERT_TRUE(installSettingsFile(settingsFilePath()));
-        ASSERT_TRUE(makeFolder(cacheFolderPath()));
-        cachePicture("0", 200, 100);
-        cachePicture("1", 200, 100);
-    }
-    void cachePicture(const std::string& number, int w, int h) {
-        QImage image(w, h, QImage::Format_RGB32);
-        image.fill(Qt::darkCyan);
-        ASSERT_TRUE(Picture(image).saveBitmap(cacheFilePath(number)));
-    }
-    void set(const SettingKey& key, const std::string& value) {
-        ASSERT_TRUE(writeProfileString(settingsFilePath(), key.section, key.key, value));
-    }
-    Form1& load() {
-        form.Form_Load();
-        return form;
-    }
-
-    test::TempFolder folder;
-    FakeSaverHost host;
-    test::ScriptedRandom random;
-    Form1 form{host, random};
-};
+using Form1SetupTest = test::SaverFixture;
 
 TEST_F(Form1SetupTest, SkyflockAsInstalled) {
     set(keys::newBackColor, "255");

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "saver/surface.h"
+
+#include <QImage>
+#include <QRect>
+
+#include <functional>
+#include <vector>
+
+namespace skyfolio {
+
+// The straightforward reading of "clear the surface, draw, refresh": every
+// clear fills the whole image and every present hands over the whole screen.
+// The yardstick the saver window's surface is measured against.
+class NaiveSurface : public Surface {
+public:
+    using PresentFunction = std::function<void(const std::vector<QRect>& changed)>;
+
+    NaiveSurface(QSize size, PresentFunction present);
+
+    void clear() override;
+    void draw(const Picture& picture, int x, int y) override;
+    void present() override;
+
+    const QImage& image() const { return image_; }
+
+private:
+    QImage image_;
+    PresentFunction present_;
+    std::vector<QRect> whole_;
+};
+
+}  // namespace skyfolio

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "saver/engine_state.h"
+
+#include <array>
+
+namespace skyfolio {
+
+// One of the animation's two phases. Each picture change hands the animation
+// to the phase whose incoming set just received the new picture.
+struct CopyPhase {
+    Timer EngineState::*tick;  // the timer that drives this phase
+    PictureSet EngineState::*outgoing;
+    PictureSet EngineState::*incoming;
+    int switchedPicture;  // copyPicture of a copy that shows the incoming set
+    int readyValue;       // secondImageReady while the incoming set is the newest
+    // Paced effects change the picture once admittedCopies reaches the last
+    // copy's index plus this, and then set imageChangeDue to `changeDue`.
+    int thresholdBeyondLast;
+    int changeDue;
+    // Paced admission: by the value of cfgChangeNext, the count admitTicks
+    // must reach at a re-launch of copy 0 before more copies are admitted;
+    // kAdmitAtOnce admits at every such re-launch without counting.
+    struct Pace {
+        double changeNext;
+        int ticks;
+    };
+    std::array<Pace, 3> pacing;
+};
+
+inline constexpr int kAdmitAtOnce = 0;
+
+inline constexpr CopyPhase kTimer1Phase = {
+    &EngineState::Timer1, &EngineState::first, &EngineState::second, 1, 1, 5, 1, {{{3, kAdmitAtOnce}, {2, 2}, {1, 4}}}};
+inline constexpr CopyPhase kTimer5Phase = {
+    &EngineState::Timer5, &EngineState::second, &EngineState::first, 0, 0, 10, 0, {{{3, 3}, {2, 6}, {1, 9}}}};
+
+}  // namespace skyfolio

@@ -1,0 +1,141 @@
+// The saver window's surface: clearing only what was drawn and presenting
+// only what changed must show exactly what clearing and showing everything
+// would.
+
+#include "platform/image_surface.h"
+#include "tests/support/allocation_counter.h"
+
+#include <QPainter>
+#include <QRegion>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace skyfolio {
+namespace {
+
+// A picture whose every pixel tells where it came from, so that a copy put
+// one pixel off shows.
+Picture patterned(int w, int h, int seed, QImage::Format format = QImage::Format_RGB32) {
+    QImage image(w, h, format);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) image.setPixel(x, y, qRgb((x * 7 + seed) & 255, (y * 5) & 255, seed * 40));
+    return Picture(image);
+}
+
+QRegion regionOf(const std::vector<QRect>& rects) {
+    QRegion region;
+    for (const QRect& r : rects) region += r;
+    return region;
+}
+
+// The screen as the window keeps it: only the presented rectangles of the
+// surface are copied over.
+struct Screen {
+    explicit Screen(QSize size, QColor background) : image(size, QImage::Format_RGB32) { image.fill(background); }
+    void copy(const QImage& from, const std::vector<QRect>& rects) {
+        QPainter painter(&image);
+        for (const QRect& r : rects) painter.drawImage(r.topLeft(), from, r);
+        presents.push_back(rects.size());
+    }
+    QImage image;
+    std::vector<size_t> presents;
+};
+
+TEST(ImageSurfaceTest, ShowsWhatAFullClearAndPresentWouldShow) {
+    const QSize size(320, 200);
+    const QColor background(10, 20, 30);
+    const std::vector<Picture> pictures = {patterned(1, 1, 1),     patterned(40, 30, 2),
+                                           patterned(100, 60, 3),  patterned(330, 210, 4),
+                                           Picture(),              patterned(25, 45, 5, QImage::Format_ARGB32)};
+    for (const bool trails : {false, true}) {
+        SCOPED_TRACE(trails ? "with trails" : "cleared every frame");
+        Screen screen(size, Qt::black);
+        ImageSurface surface(size, [&](const std::vector<QRect>& rects) { screen.copy(surface.image(), rects); });
+        surface.setBackground(background);
+        QImage expected(size, QImage::Format_RGB32);
+        expected.fill(background);
+
+        std::mt19937 generator(trails ? 7 : 3);
+        const auto between = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(generator); };
+        for (int frame = 0; frame < 300; ++frame) {
+            if (!trails) {
+                surface.clear();
+                expected.fill(background);
+            }
+            for (int copy = between(0, 25); copy > 0; --copy) {
+                const Picture& picture = pictures[size_t(between(0, int(pictures.size()) - 1))];
+                const int x = between(-120, 340), y = between(-80, 220);
+                surface.draw(picture, x, y);
+                QPainter painter(&expected);
+                painter.setCompositionMode(QPainter::CompositionMode_Source);
+                if (!picture.isNull()) painter.drawImage(x, y, picture.image());
+            }
+            surface.present();
+            ASSERT_EQ(surface.image(), expected) << "frame " << frame;
+            ASSERT_EQ(screen.image, expected) << "frame " << frame;
+        }
+        for (const size_t rects : screen.presents) EXPECT_LE(rects, 16u);
+    }
+}
+
+TEST(ImageSurfaceTest, PresentsOnlyAroundWhatChanged) {
+    std::vector<std::vector<QRect>> presented;
+    ImageSurface surface(QSize(800, 600), [&](const std::vector<QRect>& rects) { presented.push_back(rects); });
+    const Picture copy = patterned(50, 40, 1);
+    surface.draw(copy, 100, 100);
+    surface.present();
+    surface.present();  // nothing changed: nothing handed over
+    ASSERT_EQ(presented.size(), 1u);
+    EXPECT_EQ(presented[0], (std::vector<QRect>{QRect(100, 100, 50, 40)}));
+
+    // Moved a little: the old and the new place make one rectangle.
+    surface.clear();
+    surface.draw(copy, 110, 105);
+    surface.present();
+    EXPECT_EQ(presented.back(), (std::vector<QRect>{QRect(100, 100, 60, 45)}));
+
+    // Far apart, they stay apart; off the screen, nothing is drawn.
+    surface.clear();
+    surface.draw(copy, 700, 500);
+    surface.draw(copy, 900, 700);
+    surface.present();
+    EXPECT_EQ(regionOf(presented.back()), QRegion(QRect(110, 105, 50, 40)) + QRegion(QRect(700, 500, 50, 40)));
+    EXPECT_EQ(presented.back().size(), 2u);
+}
+
+TEST(ImageSurfaceTest, DrawingClearingAndPresentingAllocateNothing) {
+    int presents = 0;
+    ImageSurface surface(QSize(640, 480), [&](const std::vector<QRect>&) { ++presents; });
+    const Picture copies[] = {patterned(60, 40, 1), patterned(200, 150, 2)};
+    const int64_t before = test::allocationsSoFar();
+    for (int frame = 0; frame < 100; ++frame) {
+        surface.clear();
+        for (int copy = 0; copy < 21; ++copy) surface.draw(copies[copy % 2], (frame * 13 + copy * 97) % 700 - 30, copy * 23);
+        surface.present();
+    }
+    EXPECT_EQ(test::allocationsSoFar() - before, 0);
+    EXPECT_EQ(presents, 100);
+}
+
+TEST(DirtyRectanglesTest, CoversEverythingAddedWithinItsLimit) {
+    std::mt19937 generator(11);
+    const auto between = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(generator); };
+    for (const size_t limit : {1u, 4u, 32u}) {
+        DirtyRectangles dirty(limit);
+        QRegion added;
+        for (int n = 0; n < 200; ++n) {
+            const QRect r(between(0, 3000), between(0, 2000), between(0, 300), between(0, 300));
+            dirty.add(r);
+            added += r;
+            ASSERT_LE(dirty.rects().size(), limit);
+            ASSERT_TRUE((added - regionOf(dirty.rects())).isEmpty()) << "limit " << limit << ", rectangle " << n;
+        }
+        dirty.reset();
+        EXPECT_TRUE(dirty.empty());
+    }
+}
+
+}  // namespace
+}  // namespace skyfolio

@@ -1,0 +1,155 @@
+// Runs a copy effect without a display, through the saver's own set-up and
+// timers, and prints where every copy was drawn.
+//
+//   skyfolio-sim [--effect N] [--width W] [--height H] [--copies C] [--ticks T]
+//                [--seed S] [--pictures DIR] [--png DIR [--every K]]
+//
+// One CSV row per drawn copy: tick,copy,x,y,size,picture. --pictures names a
+// folder of cache files (skyfss0.dib, ...) to use instead of the two samples;
+// --png writes every K-th frame there as frame-NNNNNN.png.
+
+#include "platform/image_surface.h"
+#include "platform/random.h"
+#include "saver/form1.h"
+#include "tools/csv_surface.h"
+#include "tools/headless_host.h"
+#include "tools/headless_program_folder.h"
+#include "tools/simulated_timers.h"
+
+#include <QDir>
+
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
+
+using namespace skyfolio;
+
+namespace {
+
+constexpr int kFloat = 1;
+constexpr int kLastEffect = 7;
+constexpr int kLargestScreenSide = 16384;
+
+struct Options {
+    int effect = 0;
+    int width = 800;
+    int height = 600;
+    int copies = 10;
+    int ticks = 100;
+    long long seed = 1;
+    std::string pictures;
+    std::string png;
+    int every = 1;
+};
+
+template <typename Int>
+bool parseWhole(const char* text, Int low, Int high, Int& value) {
+    const char* end = text + std::strlen(text);
+    Int parsed{};
+    const auto result = std::from_chars(text, end, parsed);
+    if (result.ec != std::errc() || result.ptr != end || parsed < low || parsed > high) return false;
+    value = parsed;
+    return true;
+}
+
+// The options, or nullopt after saying what is wrong.
+std::optional<Options> parseOptions(int argc, char** argv) {
+    Options o;
+    for (int i = 1; i < argc; i += 2) {
+        const std::string flag = argv[i];
+        if (i + 1 >= argc) {
+            std::fprintf(stderr, "skyfolio-sim: %s needs a value\n", flag.c_str());
+            return std::nullopt;
+        }
+        const char* value = argv[i + 1];
+        bool ok = true;
+        if (flag == "--effect")
+            ok = parseWhole(value, 0, kLastEffect, o.effect) && o.effect != kFloat;
+        else if (flag == "--width")
+            ok = parseWhole(value, 1, kLargestScreenSide, o.width);
+        else if (flag == "--height")
+            ok = parseWhole(value, 1, kLargestScreenSide, o.height);
+        else if (flag == "--copies")
+            ok = parseWhole(value, 1, 32767, o.copies);
+        else if (flag == "--ticks")
+            ok = parseWhole(value, 0, 100'000'000, o.ticks);
+        else if (flag == "--seed")
+            ok = parseWhole(value, 0LL, (1LL << 62), o.seed);
+        else if (flag == "--every")
+            ok = parseWhole(value, 1, 100'000'000, o.every);
+        else if (flag == "--pictures")
+            o.pictures = value;
+        else if (flag == "--png")
+            o.png = value;
+        else {
+            std::fprintf(stderr, "skyfolio-sim: unknown option %s\n", flag.c_str());
+            return std::nullopt;
+        }
+        if (!ok) {
+            std::fprintf(stderr, "skyfolio-sim: %s %s is not allowed%s\n", flag.c_str(), value,
+                         flag == "--effect" ? " (copy effects: 0, 2 to 7)" : "");
+            return std::nullopt;
+        }
+    }
+    return o;
+}
+
+int run(const Options& o) {
+    const std::vector<std::pair<const SettingKey*, std::string>> settings = {
+        {&keys::mode, std::to_string(o.effect)}, {&keys::clonesOfImage, std::to_string(o.copies)}};
+    const auto folder = o.pictures.empty() ? std::make_unique<HeadlessProgramFolder>(settings)
+                                           : std::make_unique<HeadlessProgramFolder>(settings, o.pictures);
+
+    std::optional<ImageSurface> frames;
+    if (!o.png.empty()) {
+        if (!QDir().mkpath(QString::fromStdString(o.png))) {
+            std::fprintf(stderr, "skyfolio-sim: cannot make %s\n", o.png.c_str());
+            return 1;
+        }
+        frames.emplace(QSize(o.width, o.height), nullptr);
+    }
+    CsvSurface csv(stdout, frames ? &*frames : nullptr);
+    HeadlessHost host({o.width, o.height}, csv);
+    SeededRandom random(static_cast<uint64_t>(o.seed));
+    Form1 form(host, random);
+    csv.watch(form);
+    form.Form_Load();
+    if (host.ended()) return 1;
+
+    SimulatedTimers timers(form);
+    csv.writeHeader();
+    for (int tick = 1; tick <= o.ticks; ++tick) {
+        csv.startTick(tick);
+        if (!timers.runUntilTick()) break;
+        if (frames && tick % o.every == 0) {
+            const QString file = QDir(QString::fromStdString(o.png)).filePath(QString::asprintf("frame-%06d.png", tick));
+            if (!frames->image().save(file)) {
+                std::fprintf(stderr, "skyfolio-sim: cannot write %s\n", qPrintable(file));
+                return 1;
+            }
+        }
+        if (host.ended()) return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::optional<Options> options = parseOptions(argc, argv);
+    if (!options) {
+        std::fprintf(stderr,
+                     "usage: skyfolio-sim [--effect N] [--width W] [--height H] [--copies C] [--ticks T] [--seed S]\n"
+                     "                    [--pictures DIR] [--png DIR [--every K]]\n");
+        return 2;
+    }
+    try {
+        return run(*options);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "skyfolio-sim: %s\n", e.what());
+        return 1;
+    }
+}
