@@ -2,6 +2,7 @@
 
 #include "platform/area_scaler.h"
 #include "platform/buffered_input.h"
+#include "platform/jpeg_dc_decoder.h"
 #include "platform/jpeg_file_source.h"
 
 #include <csetjmp>
@@ -137,6 +138,13 @@ void cmykRowToRgb32(QRgb* row, int width) {
     }
 }
 
+bool fromDcCoefficients(BufferedInput& input, QSize size, RowSink& sink) {
+    JpegDcDecoder decoder(input);
+    if (!decoder.readHeader() || !nearlyCovers(decoder.size(), size)) return false;
+    AreaScaler scaler(decoder.size(), size, sink);
+    return decoder.decode([&scaler](const QRgb* row) { scaler.addRow(row); });
+}
+
 bool withLibjpeg(BufferedInput& input, QSize size, RowSink& sink, std::string& error) {
     const auto d = std::make_unique<Decoding>();
     jpeg_decompress_struct& info = d->info;
@@ -194,8 +202,9 @@ bool decodesStraightTo(QSize stored, QSize size) { return nearlyCovers(stored, s
 
 bool decodeJpeg(QIODevice& file, QSize size, RowSink& sink, std::string& error) {
     BufferedInput input(file);
+    if (input.rewind() && fromDcCoefficients(input, size, sink)) return true;
     if (!input.rewind()) {
-        error = "the file cannot be read";
+        error = "the file cannot be read again";
         return false;
     }
     return withLibjpeg(input, size, sink, error);

@@ -29,8 +29,10 @@ bool decodesStraightTo(QSize stored, QSize size);
 // Decodes a JPEG file with libjpeg-turbo, streaming it from `file`, and hands
 // `sink` the rows of the picture at exactly `size`, which it must decode
 // straight to (its own size will do). The picture is decoded at the smallest
-// M/8 scale that gives nearly `size` and area-averaged row by row, so that
-// memory follows a few rows, not the photo. Hostile files are cut short: too many scans (progressive files can make a decoder spin
+// M/8 scale that gives nearly `size` (at 1/8 a progressive photo is built
+// from its DC coefficients alone, see jpeg_dc_decoder.h) and area-averaged
+// row by row, so that memory follows a few rows, not the photo. Hostile files
+// are cut short: too many scans (progressive files can make a decoder spin
 // for minutes), too many corrupt-data warnings, or more memory needed than we
 // allow. Returns false and `error` on failure, when `sink` may hold some of
 // the rows.
