@@ -1,53 +1,138 @@
-// One picture into the cache: decoding at the size needed against decoding the
-// whole photo and scaling it afterwards.
+// The save's conversion of photos into the picture cache, measured on the
+// same files in the same run against:
+//  - the floor: libjpeg-turbo decoding at 1/8 scale, in process, nothing
+//    else (no conversion into the cache can decode less);
+//  - decoding the whole photo and scaling it smoothly afterwards.
+// CPU time per picture compares work on one core; the list of 20 photos is
+// timed by the clock on the wall, both cores converting.
+//
+// Every benchmark runs several times in random order, so that a busy machine
+// burdens all of them alike; compare the "min" rows.
 
+#include "bench/photo_maker.h"
 #include "dialog/cache_conversion.h"
+#include "dialog/cache_replacement.h"
+#include "platform/program_folder.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QPainter>
 #include <QTemporaryDir>
 
-namespace skyfolio {
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace skyfolio::bench {
 namespace {
 
-// A 12-megapixel photo-like JPEG: smooth gradients with some detail.
-const std::string& photo() {
+// Every photo of a kind decoded equally often: 15 baseline photos once,
+// 5 progressive ones three times.
+constexpr int kIterations = 15;
+
+const PhotoList& photos() {
     static QTemporaryDir folder;
-    static const std::string path = [] {
-        QImage image(4000, 3000, QImage::Format_RGB32);
-        QPainter p(&image);
-        QLinearGradient sky(0, 0, 4000, 3000);
-        sky.setColorAt(0, QColor(30, 60, 150));
-        sky.setColorAt(1, QColor(240, 180, 90));
-        p.fillRect(image.rect(), sky);
-        for (int i = 0; i < 400; ++i) p.fillRect((i * 97) % 4000, (i * 53) % 3000, 40, 25, QColor::fromHsv(i % 360, 180, 200));
-        const std::string file = folder.filePath("photo.jpg").toStdString();
-        Picture(image).saveJpeg(file, 90);
-        return file;
-    }();
-    return path;
+    static const PhotoList list = makePhotoList(folder.path().toStdString());
+    return list;
 }
 
-void BM_ConvertAtNeededSize(benchmark::State& state) {
-    QTemporaryDir out;
-    const std::string cache = out.filePath("skyfss0.dib").toStdString();
-    for (auto _ : state) convertPictureForCache(photo(), cache);
+const std::vector<std::string>& photosOfKind(const benchmark::State& state) {
+    return state.range(0) ? photos().progressive : photos().baseline;
 }
-BENCHMARK(BM_ConvertAtNeededSize)->Unit(benchmark::kMillisecond);
 
-void BM_FullDecodeThenScale(benchmark::State& state) {
+// The floor: the rows of a 1/8-scale decode, read and dropped.
+void decodeAtOneEighth(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) std::abort();
+    jpeg_decompress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_decompress(&info);
+    jpeg_stdio_src(&info, file);
+    jpeg_read_header(&info, TRUE);
+    info.scale_num = 1;
+    info.scale_denom = 8;
+    info.out_color_space = JCS_EXT_BGRX;
+    jpeg_start_decompress(&info);
+    std::vector<JSAMPLE> row(size_t(info.output_width) * 4);
+    JSAMPROW rows[] = {row.data()};
+    while (info.output_scanline < info.output_height) jpeg_read_scanlines(&info, rows, 1);
+    benchmark::DoNotOptimize(row.data());
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    std::fclose(file);
+}
+
+void convertTheOldWay(const std::string& photo, const std::string& cacheFile) {
+    const Picture whole = Picture::load(photo);
+    const CacheGeometry g = cacheGeometry(whole.size());
+    if (!whole.scaled(g.drawn).topLeft(g.stored).saveBitmap(cacheFile)) std::abort();
+}
+
+// One photo per iteration, each photo of the kind as often as the others.
+template <typename Convert>
+void perPicture(benchmark::State& state, Convert convert) {
+    const std::vector<std::string>& files = photosOfKind(state);
     QTemporaryDir out;
-    const std::string cache = out.filePath("skyfss0.dib").toStdString();
+    const std::string cacheFile = out.filePath("skyfss0.dib").toStdString();
+    size_t next = 0;
+    for (auto _ : state) convert(files[next++ % files.size()], cacheFile);
+    state.SetLabel(state.range(0) ? "progressive" : "baseline");
+}
+
+void BM_Floor_Libjpeg1of8(benchmark::State& state) {
+    perPicture(state, [](const std::string& photo, const std::string&) { decodeAtOneEighth(photo); });
+}
+
+void BM_ConvertForCache(benchmark::State& state) {
+    perPicture(state, [](const std::string& photo, const std::string& cacheFile) { convertPictureForCache(photo, cacheFile); });
+}
+
+void BM_FullDecodeThenScale(benchmark::State& state) { perPicture(state, convertTheOldWay); }
+
+double fastest(const std::vector<double>& times) { return *std::min_element(times.begin(), times.end()); }
+
+void perPictureArguments(benchmark::internal::Benchmark* b) {
+    b->Arg(0)->Arg(1)->Iterations(kIterations)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", fastest);
+}
+BENCHMARK(BM_Floor_Libjpeg1of8)->Apply(perPictureArguments);
+BENCHMARK(BM_ConvertForCache)->Apply(perPictureArguments);
+BENCHMARK(BM_FullDecodeThenScale)->Apply(perPictureArguments);
+
+// The save's cache replacement for the whole list, both cores at work.
+void BM_ReplaceCache20Photos(benchmark::State& state) {
+    QTemporaryDir programFolder;
+    setProgramFolder(programFolder.path().toStdString());
     for (auto _ : state) {
-        const Picture whole = Picture::load(photo());
-        const CacheGeometry g = cacheGeometry(whole.size());
-        whole.scaled(g.drawn).topLeft(g.stored).saveBitmap(cache);
+        const CacheReplacement r = replaceCache(photos().all, [](int) {});
+        if (!r.ok) std::abort();
     }
 }
-BENCHMARK(BM_FullDecodeThenScale)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceCache20Photos)->Unit(benchmark::kMillisecond)->UseRealTime()->ComputeStatistics("min", fastest);
+
+// The same list converted one picture after another, as a save did before.
+void BM_OneAfterAnother20Photos(benchmark::State& state) {
+    QTemporaryDir out;
+    for (auto _ : state)
+        for (size_t i = 0; i < photos().all.size(); ++i)
+            convertPictureForCache(photos().all[i], out.filePath(QString("skyfss%1.dib").arg(i)).toStdString());
+}
+BENCHMARK(BM_OneAfterAnother20Photos)->Unit(benchmark::kMillisecond)->UseRealTime()->ComputeStatistics("min", fastest);
 
 }  // namespace
-}  // namespace skyfolio
+}  // namespace skyfolio::bench
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    // Defaults first: flags given on the command line come later and win.
+    std::vector<char*> args = {argv[0]};
+    char repetitions[] = "--benchmark_repetitions=5";
+    char interleaving[] = "--benchmark_enable_random_interleaving=true";
+    char aggregates[] = "--benchmark_report_aggregates_only=true";
+    args.insert(args.end(), {repetitions, interleaving, aggregates});
+    args.insert(args.end(), argv + 1, argv + argc);
+    int count = int(args.size());
+    benchmark::Initialize(&count, args.data());
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+}

@@ -60,18 +60,16 @@ void convertPictureForCache(const std::string& source, const std::string& cacheF
     try {
         // Knowing the size up front lets the decoder produce the reduced picture
         // directly instead of holding the whole photo in memory.
-        Picture drawn;
-        CacheGeometry g;
+        WriteResult written;
         if (const std::optional<PictureSize> size = Picture::probe(source)) {
-            g = cacheGeometry(*size);
-            drawn = Picture::loadAtSize(source, g.drawn);
+            const CacheGeometry g = cacheGeometry(*size);
+            written = Picture::writeBitmapAtSize(source, g.drawn, g.stored, cacheFile);
         } else {
             const Picture whole = Picture::load(source);
-            g = cacheGeometry(whole.size());
-            drawn = whole.scaled(g.drawn);
+            const CacheGeometry g = cacheGeometry(whole.size());
+            written = whole.scaled(g.drawn).topLeft(g.stored).saveBitmap(cacheFile);
         }
-        if (WriteResult written = drawn.topLeft(g.stored).saveBitmap(cacheFile); !written)
-            throw CacheConversionError(written.error);
+        if (!written) throw CacheConversionError(written.error);
     } catch (const PictureError& e) {
         throw CacheConversionError(e.what());
     } catch (const ConversionError& e) {

@@ -1,12 +1,18 @@
 #include "platform/jpeg_decoder.h"
 
+#include "platform/area_scaler.h"
+#include "platform/buffered_input.h"
+#include "platform/jpeg_dc_decoder.h"
+#include "platform/jpeg_file_source.h"
+
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <vector>
 
-// jpeglib.h needs FILE and size_t declared before it.
-#include <jpeglib.h>
+#include <jerror.h>
 
 namespace skyfolio {
 namespace {
@@ -14,8 +20,13 @@ namespace {
 // Real photos have at most a few dozen scans; crafted files have thousands.
 constexpr int kMaxScans = 500;
 constexpr int kMaxWarnings = 1000;
-// The same ceiling Qt puts on any picture it decodes.
-constexpr qint64 kMaxDecodedBytes = 256LL * 1024 * 1024;
+// What libjpeg may allocate; for a progressive file that is every
+// coefficient of the picture, 3 to 6 bytes a pixel.
+constexpr long kMaxDecoderBytes = 256L * 1024 * 1024;
+// A picture decoded at M/8 serves when it is nearly the size needed: the
+// last tenth enlarged does not show, while the next M costs a good deal more
+// (a photo is usually wanted at 0.13 of its size, just above 1/8).
+constexpr double kNearlyEnough = 0.9;
 
 struct Errors {
     jpeg_error_mgr manager;
@@ -31,6 +42,9 @@ struct Errors {
 }
 
 [[noreturn]] void onError(j_common_ptr info) {
+    // Without a backing store, libjpeg says so when a picture needs more
+    // memory than it may have.
+    if (info->err->msg_code == JERR_NO_BACKING_STORE) giveUp(info, "the picture is too large");
     Errors* errors = reinterpret_cast<Errors*>(info->err);
     (*info->err->format_message)(info, errors->message);
     std::longjmp(errors->jump, 1);
@@ -48,18 +62,32 @@ void limitScans(j_common_ptr info) {
         giveUp(info, "too many scans in the picture data");
 }
 
-// Sets up `info` to read from `bytes` with our error handling; the caller has
-// armed errors->jump.
-void start(jpeg_decompress_struct* info, Errors* errors, jpeg_progress_mgr* progress, std::string_view bytes) {
-    info->err = jpeg_std_error(&errors->manager);
-    errors->manager.error_exit = onError;
-    errors->manager.emit_message = onMessage;
-    errors->warnings = 0;
-    errors->message[0] = '\0';
-    progress->progress_monitor = limitScans;
-    jpeg_create_decompress(info);
-    info->progress = progress;
-    jpeg_mem_src(info, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
+// Everything a decoding changes after setjmp, kept where a jump back finds it
+// intact and the destructor still runs.
+struct Decoding {
+    Decoding() { std::memset(&info, 0, sizeof info); }
+    ~Decoding() { jpeg_destroy_decompress(&info); }  // harmless when never created
+
+    jpeg_decompress_struct info;
+    Errors errors;
+    jpeg_progress_mgr progress;
+    std::vector<QRgb> row;
+    std::optional<AreaScaler> scaler;
+};
+
+// Sets up `d` to read from `input` with our error handling and limits; the
+// caller has armed d->errors.jump.
+void start(Decoding* d, BufferedInput& input) {
+    d->info.err = jpeg_std_error(&d->errors.manager);
+    d->errors.manager.error_exit = onError;
+    d->errors.manager.emit_message = onMessage;
+    d->errors.warnings = 0;
+    d->errors.message[0] = '\0';
+    d->progress.progress_monitor = limitScans;
+    jpeg_create_decompress(&d->info);
+    d->info.mem->max_memory_to_use = kMaxDecoderBytes;
+    d->info.progress = &d->progress;
+    readJpegFrom(&d->info, input);
 }
 
 // The orientation tag of the EXIF data in an APP1 marker; every offset in it
@@ -90,91 +118,96 @@ QImageIOHandler::Transformations exifOrientation(const unsigned char* data, size
     return T::TransformationNone;
 }
 
-// The smallest M/8, M in 1..8, whose scaled picture still covers `atLeast`.
-unsigned scaleEighths(const jpeg_decompress_struct& info, QSize atLeast) {
-    if (atLeast.isEmpty()) return 8;
+bool nearlyCovers(QSize picture, QSize size) {
+    return picture.width() >= kNearlyEnough * size.width() && picture.height() >= kNearlyEnough * size.height();
+}
+
+// The smallest M/8, M in 1..8, whose picture is nearly as large as `size`.
+unsigned scaleEighths(const jpeg_decompress_struct& info, QSize size) {
     for (unsigned m = 1; m < 8; ++m)
-        if (info.image_width * m >= unsigned(atLeast.width()) * 8 && info.image_height * m >= unsigned(atLeast.height()) * 8)
-            return m;
+        if (nearlyCovers(QSize(int((info.image_width * m + 7) / 8), int((info.image_height * m + 7) / 8)), size)) return m;
     return 8;
 }
 
-// Adobe writes CMYK inverted; multiplying by K gives the usual look.
-void cmykRowToRgb32(const JSAMPLE* in, QRgb* out, int width) {
-    for (int x = 0; x < width; ++x, in += 4) out[x] = qRgb(in[3] * in[0] / 255, in[3] * in[1] / 255, in[3] * in[2] / 255);
+// Adobe writes CMYK inverted; multiplying by K gives the usual look. Each
+// pixel's four bytes become its RGB32 value in place.
+void cmykRowToRgb32(QRgb* row, int width) {
+    for (int x = 0; x < width; ++x) {
+        const JSAMPLE* in = reinterpret_cast<const JSAMPLE*>(&row[x]);
+        row[x] = qRgb(in[3] * in[0] / 255, in[3] * in[1] / 255, in[3] * in[2] / 255);
+    }
+}
+
+bool fromDcCoefficients(BufferedInput& input, QSize size, RowSink& sink) {
+    JpegDcDecoder decoder(input);
+    if (!decoder.readHeader() || !nearlyCovers(decoder.size(), size)) return false;
+    AreaScaler scaler(decoder.size(), size, sink);
+    return decoder.decode([&scaler](const QRgb* row) { scaler.addRow(row); });
+}
+
+bool withLibjpeg(BufferedInput& input, QSize size, RowSink& sink, std::string& error) {
+    const auto d = std::make_unique<Decoding>();
+    jpeg_decompress_struct& info = d->info;
+    if (setjmp(d->errors.jump)) {
+        error = d->errors.message;
+        return false;
+    }
+    start(d.get(), input);
+    jpeg_read_header(&info, TRUE);
+
+    const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;  // BGRX bytes are a QImage RGB32 pixel
+    info.scale_num = scaleEighths(info, size);
+    info.scale_denom = 8;
+    jpeg_calc_output_dimensions(&info);
+    const QSize decoded(int(info.output_width), int(info.output_height));
+    RowSink* out = &sink;
+    if (decoded != size) out = &d->scaler.emplace(decoded, size, sink);
+    d->row.resize(size_t(decoded.width()));
+
+    jpeg_start_decompress(&info);
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW samples = reinterpret_cast<JSAMPROW>(d->row.data());
+        jpeg_read_scanlines(&info, &samples, 1);
+        if (cmyk) cmykRowToRgb32(d->row.data(), decoded.width());
+        out->addRow(d->row.data());
+    }
+    jpeg_finish_decompress(&info);
+    return true;
 }
 
 }  // namespace
 
-bool looksLikeJpeg(std::string_view bytes) { return bytes.size() >= 3 && bytes.substr(0, 3) == "\xFF\xD8\xFF"; }
+bool looksLikeJpeg(std::string_view start) { return start.size() >= 3 && start.substr(0, 3) == "\xFF\xD8\xFF"; }
 
-std::optional<JpegHeader> readJpegHeader(std::string_view bytes) {
+std::optional<JpegHeader> readJpegHeader(QIODevice& file) {
+    BufferedInput input(file);
+    if (!input.rewind()) return std::nullopt;
     auto header = std::make_unique<JpegHeader>();
-    auto info = std::make_unique<jpeg_decompress_struct>();
-    auto errors = std::make_unique<Errors>();
-    auto progress = std::make_unique<jpeg_progress_mgr>();
-    std::memset(info.get(), 0, sizeof *info);
-    if (setjmp(errors->jump)) {
-        jpeg_destroy_decompress(info.get());
-        return std::nullopt;
-    }
-    start(info.get(), errors.get(), progress.get(), bytes);
-    jpeg_save_markers(info.get(), JPEG_APP0 + 1, 0xFFFF);
-    jpeg_read_header(info.get(), TRUE);
-    header->size = QSize(int(info->image_width), int(info->image_height));
-    for (jpeg_saved_marker_ptr m = info->marker_list; m; m = m->next) {
+    const auto d = std::make_unique<Decoding>();
+    if (setjmp(d->errors.jump)) return std::nullopt;
+    start(d.get(), input);
+    jpeg_save_markers(&d->info, JPEG_APP0 + 1, 0xFFFF);
+    jpeg_read_header(&d->info, TRUE);
+    header->size = QSize(int(d->info.image_width), int(d->info.image_height));
+    for (jpeg_saved_marker_ptr m = d->info.marker_list; m; m = m->next) {
         if (m->marker != JPEG_APP0 + 1) continue;
         header->orientation = exifOrientation(m->data, m->data_length);
         if (header->orientation != QImageIOHandler::TransformationNone) break;
     }
-    jpeg_destroy_decompress(info.get());
     return *header;
 }
 
-QImage decodeJpeg(std::string_view bytes, QSize atLeast, std::string& error) {
-    // Everything that changes after setjmp lives behind pointers set before it,
-    // so a jump back finds them intact.
-    auto image = std::make_unique<QImage>();
-    auto info = std::make_unique<jpeg_decompress_struct>();
-    auto errors = std::make_unique<Errors>();
-    auto progress = std::make_unique<jpeg_progress_mgr>();
-    std::memset(info.get(), 0, sizeof *info);
-    if (setjmp(errors->jump)) {
-        jpeg_destroy_decompress(info.get());
-        error = errors->message;
-        return {};
+bool decodesStraightTo(QSize stored, QSize size) { return nearlyCovers(stored, size); }
+
+bool decodeJpeg(QIODevice& file, QSize size, RowSink& sink, std::string& error) {
+    BufferedInput input(file);
+    if (input.rewind() && fromDcCoefficients(input, size, sink)) return true;
+    if (!input.rewind()) {
+        error = "the file cannot be read again";
+        return false;
     }
-    start(info.get(), errors.get(), progress.get(), bytes);
-    jpeg_read_header(info.get(), TRUE);
-
-    const bool cmyk = info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK;
-    info->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;  // BGRX bytes are a QImage RGB32 pixel
-    info->scale_num = scaleEighths(*info, atLeast);
-    info->scale_denom = 8;
-    jpeg_calc_output_dimensions(info.get());
-    if (qint64(info->output_width) * info->output_height * 4 > kMaxDecodedBytes)
-        giveUp(reinterpret_cast<j_common_ptr>(info.get()), "the picture is too large");
-
-    *image = QImage(int(info->output_width), int(info->output_height), QImage::Format_RGB32);
-    if (image->isNull()) giveUp(reinterpret_cast<j_common_ptr>(info.get()), "out of memory");
-
-    JSAMPARRAY cmykRow = cmyk ? (*info->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(info.get()), JPOOL_IMAGE,
-                                                           info->output_width * 4, 1)
-                              : nullptr;
-    jpeg_start_decompress(info.get());
-    while (info->output_scanline < info->output_height) {
-        QRgb* line = reinterpret_cast<QRgb*>(image->scanLine(int(info->output_scanline)));
-        if (cmyk) {
-            jpeg_read_scanlines(info.get(), cmykRow, 1);
-            cmykRowToRgb32(cmykRow[0], line, int(info->output_width));
-        } else {
-            JSAMPROW row = reinterpret_cast<JSAMPROW>(line);
-            jpeg_read_scanlines(info.get(), &row, 1);
-        }
-    }
-    jpeg_finish_decompress(info.get());
-    jpeg_destroy_decompress(info.get());
-    return std::move(*image);
+    return withLibjpeg(input, size, sink, error);
 }
 
 }  // namespace skyfolio

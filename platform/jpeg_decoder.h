@@ -1,17 +1,18 @@
 #pragma once
 
-#include <QImage>
+#include "platform/row_sink.h"
+
+#include <QIODevice>
 #include <QImageIOHandler>
 #include <QSize>
 
 #include <optional>
-
 #include <string>
 #include <string_view>
 
 namespace skyfolio {
 
-bool looksLikeJpeg(std::string_view bytes);
+bool looksLikeJpeg(std::string_view start);
 
 struct JpegHeader {
     QSize size;                                    // as stored
@@ -19,14 +20,22 @@ struct JpegHeader {
 };
 
 // The header alone, without decoding any picture data.
-std::optional<JpegHeader> readJpegHeader(std::string_view bytes);
+std::optional<JpegHeader> readJpegHeader(QIODevice& file);
 
-// Decodes a JPEG file held in memory with libjpeg-turbo. With `atLeast` set,
-// the decoder scales by the smallest M/8 that still covers that size, which is
-// how a 12-megapixel photo becomes a small picture without ever being held
-// whole. Hostile files are cut short: too many scans (progressive files can
-// make a decoder spin for minutes), too many corrupt-data warnings, or a
-// picture too large to hold. Returns a null image and `error` on failure.
-QImage decodeJpeg(std::string_view bytes, QSize atLeast, std::string& error);
+// True when a picture stored at `stored` decodes straight to `size`: some
+// M/8 scale of it is nearly that size.
+bool decodesStraightTo(QSize stored, QSize size);
+
+// Decodes a JPEG file with libjpeg-turbo, streaming it from `file`, and hands
+// `sink` the rows of the picture at exactly `size`, which it must decode
+// straight to (its own size will do). The picture is decoded at the smallest
+// M/8 scale that gives nearly `size` (at 1/8 a progressive photo is built
+// from its DC coefficients alone, see jpeg_dc_decoder.h) and area-averaged
+// row by row, so that memory follows a few rows, not the photo. Hostile files
+// are cut short: too many scans (progressive files can make a decoder spin
+// for minutes), too many corrupt-data warnings, or more memory needed than we
+// allow. Returns false and `error` on failure, when `sink` may hold some of
+// the rows.
+bool decodeJpeg(QIODevice& file, QSize size, RowSink& sink, std::string& error);
 
 }  // namespace skyfolio

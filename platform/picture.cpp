@@ -1,13 +1,16 @@
 #include "platform/picture.h"
 
-#include "platform/files.h"
+#include "platform/bitmap_writer.h"
+#include "platform/image_rows.h"
 #include "platform/jpeg_decoder.h"
 
-#include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
 #include <QTransform>
+
+#include <algorithm>
 
 namespace skyfolio {
 namespace {
@@ -15,52 +18,59 @@ namespace {
 // No picture file we could show is larger than this.
 constexpr long long kMaxPictureFileBytes = 256LL * 1024 * 1024;
 
-// A picture file read into memory, with a reader over it that tells the
-// format by the content (a ".dib" file is a whole bitmap file, not Qt's bare
-// DIB) and knows the EXIF orientation.
+// A picture file, open for reading, with a reader that tells the format by
+// the content (a ".dib" file is a whole bitmap file, not Qt's bare DIB) and
+// knows the EXIF orientation. The file is streamed, never held whole.
 class PictureFile {
 public:
-    explicit PictureFile(const std::string& path) : path_(path) {
-        FileRead file = readWholeFile(path, kMaxPictureFileBytes);
-        if (!file.error.empty()) throw PictureError(file.error);
-        if (file.bytes.empty() && !fileExists(path)) throw PictureError(path + ": the file does not exist");
-        bytes_ = QByteArray::fromStdString(file.bytes);
+    explicit PictureFile(const std::string& path) : path_(path), file_(QString::fromStdString(path)) {
+        if (!file_.exists()) throw PictureError(path + ": the file does not exist");
+        if (!file_.open(QIODevice::ReadOnly)) throw PictureError(path + ": " + file_.errorString().toStdString());
+        if (file_.size() > kMaxPictureFileBytes) throw PictureError(path + ": the file is too large");
+        const QByteArray start = file_.peek(3);
         // Qt reads a damaged JPEG header for seconds; ours does not.
-        if (looksLikeJpeg(view())) {
-            jpeg_ = readJpegHeader(view());
+        if (looksLikeJpeg({start.constData(), size_t(start.size())})) {
+            jpeg_ = readJpegHeader(file_);
             if (!jpeg_) throw PictureError(path + ": not a readable JPEG file");
+        } else {
+            reader_.setDevice(&file_);
+            reader_.setDecideFormatFromContent(true);
         }
-        buffer_.setData(bytes_);
-        reader_.setDevice(&buffer_);
-        reader_.setDecideFormatFromContent(true);
     }
 
     QImageIOHandler::Transformations orientation() { return jpeg_ ? jpeg_->orientation : reader_.transformation(); }
     bool turnsSideways() { return orientation().testFlag(QImageIOHandler::TransformationRotate90); }
     QSize storedSize() { return jpeg_ ? jpeg_->size : reader_.size(); }
 
-    // The picture as stored, scaled by the decoder to cover `atLeast` when the
-    // format can do that; full size otherwise.
-    QImage decode(QSize atLeast) {
-        QImage image;
-        std::string error;
-        if (jpeg_) {
-            image = decodeJpeg(view(), atLeast, error);
-        } else {
-            image = reader_.read();
-            error = reader_.errorString().toStdString();
+    // The picture as stored: a JPEG at `size` when it decodes straight to
+    // that size, other pictures whole.
+    QImage decode(QSize size) {
+        if (!jpeg_) {
+            QImage image = reader_.read();
+            if (image.isNull()) throw PictureError(path_ + ": " + reader_.errorString().toStdString());
+            return image;
         }
-        if (image.isNull()) throw PictureError(path_ + ": " + error);
-        return image;
+        const QSize rows = !size.isEmpty() && decodesStraightTo(jpeg_->size, size) ? size : jpeg_->size;
+        ImageRows image(rows);
+        if (image.isNull()) throw PictureError(path_ + ": the picture is too large");
+        decodeInto(rows, image);
+        return image.take();
+    }
+
+    // True for a JPEG stored upright that decodes straight to `size`: its
+    // rows can go where they are needed as they are decoded.
+    bool streamsAt(QSize size) {
+        return jpeg_ && jpeg_->orientation == QImageIOHandler::TransformationNone && decodesStraightTo(jpeg_->size, size);
+    }
+    void decodeInto(QSize size, RowSink& sink) {
+        std::string error;
+        if (!decodeJpeg(file_, size, sink, error)) throw PictureError(path_ + ": " + error);
     }
 
 private:
-    std::string_view view() const { return {bytes_.constData(), size_t(bytes_.size())}; }
-
     std::string path_;
-    QByteArray bytes_;
+    QFile file_;
     std::optional<JpegHeader> jpeg_;
-    QBuffer buffer_;
     QImageReader reader_;
 };
 
@@ -81,6 +91,14 @@ Picture finish(QImage image, const std::string& path) {
     return Picture(std::move(image));
 }
 
+Picture atSize(PictureFile& file, PictureSize size, const std::string& path) {
+    // The decoder works on the picture as stored, before it is turned.
+    const QSize stored = file.turnsSideways() ? QSize(size.height, size.width) : QSize(size.width, size.height);
+    Picture picture = finish(upright(file.decode(stored), file.orientation()), path);
+    if (picture.size() != size) picture = picture.scaled(size);
+    return picture;
+}
+
 }  // namespace
 
 Picture::Picture(QImage image) : image_(std::move(image)) {}
@@ -93,11 +111,19 @@ Picture Picture::load(const std::string& path) {
 Picture Picture::loadAtSize(const std::string& path, PictureSize size) {
     if (size.width <= 0 || size.height <= 0) throw PictureError(path + ": no size to decode at");
     PictureFile file(path);
-    // The decoder works on the picture as stored, before it is turned.
-    const QSize stored = file.turnsSideways() ? QSize(size.height, size.width) : QSize(size.width, size.height);
-    Picture picture = finish(upright(file.decode(stored), file.orientation()), path);
-    if (picture.size() != size) picture = picture.scaled(size);
-    return picture;
+    return atSize(file, size, path);
+}
+
+WriteResult Picture::writeBitmapAtSize(const std::string& source, PictureSize size, PictureSize kept,
+                                       const std::string& target) {
+    if (size.width <= 0 || size.height <= 0) throw PictureError(source + ": no size to decode at");
+    kept = {std::clamp(kept.width, 1, size.width), std::clamp(kept.height, 1, size.height)};
+    PictureFile file(source);
+    const QSize wanted(size.width, size.height);
+    if (!file.streamsAt(wanted)) return atSize(file, size, source).topLeft(kept).saveBitmap(target);
+    BitmapWriter writer(target, QSize(kept.width, kept.height));
+    file.decodeInto(wanted, writer);
+    return writer.finish();
 }
 
 std::optional<PictureSize> Picture::probe(const std::string& path) {

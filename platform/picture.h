@@ -31,10 +31,16 @@ public:
 
     // The whole picture at its own size. Throws PictureError.
     static Picture load(const std::string& path);
-    // The picture at exactly `size`, decoded at the smallest scale that still
-    // gives that size (JPEG scales by 1/2, 1/4 and 1/8 while decoding), then
-    // smoothly scaled. Throws PictureError.
+    // The picture at exactly `size`. A JPEG is decoded at the scale nearest
+    // that size (M/8 while decoding) and area-averaged as it is decoded;
+    // other pictures are scaled smoothly. Throws PictureError.
     static Picture loadAtSize(const std::string& path, PictureSize size);
+    // The picture in `source` at `size`, of which the top-left `kept` part is
+    // written as a BMP file replacing `target` atomically. An upright JPEG
+    // streams from file to file, so a photo of any size takes the memory of
+    // a few rows. Throws PictureError when the picture cannot be read.
+    static WriteResult writeBitmapAtSize(const std::string& source, PictureSize size, PictureSize kept,
+                                         const std::string& target);
     // The upright size from the file's header, without decoding the pixels.
     static std::optional<PictureSize> probe(const std::string& path);
 

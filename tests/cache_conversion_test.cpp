@@ -1,6 +1,8 @@
 #include "dialog/cache_conversion.h"
 #include "settings/conversions.h"
+#include "tests/jpeg_test_files.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_data.h"
 
 #include <gtest/gtest.h>
 
@@ -125,6 +127,73 @@ TEST_F(ConvertPictureTest, PathsWithBlanksAndNonAsciiCharacters) {
     std::filesystem::create_directory(folder.file("Cache ü"));
     convertPictureForCache(photo, target);
     EXPECT_EQ(Picture::load(target).size(), cacheGeometry({300, 200}).stored);
+}
+
+// A GIF of 8 x 8 pixels whose first frame is red and the others blue. The
+// picture data codes one pixel per 3-bit code, with a clear code before
+// every two, so that the code size never grows.
+std::string gifOfFrames(int frames) {
+    std::string gif = "GIF89a";
+    const auto word = [&gif](int value) { gif += {char(value & 0xFF), char(value >> 8)}; };
+    word(8);
+    word(8);
+    gif += {char(0x80), 0, 0};                       // a global table of two colours
+    gif += std::string("\xFF\x00\x00\x00\x00\xFF", 6);  // red, blue
+    constexpr int kClear = 4, kEnd = 5, kCodeBits = 3;
+    for (int frame = 0; frame < frames; ++frame) {
+        gif += std::string("\x21\xF9\x04\x00\x01\x00\x00\x00", 8);  // shown for 1/100 s
+        gif += ',';
+        word(0);
+        word(0);
+        word(8);
+        word(8);
+        gif += {0, 2};  // no local table; LZW starts at 2 bits
+        std::vector<int> codes;
+        for (int pixel = 0; pixel < 64; pixel += 2) codes.insert(codes.end(), {kClear, frame ? 1 : 0, frame ? 1 : 0});
+        codes.push_back(kEnd);
+        std::string data;
+        unsigned bits = 0, count = 0;
+        for (int code : codes) {
+            bits |= unsigned(code) << count;
+            for (count += kCodeBits; count >= 8; count -= 8, bits >>= 8) data += char(bits & 0xFF);
+        }
+        if (count > 0) data += char(bits);
+        gif += {char(data.size()), 0};
+        gif.insert(gif.size() - 1, data);  // one sub-block, then the terminator
+    }
+    return gif + ';';
+}
+
+TEST_F(ConvertPictureTest, TheFirstFrameOfAManyFrameGif) {
+    test::writeFile(folder.file("frames.gif"), gifOfFrames(3000));
+    convertPictureForCache(folder.file("frames.gif"), cache);
+    const Picture stored = Picture::load(cache);
+    ASSERT_EQ(stored.size(), (PictureSize{6, 6}));
+    EXPECT_EQ(stored.image().pixel(3, 3), qRgb(255, 0, 0));
+}
+
+TEST_F(ConvertPictureTest, BitmapsWithOddHeadersLookLikePlainOnes) {
+    // The suite draws one picture in every layout; its plain 8-bit and 24-bit
+    // files are the reference.
+    const auto converted = [this](const char* name) {
+        convertPictureForCache(test::testDataPath(std::string("corpus/bmp-suite/g/") + name), cache);
+        return Picture::load(cache).image();
+    };
+    const QImage plain = converted("pal8.bmp");
+    const QImage trueColour = converted("rgb24.bmp");
+    EXPECT_EQ(test::meanDifference(converted("pal8topdown.bmp"), plain), 0.0);
+    EXPECT_EQ(test::meanDifference(converted("pal8rle.bmp"), plain), 0.0);
+    EXPECT_LT(test::meanDifference(converted("rgb16.bmp"), trueColour), 4.0);  // 5 bits a channel
+}
+
+TEST_F(ConvertPictureTest, AProgressivePhotoBecomesTheSameCachePictureAsABaselineOne) {
+    const QImage photo = stripes(1600, 1200);
+    test::writeJpeg(folder.file("baseline.jpg"), photo, {.progressive = false});
+    test::writeJpeg(folder.file("progressive.jpg"), photo, {});
+    convertPictureForCache(folder.file("baseline.jpg"), cache);
+    const QImage baseline = Picture::load(cache).image();
+    convertPictureForCache(folder.file("progressive.jpg"), cache);
+    EXPECT_LT(test::meanDifference(Picture::load(cache).image(), baseline), 3.0);
 }
 
 }  // namespace

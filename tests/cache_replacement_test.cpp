@@ -7,6 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <filesystem>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace skyfolio {
 namespace {
 
@@ -15,12 +23,19 @@ using test::readFile;
 class CacheReplacementTest : public ::testing::Test {
 protected:
     void SetUp() override { setProgramFolder(folder.path()); }
-    std::string picture(const std::string& name, QColor colour) {
-        QImage image(320, 240, QImage::Format_RGB32);
+    std::string picture(const std::string& name, QColor colour, QSize size = {320, 240}) {
+        QImage image(size, QImage::Format_RGB32);
         image.fill(colour);
         const std::string path = folder.file(name);
         EXPECT_TRUE(Picture(image).saveJpeg(path, 90));
         return path;
+    }
+    // Files the replacement left in the cache folder under temporary names.
+    int leftovers() const {
+        int count = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(cacheFolderPath()))
+            count += entry.path().extension() != ".dib";
+        return count;
     }
     test::TempFolder folder;
 };
@@ -45,6 +60,57 @@ TEST_F(CacheReplacementTest, AFailureLeavesTheOldCacheExactlyAsItWas) {
     EXPECT_EQ(readFile(cacheFilePath("0")), before0);
     EXPECT_EQ(readFile(cacheFilePath("1")), before1);
     EXPECT_FALSE(fileExists(cacheFilePath("0") + ".new"));
+}
+
+TEST_F(CacheReplacementTest, TheFirstFailureInListOrderIsTheOneReported) {
+    // Picture 1 is a pipe that yields "not a picture" only when written
+    // into, long after picture 2, missing, has failed.
+    const std::string slow = folder.file("slow.jpg");
+    ASSERT_EQ(mkfifo(slow.c_str(), 0600), 0);
+    std::atomic<bool> converting = true;
+    std::thread writer([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        for (; converting; std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
+            const int pipe = open(slow.c_str(), O_WRONLY | O_NONBLOCK);  // fails unless it is being read
+            if (pipe < 0) continue;
+            EXPECT_EQ(write(pipe, "not a picture", 13), 13);
+            close(pipe);
+        }
+    });
+    std::vector<int> waits;
+    const CacheReplacement r = replaceCache({picture("small.jpg", Qt::red, {40, 30}), slow, folder.file("missing.jpg")},
+                                            [&](int done) { waits.push_back(done); });
+    converting = false;
+    writer.join();
+    EXPECT_EQ(r.failedPicture, 1);
+    EXPECT_NE(r.error.find("slow.jpg"), std::string::npos) << r.error;
+    // The dialog was kept painting while picture 1 took its time.
+    EXPECT_GE(std::count(waits.begin(), waits.end(), 1), 3);
+
+    test::writeFile(folder.file("text.jpg"), "not a picture");
+    const CacheReplacement first = replaceCache({folder.file("missing.jpg"), folder.file("text.jpg")}, nullptr);
+    EXPECT_EQ(first.failedPicture, 0);
+    EXPECT_NE(first.error.find("missing.jpg"), std::string::npos) << first.error;
+    EXPECT_EQ(leftovers(), 0);
+    EXPECT_FALSE(fileExists(cacheFilePath("0")));
+}
+
+TEST_F(CacheReplacementTest, FiveHundredPicturesInListOrder) {
+    const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
+    std::vector<std::string> kinds, pictures;
+    for (const QColor& colour : colours) kinds.push_back(picture(colour.name().toStdString() + ".jpg", colour, {40, 30}));
+    for (size_t i = 0; i < 500; ++i) pictures.push_back(kinds[i % 4]);
+    std::vector<int> progress;
+    const CacheReplacement r = replaceCache(pictures, [&](int done) { progress.push_back(done); });
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+    EXPECT_EQ(progress.back(), 500);
+    for (size_t i : {0, 1, 2, 3, 250, 499}) {
+        const QRgb pixel = Picture::load(cacheFilePath(std::to_string(i))).image().pixel(5, 5);
+        EXPECT_LT(std::abs(qRed(pixel) - colours[i % 4].red()) + std::abs(qBlue(pixel) - colours[i % 4].blue()), 20) << i;
+    }
+    EXPECT_TRUE(fileExists(cacheFilePath("499")));
+    EXPECT_EQ(leftovers(), 0);
 }
 
 }  // namespace

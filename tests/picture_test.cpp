@@ -1,4 +1,5 @@
 #include "platform/picture.h"
+#include "tests/jpeg_test_files.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -61,6 +62,77 @@ TEST(PictureTest, SavingOverAnExistingFileIsAllOrNothing) {
     EXPECT_FALSE(Picture().saveBitmap(folder.file("old.bmp")));
     EXPECT_EQ(test::readFile(folder.file("old.bmp")), "old");
     EXPECT_FALSE(Picture(QImage(2, 2, QImage::Format_RGB32)).saveBitmap(folder.file("no such folder/x.bmp")));
+}
+
+// Broad colour, sharp edges and stripes still a few pixels wide at 1/8.
+QImage photoLike(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QLinearGradient sky(0, 0, w, h);
+    sky.setColorAt(0, QColor(30, 60, 150));
+    sky.setColorAt(1, QColor(240, 180, 90));
+    painter.fillRect(image.rect(), sky);
+    for (int x = 0; x < w; x += 80) painter.fillRect(x, h / 2, 30, h / 2, QColor(20, 90, 40));
+    painter.fillRect(w / 5, h / 5, w / 4, h / 3, Qt::white);
+    return image;
+}
+
+TEST(PictureTest, ProgressiveAndBaselinePhotosShrinkAlike) {
+    TempFolder folder;
+    const QImage photo = photoLike(1600, 1200);
+    test::writeJpeg(folder.file("baseline.jpg"), photo, {.progressive = false});
+    test::writeJpeg(folder.file("progressive.jpg"), photo, {});
+    // 0.13 of the photo, as a cache picture; decoded at 1/8 and enlarged a little.
+    const PictureSize small{208, 156};
+    const QImage smooth = Picture(photo).scaled(small).image();
+    for (const char* name : {"baseline.jpg", "progressive.jpg"}) {
+        SCOPED_TRACE(name);
+        const Picture shrunk = Picture::loadAtSize(folder.file(name), small);
+        ASSERT_EQ(shrunk.size(), small);
+        EXPECT_LT(test::meanDifference(shrunk.image(), smooth), 3.0);
+    }
+}
+
+TEST(PictureTest, AProgressivePhotoTooLargeForMemoryIsRefused) {
+    // A small progressive file whose header claims 12000 x 12000 pixels:
+    // libjpeg would hold 432 MB of coefficients to decode it at 1/4.
+    TempFolder folder;
+    test::writeJpeg(folder.file("small.jpg"), photoLike(64, 64), {});
+    std::string bytes = test::readFile(folder.file("small.jpg"));
+    const size_t frame = bytes.find("\xFF\xC2");
+    ASSERT_NE(frame, std::string::npos);
+    for (size_t at : {frame + 5, frame + 7}) bytes.replace(at, 2, "\x2E\xE0");
+    test::writeFile(folder.file("huge.jpg"), bytes);
+    try {
+        Picture::loadAtSize(folder.file("huge.jpg"), {3000, 3000});
+        FAIL() << "the picture was decoded";
+    } catch (const PictureError& e) {
+        EXPECT_NE(std::string(e.what()).find("too large"), std::string::npos) << e.what();
+    }
+}
+
+TEST(PictureTest, AStreamedBitmapIsTheBitmapOfTheLoadedPicture) {
+    TempFolder folder;
+    const QImage photo = photoLike(800, 600);
+    test::writeJpeg(folder.file("baseline.jpg"), photo, {.progressive = false});
+    test::writeJpeg(folder.file("progressive.jpg"), photo, {});
+    ASSERT_TRUE(Picture(photo).saveBitmap(folder.file("bitmap.bmp")));
+    const std::string turned = jpegWithOrientation(folder, 6);
+    const PictureSize size{104, 78}, kept{102, 76};
+    for (const std::string& source : {folder.file("baseline.jpg"), folder.file("progressive.jpg"), folder.file("bitmap.bmp")}) {
+        SCOPED_TRACE(source);
+        ASSERT_TRUE(Picture::writeBitmapAtSize(source, size, kept, folder.file("streamed.dib")));
+        ASSERT_TRUE(Picture::loadAtSize(source, size).topLeft(kept).saveBitmap(folder.file("loaded.dib")));
+        EXPECT_EQ(test::readFile(folder.file("streamed.dib")), test::readFile(folder.file("loaded.dib")));
+    }
+    // A photo that must be turned upright goes the long way, with the same result.
+    ASSERT_TRUE(Picture::writeBitmapAtSize(turned, {10, 30}, {8, 28}, folder.file("streamed.dib")));
+    EXPECT_EQ(Picture::load(folder.file("streamed.dib")).image(), Picture::loadAtSize(turned, {10, 30}).topLeft({8, 28}).image());
+
+    // A picture that cannot be read leaves the target as it was.
+    test::writeFile(folder.file("cut.jpg"), test::readFile(folder.file("baseline.jpg")).substr(0, 300));
+    EXPECT_THROW(Picture::writeBitmapAtSize(folder.file("cut.jpg"), size, kept, folder.file("streamed.dib")), PictureError);
+    EXPECT_EQ(test::readFile(folder.file("streamed.dib")).substr(0, 2), "BM");
 }
 
 }  // namespace

@@ -1,0 +1,102 @@
+// Peak memory of the save's cache replacement, each case in a fresh process,
+// since a process's peak only grows:
+//  - Qt loaded, nothing converted (what any process of ours starts with);
+//  - a list of 20 photos of 12 megapixels, every fourth progressive;
+//  - one very large photo (192 megapixels, about the largest the cache
+//    takes), baseline and progressive.
+//
+//   cache_peak_memory                            makes the photos, measures
+//   cache_peak_memory convert <folder> <photo>...  converts, for the parent
+
+#include "bench/photo_maker.h"
+#include "dialog/cache_replacement.h"
+#include "platform/program_folder.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+using namespace skyfolio;
+
+namespace {
+
+constexpr bench::PhotoSpec kVeryLarge = {16000, 12000, false, 99};
+
+// Converts and prints the peak resident memory of this process in kB. The
+// kernel's VmHWM belongs to the program's own memory: unlike ru_maxrss it
+// does not carry the parent's peak across exec.
+int convert(const std::string& folder, const std::vector<std::string>& photos) {
+    setProgramFolder(folder);
+    const CacheReplacement r = replaceCache(photos, [](int) {});
+    if (!r.ok) std::fprintf(stderr, "%s\n", r.error.c_str());
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly)) return 1;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
+        if (line.startsWith("VmHWM:")) std::printf("%s\n", line.mid(6).trimmed().split(' ').front().constData());
+    return r.ok ? 0 : 1;
+}
+
+// The peak resident memory of a child converting `photos`, in megabytes;
+// negative when the conversion failed.
+double peakOfConversion(const char* self, const std::string& folder, const std::vector<std::string>& photos) {
+    std::vector<std::string> words = {self, "convert", folder};
+    words.insert(words.end(), photos.begin(), photos.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    int out[2];
+    if (pipe(out) != 0) return -1;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    pid_t child = 0;
+    const bool spawned = posix_spawn(&child, self, &actions, nullptr, argv.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    std::string printed;
+    char buffer[64];
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) printed.append(buffer, size_t(n));
+    close(out[0]);
+    int status = 0;
+    if (!spawned || waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
+    return std::stod(printed) / 1024;
+}
+
+std::string make(const QTemporaryDir& folder, const QString& name, const bench::PhotoSpec& spec) {
+    const std::string path = folder.filePath(name).toStdString();
+    if (!bench::makePhoto(path, spec)) std::fprintf(stderr, "cannot write %s\n", path.c_str());
+    return path;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 3 && std::strcmp(argv[1], "convert") == 0) return convert(argv[2], {argv + 3, argv + argc});
+
+    QTemporaryDir photos, program;
+    const std::vector<std::string> list = bench::makePhotoList(photos.path().toStdString()).all;
+    bench::PhotoSpec progressive = kVeryLarge;
+    progressive.progressive = true;
+    const std::string large = make(photos, "large.jpg", kVeryLarge);
+    const std::string largeProgressive = make(photos, "large progressive.jpg", progressive);
+
+    const std::string folder = program.path().toStdString();
+    std::printf("%-44s %s\n", "case", "peak resident memory");
+    std::printf("%-44s %6.1f MB\n", "nothing converted", peakOfConversion(argv[0], folder, {}));
+    std::printf("%-44s %6.1f MB\n", "20 photos of 12 MP, 5 of them progressive", peakOfConversion(argv[0], folder, list));
+    std::printf("%-44s %6.1f MB\n", "one photo of 192 MP", peakOfConversion(argv[0], folder, {large}));
+    std::printf("%-44s %6.1f MB\n", "one progressive photo of 192 MP", peakOfConversion(argv[0], folder, {largeProgressive}));
+    std::printf("%-44s %6.1f MB\n", "both at once", peakOfConversion(argv[0], folder, {large, largeProgressive}));
+    return 0;
+}

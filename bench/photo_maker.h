@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace skyfolio::bench {
+
+struct PhotoSpec {
+    int width = 4000;
+    int height = 3000;
+    bool progressive = false;
+    unsigned seed = 1;
+    int quality = 90;
+};
+
+// Writes a JPEG that costs a decoder what a camera photo costs: brightness
+// with detail at every scale, hard-edged shapes and sensor noise, colour that
+// changes slowly, 4:2:0 sampled. Made row by row, so a photo of any size
+// takes little memory to make. False when the file cannot be written.
+bool makePhoto(const std::string& path, const PhotoSpec& spec);
+
+// The photos the measurements convert: 20 of 12 megapixels, as a camera
+// makes them, every fourth saved progressive as an edited photo often is.
+struct PhotoList {
+    std::vector<std::string> all;
+    std::vector<std::string> baseline;
+    std::vector<std::string> progressive;
+};
+PhotoList makePhotoList(const std::string& folder);
+
+}  // namespace skyfolio::bench

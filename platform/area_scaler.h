@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/row_sink.h"
+
+#include <QSize>
+
+#include <vector>
+
+namespace skyfolio {
+
+// Resizes a picture that arrives row by row and hands the resized rows on as
+// they are finished. Each output pixel is the mean of the input area it
+// covers, every input pixel weighted by how much of it lies inside, so a
+// photo shrinks without aliasing and a slight enlargement stays smooth. Only
+// one row of sums is kept: a photo of any size is resized in a few rows.
+class AreaScaler : public RowSink {
+public:
+    // `out` outlives the scaler.
+    AreaScaler(QSize from, QSize to, RowSink& out);
+
+    // Rows come top to bottom, `from.width()` pixels each; extra rows are ignored.
+    void addRow(const QRgb* row) override;
+
+private:
+    // The input columns under one output column, on a common scale where an
+    // input pixel is `to` wide and an output pixel `from` wide.
+    struct Columns {
+        int first;
+        int last;
+        float firstWeight;
+        float lastWeight;
+    };
+
+    void emitRow();
+
+    QSize from_;
+    QSize to_;
+    RowSink& out_;
+    std::vector<Columns> columns_;
+    std::vector<float> rowSums_;  // one input row resized across, 3 channels
+    std::vector<float> sums_;     // the output row being gathered, 3 channels
+    std::vector<QRgb> finished_;
+    int rowsIn_ = 0;
+    int rowsOut_ = 0;
+};
+
+}  // namespace skyfolio

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/row_sink.h"
+
+#include <QImage>
+
+namespace skyfolio {
+
+// Gathers the rows of a picture into an RGB32 image.
+class ImageRows : public RowSink {
+public:
+    // Null when the picture is larger than we hold in memory.
+    explicit ImageRows(QSize size);
+
+    bool isNull() const { return image_.isNull(); }
+    // Rows beyond the picture's height are ignored.
+    void addRow(const QRgb* row) override;
+    // The picture; rows never added stay black.
+    QImage take() { return std::move(image_); }
+
+private:
+    QImage image_;
+    int next_ = 0;
+};
+
+}  // namespace skyfolio
