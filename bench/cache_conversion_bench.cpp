@@ -105,8 +105,8 @@ void BM_ReplaceCache20Photos(benchmark::State& state) {
     QTemporaryDir programFolder;
     setProgramFolder(programFolder.path().toStdString());
     for (auto _ : state) {
-        const CacheReplacement r = replaceCache(photos().all, [](int) {});
-        if (!r.ok) std::abort();
+        CacheReplacement r = prepareCache(photos().all, [](int) {});
+        if (!r.commit()) std::abort();
     }
 }
 BENCHMARK(BM_ReplaceCache20Photos)->Unit(benchmark::kMillisecond)->UseRealTime()->ComputeStatistics("min", fastest);

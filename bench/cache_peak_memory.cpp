@@ -37,13 +37,14 @@ constexpr bench::PhotoSpec kVeryLarge = {16000, 12000, false, 99};
 // does not carry the parent's peak across exec.
 int convert(const std::string& folder, const std::vector<std::string>& photos) {
     setProgramFolder(folder);
-    const CacheReplacement r = replaceCache(photos, [](int) {});
-    if (!r.ok) std::fprintf(stderr, "%s\n", r.error.c_str());
+    CacheReplacement r = prepareCache(photos, [](int) {});
+    const WriteResult moved = r.commit();
+    if (!moved) std::fprintf(stderr, "%s\n", moved.error.c_str());
     QFile status("/proc/self/status");
     if (!status.open(QIODevice::ReadOnly)) return 1;
     for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
         if (line.startsWith("VmHWM:")) std::printf("%s\n", line.mid(6).trimmed().split(' ').front().constData());
-    return r.ok ? 0 : 1;
+    return moved ? 0 : 1;
 }
 
 // The peak resident memory of a child converting `photos`, in megabytes;

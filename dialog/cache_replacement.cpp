@@ -17,26 +17,38 @@ constexpr std::chrono::milliseconds kLongestWait(40);
 
 std::string pendingPath(size_t i) { return cacheFilePath(std::to_string(i)) + ".new"; }
 
-// The new files not moved into place are removed, however the save ends.
-class PendingFiles {
-public:
-    explicit PendingFiles(size_t count) : count_(count) {}
-    ~PendingFiles() {
-        for (size_t i = 0; i < count_; ++i) removeFile(pendingPath(i));
-    }
-    PendingFiles(const PendingFiles&) = delete;
-    PendingFiles& operator=(const PendingFiles&) = delete;
-
-private:
-    size_t count_;
-};
+CacheReplacement failed(CacheReplacement replacement, int picture, std::string error) {
+    replacement.ok = false;
+    replacement.failedPicture = picture;
+    replacement.error = std::move(error);
+    return replacement;
+}
 
 }  // namespace
 
-CacheReplacement replaceCache(const std::vector<std::string>& pictures, const std::function<void(int done)>& waiting) {
+CacheReplacement::CacheReplacement(CacheReplacement&& other) noexcept
+    : ok(other.ok), failedPicture(other.failedPicture), error(std::move(other.error)), pending_(other.pending_) {
+    other.pending_ = 0;
+}
+
+CacheReplacement::~CacheReplacement() {
+    for (size_t i = 0; i < pending_; ++i) removeFile(pendingPath(i));
+}
+
+WriteResult CacheReplacement::commit() {
+    if (!ok) return WriteResult::failure(error);
+    for (size_t i = 0; i < pending_; ++i)
+        if (!renameOver(pendingPath(i), cacheFilePath(std::to_string(i))))
+            return WriteResult::failure(cacheFilePath(std::to_string(i)) + ": cannot be replaced");
+    pending_ = 0;
+    return {};
+}
+
+CacheReplacement prepareCache(const std::vector<std::string>& pictures, const std::function<void(int done)>& waiting) {
+    // From here on the new files are removed unless committed.
+    CacheReplacement replacement(pictures.size());
     if (!makeFolder(cacheFolderPath()))
-        return {false, 0, cacheFolderPath() + ": the cache folder cannot be created"};
-    const PendingFiles pending(pictures.size());
+        return failed(std::move(replacement), 0, cacheFolderPath() + ": the cache folder cannot be created");
     {
         // Converts ahead while this thread keeps the dialog alive and takes
         // the outcomes in list order, so that the failure reported is the
@@ -45,16 +57,12 @@ CacheReplacement replaceCache(const std::vector<std::string>& pictures, const st
                             [&](size_t i) { convertPictureForCache(pictures[i], pendingPath(i)); });
         for (size_t done = 0; done < pictures.size();) {
             const std::optional<ConversionPool::Outcome> outcome = pool.outcome(done, kLongestWait);
-            if (outcome && !outcome->ok) return {false, static_cast<int>(done), outcome->error};
+            if (outcome && !outcome->ok) return failed(std::move(replacement), static_cast<int>(done), outcome->error);
             if (outcome) ++done;
             if (waiting) waiting(static_cast<int>(done));
         }
     }
-    for (size_t i = 0; i < pictures.size(); ++i) {
-        if (!renameOver(pendingPath(i), cacheFilePath(std::to_string(i))))
-            return {false, static_cast<int>(i), cacheFilePath(std::to_string(i)) + ": cannot be replaced"};
-    }
-    return {};
+    return replacement;
 }
 
 }  // namespace skyfolio

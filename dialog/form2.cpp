@@ -1,6 +1,5 @@
 #include "dialog/form2.h"
 
-#include "dialog/cache_replacement.h"
 #include "dialog/colour_value.h"
 #include "dialog/control_placement.h"
 #include "dialog/dialog_host.h"
@@ -211,30 +210,41 @@ void Form2::SaveSettings() {
         return;
     }
     // Float shows the user's own files; the cache keeps what it holds.
-    if (NumberValue(settings_.cfgEffect) != 1 && !convertPictures(pictures)) return;
+    std::optional<CacheReplacement> cache;
+    if (NumberValue(settings_.cfgEffect) != 1) cache.emplace(convertPictures(pictures));
+    if (cache && !cache->ok) return;
+    // The new cache replaces the old one only once the settings that name its
+    // pictures are on disk; a settings file that cannot be written leaves both
+    // as they were.
     if (const WriteResult written = writeAllSettings(path, settings_, pictures); !written) {
         host_.showMessage("The settings file " + path + " could not be written:" + std::string(kLineBreak) +
                           written.error);
         return;
     }
+    if (cache) {
+        if (const WriteResult moved = cache->commit(); !moved) {
+            host_.showMessage("The picture cache could not be replaced:" + std::string(kLineBreak) + moved.error);
+            return;
+        }
+    }
     host_.endProgram();
 }
 
-bool Form2::convertPictures(const std::vector<std::string>& pictures) {
+CacheReplacement Form2::convertPictures(const std::vector<std::string>& pictures) {
     ProgressBar1->setRange(0, static_cast<int>(pictures.size()));
     ProgressBar1->setValue(0);
     ProgressBar1->show();
     // The window keeps painting while the pictures convert, but takes no
     // input: a second click on OK must not start a second save.
     setEnabled(false);
-    const CacheReplacement cache = replaceCache(pictures, [this](int done) {
+    CacheReplacement cache = prepareCache(pictures, [this](int done) {
         ProgressBar1->setValue(done);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     // Input that waited meanwhile reaches a disabled window and is dropped.
     QCoreApplication::processEvents();
     setEnabled(true);
-    if (cache.ok) return true;
+    if (cache.ok) return cache;
 
     // The picture to reload, then why, since the cause may lie elsewhere (a
     // cache folder that cannot be written).
@@ -242,7 +252,7 @@ bool Form2::convertPictures(const std::vector<std::string>& pictures) {
     host_.showMessage(kImageProcessingError + lineBreak + pictures[cache.failedPicture] + lineBreak + lineBreak +
                       cache.error);
     ProgressBar1->hide();
-    return false;
+    return cache;
 }
 
 void Form2::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialog/cache_replacement.h"
 #include "dialog/effect_panel.h"
 #include "dialog/option_controls.h"
 #include "dialog/picture_list.h"
@@ -70,8 +71,9 @@ private:
     void buildWindow();
     void centreOnScreen();
     void readSettings(const SettingsFile& file);
-    // The picture cache for the list; false, after its message, when it failed.
-    bool convertPictures(const std::vector<std::string>& pictures);
+    // The new picture cache for the list, not yet in place; after its
+    // message when it failed.
+    CacheReplacement convertPictures(const std::vector<std::string>& pictures);
 
     DialogHost& host_;
     WorkingCopy settings_;

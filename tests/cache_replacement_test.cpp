@@ -42,21 +42,27 @@ protected:
 
 TEST_F(CacheReplacementTest, CreatesTheFolderAndWritesOneFilePerPictureInOrder) {
     std::vector<int> progress;
-    const CacheReplacement r =
-        replaceCache({picture("a.jpg", Qt::red), picture("b.jpg", Qt::blue)}, [&](int done) { progress.push_back(done); });
+    CacheReplacement r =
+        prepareCache({picture("a.jpg", Qt::red), picture("b.jpg", Qt::blue)}, [&](int done) { progress.push_back(done); });
     ASSERT_TRUE(r.ok) << r.error;
+    ASSERT_TRUE(r.commit());
     EXPECT_GT(qRed(Picture::load(cacheFilePath("0")).image().pixel(5, 5)), 200);
     EXPECT_GT(qBlue(Picture::load(cacheFilePath("1")).image().pixel(5, 5)), 200);
     ASSERT_FALSE(progress.empty());
     EXPECT_EQ(progress.back(), 2);
 }
 
-TEST_F(CacheReplacementTest, AFailureLeavesTheOldCacheExactlyAsItWas) {
-    ASSERT_TRUE(replaceCache({picture("a.jpg", Qt::red), picture("b.jpg", Qt::blue)}, nullptr).ok);
+TEST_F(CacheReplacementTest, AFailureOrNoCommitLeavesTheOldCacheExactlyAsItWas) {
+    ASSERT_TRUE(prepareCache({picture("a.jpg", Qt::red), picture("b.jpg", Qt::blue)}, nullptr).commit());
     const std::string before0 = readFile(cacheFilePath("0")), before1 = readFile(cacheFilePath("1"));
-    const CacheReplacement r = replaceCache({picture("c.jpg", Qt::green), folder.file("missing.jpg")}, nullptr);
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.failedPicture, 1);
+    {
+        CacheReplacement r = prepareCache({picture("c.jpg", Qt::green), folder.file("missing.jpg")}, nullptr);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.failedPicture, 1);
+        EXPECT_FALSE(r.commit());
+    }
+    // Converted, then dropped, as when the settings file cannot be written.
+    EXPECT_TRUE(prepareCache({picture("d.jpg", Qt::yellow)}, nullptr).ok);
     EXPECT_EQ(readFile(cacheFilePath("0")), before0);
     EXPECT_EQ(readFile(cacheFilePath("1")), before1);
     EXPECT_FALSE(fileExists(cacheFilePath("0") + ".new"));
@@ -78,7 +84,7 @@ TEST_F(CacheReplacementTest, TheFirstFailureInListOrderIsTheOneReported) {
         }
     });
     std::vector<int> waits;
-    const CacheReplacement r = replaceCache({picture("small.jpg", Qt::red, {40, 30}), slow, folder.file("missing.jpg")},
+    const CacheReplacement r = prepareCache({picture("small.jpg", Qt::red, {40, 30}), slow, folder.file("missing.jpg")},
                                             [&](int done) { waits.push_back(done); });
     converting = false;
     writer.join();
@@ -88,9 +94,11 @@ TEST_F(CacheReplacementTest, TheFirstFailureInListOrderIsTheOneReported) {
     EXPECT_GE(std::count(waits.begin(), waits.end(), 1), 3);
 
     test::writeFile(folder.file("text.jpg"), "not a picture");
-    const CacheReplacement first = replaceCache({folder.file("missing.jpg"), folder.file("text.jpg")}, nullptr);
-    EXPECT_EQ(first.failedPicture, 0);
-    EXPECT_NE(first.error.find("missing.jpg"), std::string::npos) << first.error;
+    {
+        const CacheReplacement first = prepareCache({folder.file("missing.jpg"), folder.file("text.jpg")}, nullptr);
+        EXPECT_EQ(first.failedPicture, 0);
+        EXPECT_NE(first.error.find("missing.jpg"), std::string::npos) << first.error;
+    }
     EXPECT_EQ(leftovers(), 0);
     EXPECT_FALSE(fileExists(cacheFilePath("0")));
 }
@@ -101,8 +109,9 @@ TEST_F(CacheReplacementTest, FiveHundredPicturesInListOrder) {
     for (const QColor& colour : colours) kinds.push_back(picture(colour.name().toStdString() + ".jpg", colour, {40, 30}));
     for (size_t i = 0; i < 500; ++i) pictures.push_back(kinds[i % 4]);
     std::vector<int> progress;
-    const CacheReplacement r = replaceCache(pictures, [&](int done) { progress.push_back(done); });
+    CacheReplacement r = prepareCache(pictures, [&](int done) { progress.push_back(done); });
     ASSERT_TRUE(r.ok) << r.error;
+    ASSERT_TRUE(r.commit());
     EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
     EXPECT_EQ(progress.back(), 500);
     for (size_t i : {0, 1, 2, 3, 250, 499}) {

@@ -163,6 +163,7 @@ TEST_F(SettingsSaveTest, AReadOnlyProgramFolderIsReportedAndLosesNothing) {
     const std::string before = readFile(settingsFilePath());
     Form2& f = load();
     ASSERT_TRUE(makeFolder(cacheFolderPath()));
+    test::writeFile(cacheFilePath("0"), "the old picture 0");
     chmod(cacheFolderPath().c_str(), 0777);
     chmod(folder.path().c_str(), 0555);
     EXPECT_TRUE(test::asUnprivilegedUser([&] {
@@ -171,6 +172,10 @@ TEST_F(SettingsSaveTest, AReadOnlyProgramFolderIsReportedAndLosesNothing) {
                host.messages[0].find("The settings file " + settingsFilePath()) == 0;
     }));
     EXPECT_EQ(readFile(settingsFilePath()), before);
+    // The converted pictures never replaced the cache the old settings name.
+    EXPECT_EQ(readFile(cacheFilePath("0")), "the old picture 0");
+    EXPECT_FALSE(fileExists(cacheFilePath("1")));
+    EXPECT_FALSE(fileExists(cacheFilePath("0") + ".new"));
 }
 
 }  // namespace
