@@ -1,5 +1,6 @@
 #include "platform/picture.h"
 
+#include "platform/bitmap_length.h"
 #include "platform/bitmap_writer.h"
 #include "platform/image_rows.h"
 #include "platform/jpeg_decoder.h"
@@ -33,6 +34,7 @@ public:
             jpeg_ = readJpegHeader(file_);
             if (!jpeg_) throw PictureError(path + ": not a readable JPEG file");
         } else {
+            if (bitmapIsCutShort(file_)) throw PictureError(path + ": the picture data is cut short");
             reader_.setDevice(&file_);
             reader_.setDecideFormatFromContent(true);
         }

@@ -1,6 +1,7 @@
 #include "platform/picture.h"
 #include "tests/jpeg_test_files.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_data.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +55,23 @@ TEST(PictureTest, ABitmapNamedDibIsReadAsAWholeBitmapFile) {
     const Picture back = Picture::load(folder.file("skyfss0.dib"));
     EXPECT_EQ(back.size(), (PictureSize{7, 3}));
     EXPECT_EQ(back.image().pixel(3, 1), QColor(10, 200, 30).rgb());
+}
+
+TEST(PictureTest, ABitmapCutShortIsRefusedNotFilledWithLeftovers) {
+    TempFolder folder;
+    QImage image(200, 100, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    ASSERT_TRUE(Picture(image).saveBitmap(folder.file("whole.bmp")));
+    const std::string whole = test::readFile(folder.file("whole.bmp"));
+    test::writeFile(folder.file("cut.bmp"), whole.substr(0, whole.size() - 1));
+    EXPECT_THROW(Picture::load(folder.file("cut.bmp")), PictureError);
+    EXPECT_EQ(Picture::load(folder.file("whole.bmp")).size(), (PictureSize{200, 100}));
+}
+
+TEST(PictureTest, EveryWellFormedBitmapVariantLoads) {
+    const std::vector<std::string> files = test::corpusFiles("bmp-suite/g");
+    ASSERT_FALSE(files.empty());
+    for (const std::string& file : files) EXPECT_NO_THROW(Picture::load(file)) << file;
 }
 
 TEST(PictureTest, SavingOverAnExistingFileIsAllOrNothing) {
