@@ -17,7 +17,7 @@ for fault in missing empty truncated text; do
     esac
     before=$(md5sum <"$E2E_SETTINGS")
     e2e_start /s
-    e2e_wait_titled Skyfolio >/dev/null || e2e_fail "$fault: no message"
+    e2e_wait_message "$E2E_PID" >/dev/null
     xdotool key Return
     e2e_wait_exit "$E2E_PID" 5
     [ "$(md5sum <"$E2E_SETTINGS")" = "$before" ] || e2e_fail "$fault: the settings file changed"

@@ -51,6 +51,7 @@ e2e_poll() {
 # until it answers. Sets DISPLAY.
 e2e_start_xvfb() {
     local screen=${1:-1024x768x24}
+    E2E_SCREEN_WIDTH=${screen%%x*}
     Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$E2E_TEMP/display" 2>"$E2E_TEMP/xvfb.log" &
     E2E_PIDS+=($!)
     e2e_poll 10 grep -q '^[0-9]' "$E2E_TEMP/display" || e2e_fail "Xvfb did not start"
@@ -121,6 +122,28 @@ e2e_wait_titled() {
     local title=$1 seconds=${2:-10}
     e2e_poll "$seconds" xdotool search --onlyvisible --name "^$title\$" || e2e_fail "no window \"$title\""
     xdotool search --onlyvisible --name "^$title\$" | head -n1
+}
+
+# The id of the message box of process `pid`: a window titled "Skyfolio"
+# narrower than the screen (the saver window has the same title and covers it).
+e2e_message_box_of() {
+    local id WIDTH=0
+    for id in $(e2e_windows_of "$1"); do
+        [ "$(xdotool getwindowname "$id")" = Skyfolio ] || continue
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        if [ "$WIDTH" -lt "$E2E_SCREEN_WIDTH" ]; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# Waits until process `pid` shows its message box and prints its id.
+e2e_wait_message() {
+    local pid=$1 seconds=${2:-10}
+    e2e_poll "$seconds" e2e_message_box_of "$pid" || e2e_fail "process $pid shows no message"
+    e2e_message_box_of "$pid"
 }
 
 # A picture of the whole screen, for e2e_pixel.
