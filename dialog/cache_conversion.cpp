@@ -27,8 +27,6 @@ constexpr std::array<Reduction, 35> kReductions = {{
 // the inner area, so the scaled picture loses that much at right and bottom.
 constexpr int kBorderPixels = 1;
 
-int twipsToPixels(int twips) { return RoundInt32(static_cast<double>(twips) / kTwipsPerPixel); }
-
 }  // namespace
 
 void ReduceForCache(float& convWidth, float& convHeight) {

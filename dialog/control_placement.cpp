@@ -1,13 +1,10 @@
 #include "dialog/control_placement.h"
 
 #include "platform/units.h"
-#include "settings/conversions.h"
 
 #include <QLabel>
 
 namespace skyfolio {
-
-int twipsToPixels(int twips) { return RoundInt32(static_cast<double>(twips) / kTwipsPerPixel); }
 
 QRect pixelRect(Twips at) {
     return {twipsToPixels(at.left), twipsToPixels(at.top), twipsToPixels(at.width), twipsToPixels(at.height)};

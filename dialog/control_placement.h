@@ -21,7 +21,6 @@ struct Twips {
 // The same rectangle in device-independent pixels; Qt scales those for the
 // screen's pixel ratio.
 QRect pixelRect(Twips at);
-int twipsToPixels(int twips);
 
 // Names a control after its design name and puts it in its place.
 template <class Widget>

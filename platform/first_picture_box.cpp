@@ -11,8 +11,6 @@ namespace {
 
 constexpr double kUsualRefreshRate = 60;
 
-int pixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-
 StepPacer::Clock::duration displayFrame(const QWidget& form) {
     const QScreen* screen = form.screen();
     double rate = screen ? screen->refreshRate() : 0;
@@ -37,7 +35,9 @@ void FirstPictureBox::resize(int width, int height) {
     place();
 }
 
-void FirstPictureBox::place() { widget_->setGeometry(pixels(left_), pixels(top_), pixels(width_), pixels(height_)); }
+void FirstPictureBox::place() {
+    widget_->setGeometry(twipsToPixels(left_), twipsToPixels(top_), twipsToPixels(width_), twipsToPixels(height_));
+}
 
 void FirstPictureBox::setVisible(bool visible) { widget_->setVisible(visible); }
 
