@@ -146,6 +146,19 @@ e2e_wait_message() {
     e2e_message_box_of "$pid"
 }
 
+# Starts the saver and expects it to refuse: its message box, answered with
+# Enter, then a clean end with the settings file as it was. `what` names the
+# case in a failure.
+e2e_expect_refused_start() {
+    local what=$1 before
+    before=$(md5sum <"$E2E_SETTINGS")
+    e2e_start /s
+    e2e_wait_message "$E2E_PID" >/dev/null || e2e_fail "$what: no message"
+    xdotool key Return
+    e2e_wait_exit "$E2E_PID" 5
+    [ "$(md5sum <"$E2E_SETTINGS")" = "$before" ] || e2e_fail "$what: the settings file changed"
+}
+
 # A picture of the whole screen, for e2e_pixel.
 e2e_screenshot() { import -window root "$E2E_TEMP/screen.png"; }
 
