@@ -30,7 +30,7 @@ using namespace skyfolio;
 
 namespace {
 
-constexpr bench::PhotoSpec kVeryLarge = {16000, 12000, false, 99};
+constexpr bench::PhotoKind kVeryLarge = {16000, 12000, false, 99};
 
 // Converts and prints the peak resident memory of this process in kB. The
 // kernel's VmHWM belongs to the program's own memory: unlike ru_maxrss it
@@ -74,9 +74,9 @@ double peakOfConversion(const char* self, const std::string& folder, const std::
     return std::stod(printed) / 1024;
 }
 
-std::string make(const QTemporaryDir& folder, const QString& name, const bench::PhotoSpec& spec) {
+std::string make(const QTemporaryDir& folder, const QString& name, const bench::PhotoKind& kind) {
     const std::string path = folder.filePath(name).toStdString();
-    if (!bench::makePhoto(path, spec)) std::fprintf(stderr, "cannot write %s\n", path.c_str());
+    if (!bench::makePhoto(path, kind)) std::fprintf(stderr, "cannot write %s\n", path.c_str());
     return path;
 }
 
@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
 
     QTemporaryDir photos, program;
     const std::vector<std::string> list = bench::makePhotoList(photos.path().toStdString()).all;
-    bench::PhotoSpec progressive = kVeryLarge;
+    bench::PhotoKind progressive = kVeryLarge;
     progressive.progressive = true;
     const std::string large = make(photos, "large.jpg", kVeryLarge);
     const std::string largeProgressive = make(photos, "large progressive.jpg", progressive);

@@ -72,11 +72,11 @@ struct Closer {
 
 }  // namespace
 
-bool makePhoto(const std::string& path, const PhotoSpec& spec) {
+bool makePhoto(const std::string& path, const PhotoKind& kind) {
     const std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "wb"));
     if (!file) return false;
-    const int w = spec.width, h = spec.height;
-    const uint32_t seed = mix(spec.seed);
+    const int w = kind.width, h = kind.height;
+    const uint32_t seed = mix(kind.seed);
 
     // Brightness: scenery, objects, texture, grain; colour: broad washes.
     std::vector<Noise> light, blue, red;
@@ -105,8 +105,8 @@ bool makePhoto(const std::string& path, const PhotoSpec& spec) {
     info.input_components = 3;
     info.in_color_space = JCS_YCbCr;
     jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, spec.quality, TRUE);
-    if (spec.progressive) jpeg_simple_progression(&info);
+    jpeg_set_quality(&info, kind.quality, TRUE);
+    if (kind.progressive) jpeg_simple_progression(&info);
     jpeg_start_compress(&info, TRUE);
 
     const size_t width = static_cast<size_t>(w);

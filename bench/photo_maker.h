@@ -5,7 +5,7 @@
 
 namespace skyfolio::bench {
 
-struct PhotoSpec {
+struct PhotoKind {
     int width = 4000;
     int height = 3000;
     bool progressive = false;
@@ -17,7 +17,7 @@ struct PhotoSpec {
 // with detail at every scale, hard-edged shapes and sensor noise, colour that
 // changes slowly, 4:2:0 sampled. Made row by row, so a photo of any size
 // takes little memory to make. False when the file cannot be written.
-bool makePhoto(const std::string& path, const PhotoSpec& spec);
+bool makePhoto(const std::string& path, const PhotoKind& kind);
 
 // The photos the measurements convert: 20 of 12 megapixels, as a camera
 // makes them, every fourth saved progressive as an edited photo often is.
