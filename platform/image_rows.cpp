@@ -1,14 +1,10 @@
 #include "platform/image_rows.h"
 
+#include "platform/picture_limits.h"
+
 #include <cstring>
 
 namespace skyfolio {
-namespace {
-
-// The ceiling Qt puts on any picture it decodes.
-constexpr qint64 kMaxPictureBytes = 256LL * 1024 * 1024;
-
-}  // namespace
 
 ImageRows::ImageRows(QSize size) {
     if (size.isEmpty() || qint64(size.width()) * size.height() * 4 > kMaxPictureBytes) return;

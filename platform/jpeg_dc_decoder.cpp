@@ -1,5 +1,7 @@
 #include "platform/jpeg_dc_decoder.h"
 
+#include "platform/picture_limits.h"
+
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -24,8 +26,6 @@ enum Marker : int {
     kCom = 0xFE,
 };
 
-// Real photos have a handful of scans; crafted files have thousands.
-constexpr int kMaxScans = 500;
 // The standard's limit on the blocks of one MCU.
 constexpr int kMaxBlocksInMcu = 10;
 constexpr int kMaxPointTransform = 13;
@@ -123,7 +123,7 @@ bool JpegDcDecoder::decode(const std::function<void(const QRgb* row)>& takeRow) 
         }
         const int length = readWord() - 2;
         if (length < 0) return false;
-        const bool read = marker == kSos ? ++scans_ <= kMaxScans && readScan(length) : readSegment(marker, length);
+        const bool read = marker == kSos ? ++scans_ <= kMaxJpegScans && readScan(length) : readSegment(marker, length);
         if (!read) return false;
     }
 }

@@ -4,6 +4,7 @@
 #include "platform/buffered_input.h"
 #include "platform/jpeg_dc_decoder.h"
 #include "platform/jpeg_file_source.h"
+#include "platform/picture_limits.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -17,12 +18,7 @@
 namespace skyfolio {
 namespace {
 
-// Real photos have at most a few dozen scans; crafted files have thousands.
-constexpr int kMaxScans = 500;
 constexpr int kMaxWarnings = 1000;
-// What libjpeg may allocate; for a progressive file that is every
-// coefficient of the picture, 3 to 6 bytes a pixel.
-constexpr long kMaxDecoderBytes = 256L * 1024 * 1024;
 // A picture decoded at M/8 serves when it is nearly the size needed: the
 // last tenth enlarged does not show, while the next M costs a good deal more
 // (a photo is usually wanted at 0.13 of its size, just above 1/8).
@@ -58,7 +54,7 @@ void onMessage(j_common_ptr info, int level) {
 
 void limitScans(j_common_ptr info) {
     if (!info->is_decompressor) return;
-    if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > kMaxScans)
+    if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > kMaxJpegScans)
         giveUp(info, "too many scans in the picture data");
 }
 
@@ -85,7 +81,9 @@ void start(Decoding* d, BufferedInput& input) {
     d->errors.message[0] = '\0';
     d->progress.progress_monitor = limitScans;
     jpeg_create_decompress(&d->info);
-    d->info.mem->max_memory_to_use = kMaxDecoderBytes;
+    // For a progressive file that is every coefficient of the picture, 3 to
+    // 6 bytes a pixel.
+    d->info.mem->max_memory_to_use = kMaxPictureBytes;
     d->info.progress = &d->progress;
     readJpegFrom(&d->info, input);
 }

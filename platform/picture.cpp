@@ -4,6 +4,7 @@
 #include "platform/bitmap_writer.h"
 #include "platform/image_rows.h"
 #include "platform/jpeg_decoder.h"
+#include "platform/picture_limits.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -16,8 +17,6 @@
 namespace skyfolio {
 namespace {
 
-// No picture file we could show is larger than this.
-constexpr long long kMaxPictureFileBytes = 256LL * 1024 * 1024;
 
 // A picture file, open for reading, with a reader that tells the format by
 // the content (a ".dib" file is a whole bitmap file, not Qt's bare DIB) and
@@ -27,7 +26,7 @@ public:
     explicit PictureFile(const std::string& path) : path_(path), file_(QString::fromStdString(path)) {
         if (!file_.exists()) throw PictureError(path + ": the file does not exist");
         if (!file_.open(QIODevice::ReadOnly)) throw PictureError(path + ": " + file_.errorString().toStdString());
-        if (file_.size() > kMaxPictureFileBytes) throw PictureError(path + ": the file is too large");
+        if (file_.size() > kMaxPictureBytes) throw PictureError(path + ": the file is too large");
         const QByteArray start = file_.peek(3);
         // Qt reads a damaged JPEG header for seconds; ours does not.
         if (looksLikeJpeg({start.constData(), size_t(start.size())})) {
