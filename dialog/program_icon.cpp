@@ -1,6 +1,6 @@
 #include "dialog/program_icon.h"
 
-#include "platform/preview_picture.h"
+#include "imaging/preview_picture.h"
 
 namespace skyfolio {
 

@@ -1,6 +1,6 @@
 #include "startup/puzzle_form.h"
 
-#include "platform/preview_picture.h"
+#include "imaging/preview_picture.h"
 
 namespace skyfolio {
 

@@ -1,4 +1,4 @@
-#include "platform/area_scaler.h"
+#include "imaging/area_scaler.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "dialog/cache_replacement.h"
 #include "platform/files.h"
-#include "platform/picture.h"
+#include "imaging/picture.h"
 #include "platform/program_folder.h"
 #include "settings/program_files.h"
 #include "tests/support/temp_folder.h"

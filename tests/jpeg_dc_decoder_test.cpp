@@ -1,4 +1,4 @@
-#include "platform/jpeg_dc_decoder.h"
+#include "imaging/jpeg_dc_decoder.h"
 #include "tests/jpeg_test_files.h"
 #include "tests/support/temp_folder.h"
 

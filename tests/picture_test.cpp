@@ -1,4 +1,4 @@
-#include "platform/picture.h"
+#include "imaging/picture.h"
 #include "tests/jpeg_test_files.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_data.h"

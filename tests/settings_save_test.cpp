@@ -3,7 +3,7 @@
 #include "dialog/misc_tab.h"
 #include "dialog/picture_list.h"
 #include "platform/files.h"
-#include "platform/picture.h"
+#include "imaging/picture.h"
 #include "settings/settings_file.h"
 #include "tests/support/settings_dialog_fixture.h"
 #include "tests/support/unprivileged.h"

@@ -7,7 +7,7 @@
 
 #include "dialog/cache_conversion.h"
 #include "platform/files.h"
-#include "platform/picture.h"
+#include "imaging/picture.h"
 #include "platform/program_folder.h"
 #include "settings/program_files.h"
 #include "settings/settings_file.h"

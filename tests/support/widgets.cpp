@@ -1,6 +1,6 @@
 #include "tests/support/widgets.h"
 
-#include "platform/picture.h"
+#include "imaging/picture.h"
 
 #include <QApplication>
 #include <QWidget>

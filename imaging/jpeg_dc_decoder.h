@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/buffered_input.h"
-#include "platform/jpeg_bit_reader.h"
+#include "imaging/buffered_input.h"
+#include "imaging/jpeg_bit_reader.h"
 
 #include <QImage>
 #include <QSize>

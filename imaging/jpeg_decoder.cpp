@@ -1,10 +1,10 @@
-#include "platform/jpeg_decoder.h"
+#include "imaging/jpeg_decoder.h"
 
-#include "platform/area_scaler.h"
-#include "platform/buffered_input.h"
-#include "platform/jpeg_dc_decoder.h"
-#include "platform/jpeg_file_source.h"
-#include "platform/picture_limits.h"
+#include "imaging/area_scaler.h"
+#include "imaging/buffered_input.h"
+#include "imaging/jpeg_dc_decoder.h"
+#include "imaging/jpeg_file_source.h"
+#include "imaging/picture_limits.h"
 
 #include <csetjmp>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "platform/jpeg_file_source.h"
+#include "imaging/jpeg_file_source.h"
 
 #include <jerror.h>
 

@@ -1,6 +1,6 @@
-#include "platform/jpeg_dc_decoder.h"
+#include "imaging/jpeg_dc_decoder.h"
 
-#include "platform/picture_limits.h"
+#include "imaging/picture_limits.h"
 
 #include <algorithm>
 #include <cstring>

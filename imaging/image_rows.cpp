@@ -1,6 +1,6 @@
-#include "platform/image_rows.h"
+#include "imaging/image_rows.h"
 
-#include "platform/picture_limits.h"
+#include "imaging/picture_limits.h"
 
 #include <cstring>
 

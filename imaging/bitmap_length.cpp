@@ -1,4 +1,4 @@
-#include "platform/bitmap_length.h"
+#include "imaging/bitmap_length.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "platform/buffered_input.h"
+#include "imaging/buffered_input.h"
 
 #include <cstring>
 

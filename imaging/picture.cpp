@@ -1,10 +1,10 @@
-#include "platform/picture.h"
+#include "imaging/picture.h"
 
-#include "platform/bitmap_length.h"
-#include "platform/bitmap_writer.h"
-#include "platform/image_rows.h"
-#include "platform/jpeg_decoder.h"
-#include "platform/picture_limits.h"
+#include "imaging/bitmap_length.h"
+#include "imaging/bitmap_writer.h"
+#include "imaging/image_rows.h"
+#include "imaging/jpeg_decoder.h"
+#include "imaging/picture_limits.h"
 
 #include <QFile>
 #include <QImageReader>

@@ -1,4 +1,4 @@
-#include "platform/bitmap_writer.h"
+#include "imaging/bitmap_writer.h"
 
 #include <array>
 #include <cstdint>

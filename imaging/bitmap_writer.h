@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/row_sink.h"
+#include "imaging/row_sink.h"
 #include "platform/write_result.h"
 
 #include <QSaveFile>

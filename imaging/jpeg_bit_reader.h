@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/buffered_input.h"
+#include "imaging/buffered_input.h"
 
 #include <cstdint>
 

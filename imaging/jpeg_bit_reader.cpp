@@ -1,4 +1,4 @@
-#include "platform/jpeg_bit_reader.h"
+#include "imaging/jpeg_bit_reader.h"
 
 namespace skyfolio {
 

@@ -1,4 +1,4 @@
-#include "platform/preview_picture.h"
+#include "imaging/preview_picture.h"
 
 #include <QLinearGradient>
 #include <QPainter>
