@@ -144,4 +144,14 @@ std::unique_ptr<RowDecoder> openHeif(QIODevice& file) {
     return std::make_unique<HeifDecoder>(file);
 }
 
+bool libheifDecodesHeic() {
+    setUpLibheif();
+    return heif_have_decoder_for_format(heif_compression_HEVC);
+}
+
+bool libheifDecodesAvif() {
+    setUpLibheif();
+    return heif_have_decoder_for_format(heif_compression_AV1);
+}
+
 }  // namespace skyfolio

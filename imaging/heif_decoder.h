@@ -15,4 +15,8 @@ namespace skyfolio {
 // `file` must outlive the decoder. Throws DecodeError.
 std::unique_ptr<RowDecoder> openHeif(QIODevice& file);
 
+// Whether libheif, as installed, decodes HEIC pictures (HEVC) or AVIF ones (AV1).
+bool libheifDecodesHeic();
+bool libheifDecodesAvif();
+
 }  // namespace skyfolio

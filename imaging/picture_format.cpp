@@ -1,10 +1,14 @@
 #include "imaging/picture_format.h"
 
+#include "imaging/heif_decoder.h"
+
 #include <QFile>
+#include <QImageReader>
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace skyfolio {
 namespace {
@@ -12,18 +16,21 @@ namespace {
 bool startsWith(std::string_view start, std::string_view magic) { return start.substr(0, magic.size()) == magic; }
 
 // HEIF files are ISO media files whose "ftyp" box names a HEIF brand, as the
-// major brand or as one it is compatible with (AVIF is HEIF with AV1 inside).
-bool isHeif(std::string_view start) {
-    constexpr std::array<std::string_view, 12> kBrands = {"heic", "heix", "heim", "heis", "hevc", "hevx",
-                                                          "hevm", "hevs", "mif1", "msf1", "avif", "avis"};
-    if (start.size() < 16 || start.substr(4, 4) != "ftyp") return false;
+// major brand or as one it is compatible with; AVIF is HEIF with AV1 inside.
+PictureFormat heifFormatOf(std::string_view start) {
+    constexpr std::array<std::string_view, 10> kHeifBrands = {"heic", "heix", "heim", "heis", "hevc",
+                                                              "hevx", "hevm", "hevs", "mif1", "msf1"};
+    constexpr std::array<std::string_view, 2> kAvifBrands = {"avif", "avis"};
+    if (start.size() < 16 || start.substr(4, 4) != "ftyp") return PictureFormat::Unknown;
     const auto byte = [&](size_t i) { return uint32_t(uint8_t(start[i])); };
     const size_t boxEnd = std::min<size_t>(start.size(), byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3));
-    const auto isBrand = [&](size_t at) { return std::ranges::find(kBrands, start.substr(at, 4)) != kBrands.end(); };
-    if (isBrand(8)) return true;
-    for (size_t at = 16; at + 4 <= boxEnd; at += 4)  // after the minor version
-        if (isBrand(at)) return true;
-    return false;
+    std::vector<std::string_view> brands = {start.substr(8, 4)};
+    for (size_t at = 16; at + 4 <= boxEnd; at += 4) brands.push_back(start.substr(at, 4));  // after the minor version
+    const auto names = [&](const auto& wanted) {
+        return std::ranges::any_of(brands, [&](std::string_view b) { return std::ranges::find(wanted, b) != wanted.end(); });
+    };
+    if (names(kAvifBrands)) return PictureFormat::Avif;
+    return names(kHeifBrands) ? PictureFormat::Heif : PictureFormat::Unknown;
 }
 
 }  // namespace
@@ -38,8 +45,23 @@ PictureFormat pictureFormatOf(std::string_view start) {
     for (std::string_view tiff : {std::string_view("II*\0", 4), std::string_view("MM\0*", 4), std::string_view("II+\0", 4),
                                   std::string_view("MM\0+", 4)})
         if (startsWith(start, tiff)) return F::Tiff;
-    if (isHeif(start)) return F::Heif;
-    return F::Unknown;
+    return heifFormatOf(start);
+}
+
+bool buildReads(PictureFormat format) {
+    const auto qtReads = [](const char* name) { return QImageReader::supportedImageFormats().contains(name); };
+    switch (format) {
+    case PictureFormat::Jpeg:
+    case PictureFormat::Png:
+    case PictureFormat::WebP: return true;
+    case PictureFormat::Gif: return qtReads("gif");
+    case PictureFormat::Bitmap: return qtReads("bmp");
+    case PictureFormat::Tiff: return qtReads("tiff");
+    case PictureFormat::Heif: return libheifDecodesHeic();
+    case PictureFormat::Avif: return libheifDecodesAvif();
+    case PictureFormat::Unknown: return false;
+    }
+    return false;
 }
 
 PictureFormat pictureFormatOfFile(const std::string& path) {

@@ -41,7 +41,8 @@ std::unique_ptr<RowDecoder> openRowDecoder(QIODevice& file) {
     case PictureFormat::Jpeg: return openJpeg(file);
     case PictureFormat::Png: return openPng(file);
     case PictureFormat::WebP: return openWebP(file);
-    case PictureFormat::Heif: return openHeif(file);
+    case PictureFormat::Heif:
+    case PictureFormat::Avif: return openHeif(file);
     default: return nullptr;
     }
 }

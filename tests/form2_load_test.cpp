@@ -3,6 +3,7 @@
 #include "dialog/frm_about.h"
 #include "dialog/image_files_tab.h"
 #include "dialog/misc_tab.h"
+#include "dialog/picture_list_box.h"
 #include "dialog/preview_box.h"
 #include "dialog/spin_control.h"
 #include "dialog/tab_control.h"

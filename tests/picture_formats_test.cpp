@@ -157,7 +157,8 @@ TEST(PictureFormatsExtraTest, TheFormatIsToldByTheContentNotTheName) {
     EXPECT_EQ(pictureFormatOf(std::string_view("MM\0*\0\0\0\x08", 8)), PictureFormat::Tiff);
     // A phone photo's brands, and a video's.
     EXPECT_EQ(pictureFormatOf(std::string_view("\0\0\0\x18" "ftypheic\0\0\0\0mif1heic", 24)), PictureFormat::Heif);
-    EXPECT_EQ(pictureFormatOf(std::string_view("\0\0\0\x18" "ftypisom\0\0\0\0mif1miaf", 24)), PictureFormat::Heif);
+    EXPECT_EQ(pictureFormatOf(std::string_view("\0\0\0\x18" "ftypmif1\0\0\0\0mif1miaf", 24)), PictureFormat::Heif);
+    EXPECT_EQ(pictureFormatOf(std::string_view("\0\0\0\x1C" "ftypavif\0\0\0\0avifmif1miaf", 28)), PictureFormat::Avif);
     EXPECT_EQ(pictureFormatOf(std::string_view("\0\0\0\x18" "ftypisom\0\0\0\0isomavc1", 24)), PictureFormat::Unknown);
     EXPECT_EQ(pictureFormatOf("GIF89a"), PictureFormat::Gif);
     EXPECT_EQ(pictureFormatOf("Just some notes"), PictureFormat::Unknown);

@@ -1,5 +1,6 @@
 #include "dialog/image_files_tab.h"
 #include "dialog/picture_list.h"
+#include "dialog/picture_list_box.h"
 #include "dialog/preview_box.h"
 #include "platform/files.h"
 #include "tests/support/fake_dialog_host.h"
@@ -42,9 +43,19 @@ TEST_F(PictureListTest, AddingAsksForAnExistingPictureAndSelectsAndShowsIt) {
     host.fileToChoose = test::writePicture(folder.file("new photo ü.jpg"), 200, 100);
     list.add_Click();
     EXPECT_EQ(host.fileDialogTitle, "Select a file to open");
-    EXPECT_EQ(host.fileDialogFilters,
-              "Image files (*.gif;*.jpg;*.bmp)|*.gif;*.jpg;*.bmp|CompuServe Files (*.gif)|*.gif|Jpeg Files (*.jpg)|*.jpg|"
-              "Jif files (*.jif)|*.jif|Windows Bitmap Files (*.bmp)|*.bmp|Windows DIB files (*.dib)|*.dib");
+    // The classic types first, then every picture this build reads, chosen
+    // from the start, then each further type.
+    const Strings classic = {"Image files (*.gif *.jpg *.bmp)", "CompuServe Files (*.gif)", "Jpeg Files (*.jpg)",
+                             "Jif files (*.jif)", "Windows Bitmap Files (*.bmp)", "Windows DIB files (*.dib)"};
+    ASSERT_GT(host.fileDialogFilters.size(), classic.size());
+    EXPECT_EQ(Strings(host.fileDialogFilters.begin(), host.fileDialogFilters.begin() + 6), classic);
+    EXPECT_EQ(host.fileDialogSelected, 6);
+    const std::string all = host.fileDialogFilters[6];
+    EXPECT_TRUE(all.starts_with("All pictures (")) << all;
+    for (const char* name : {"*.gif", "*.jpg", "*.JPG", "*.jpeg", "*.bmp", "*.dib", "*.png", "*.webp", "*.tif", "*.tiff",
+                             "*.heic", "*.HEIC", "*.avif"})
+        EXPECT_NE(all.find(std::string(name) + ' '), std::string::npos) << name;
+    EXPECT_EQ(host.fileDialogFilters.back(), "AVIF files (*.avif *.AVIF)");
     EXPECT_EQ(list.entries(), Strings{*host.fileToChoose});
     EXPECT_EQ(selected(), 0);
     EXPECT_EQ(tab.Text3->text(), "1");
