@@ -1,8 +1,7 @@
 #include "tests/format_test_files.h"
 
-#include "tests/support/temp_folder.h"
-
 #include <QBuffer>
+#include <QFile>
 #include <QImageWriter>
 #include <QLinearGradient>
 #include <QPainter>
@@ -137,6 +136,12 @@ std::string heicBytes(const QImage& image, const FileLayout& layout) {
     return bytes;
 }
 
+void writeBytes(const std::string& path, const std::string& bytes) {
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
+        throw std::runtime_error("cannot write " + path);
+}
+
 }  // namespace
 
 QImage photoLike(int w, int h) {
@@ -167,12 +172,22 @@ std::string exifWithOrientation(int orientation) {
     return exif;
 }
 
+const char* suffixOf(FileFormat format) {
+    switch (format) {
+    case FileFormat::Png: return "png";
+    case FileFormat::WebP: return "webp";
+    case FileFormat::Tiff: return "tiff";
+    case FileFormat::Heic: return "heic";
+    }
+    return "";
+}
+
 void writeInFormat(const std::string& path, const QImage& image, FileFormat format, const FileLayout& layout) {
     switch (format) {
-    case FileFormat::Png: writeFile(path, pngBytes(image, layout)); return;
-    case FileFormat::WebP: writeFile(path, webpBytes(image, layout)); return;
-    case FileFormat::Tiff: writeFile(path, tiffBytes(image, layout)); return;
-    case FileFormat::Heic: writeFile(path, heicBytes(image, layout)); return;
+    case FileFormat::Png: writeBytes(path, pngBytes(image, layout)); return;
+    case FileFormat::WebP: writeBytes(path, webpBytes(image, layout)); return;
+    case FileFormat::Tiff: writeBytes(path, tiffBytes(image, layout)); return;
+    case FileFormat::Heic: writeBytes(path, heicBytes(image, layout)); return;
     }
 }
 

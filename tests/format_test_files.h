@@ -1,5 +1,8 @@
 #pragma once
 
+// Pictures in the formats Skyfolio reads besides JPEG, made by code for the
+// tests and the benchmarks.
+
 #include <QImage>
 
 #include <string>
@@ -7,6 +10,10 @@
 namespace skyfolio::test {
 
 enum class FileFormat { Png, WebP, Tiff, Heic };
+inline constexpr FileFormat kFileFormats[] = {FileFormat::Png, FileFormat::WebP, FileFormat::Tiff, FileFormat::Heic};
+
+// "png", "webp", "tiff" or "heic": the usual suffix of the format's files.
+const char* suffixOf(FileFormat format);
 
 struct FileLayout {
     // The EXIF orientation tag, 1 for upright; a HEIC file says it through
@@ -24,6 +31,7 @@ QImage photoLike(int width, int height);
 QImage halfRed();
 
 // Writes `image` in `format` as a camera or an editor would, to `path`.
+// Throws std::runtime_error when it cannot.
 void writeInFormat(const std::string& path, const QImage& image, FileFormat format, const FileLayout& layout = {});
 
 // "Exif\0\0" and a TIFF structure with one orientation tag.

@@ -2,6 +2,7 @@
 // read: its size, the whole picture, the picture at a size, and the cache
 // bitmap written as it is decoded.
 
+#include "dialog/cache_conversion.h"
 #include "imaging/picture.h"
 #include "imaging/picture_format.h"
 #include "tests/format_test_files.h"
@@ -71,6 +72,18 @@ TEST_P(PictureFormatsTest, APictureIsShownUprightAsItsFileSays) {
     const Picture mirrored = Picture::load(write(test::halfRed(), {.orientation = 2}));
     ASSERT_EQ(mirrored.size(), (PictureSize{60, 20}));
     EXPECT_GT(qBlue(mirrored.image().pixel(5, 10)), 200);
+}
+
+TEST_P(PictureFormatsTest, APictureGoesIntoTheCacheUprightAtItsReducedSize) {
+    // 800 x 600, turned to 600 x 800: 9000 x 12000 twips, reduced by 0.319.
+    const std::string path = write(test::halfRed().scaled(800, 600), {.orientation = 6});
+    const std::string cacheFile = folder.file("skyfss0.dib");
+    convertPictureForCache(path, cacheFile);
+    const Picture cached = Picture::load(cacheFile);
+    EXPECT_EQ(cached.size(), cacheGeometry({600, 800}).stored);
+    EXPECT_EQ(cached.size(), (PictureSize{189, 253}));
+    EXPECT_GT(qRed(cached.image().pixel(95, 20)), 200);
+    EXPECT_GT(qBlue(cached.image().pixel(95, 230)), 200);
 }
 
 TEST_P(PictureFormatsTest, TheCacheBitmapIsTheBitmapOfTheLoadedPicture) {

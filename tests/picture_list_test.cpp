@@ -3,6 +3,7 @@
 #include "dialog/picture_list_box.h"
 #include "dialog/preview_box.h"
 #include "platform/files.h"
+#include "tests/format_test_files.h"
 #include "tests/support/fake_dialog_host.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/temp_folder.h"
@@ -62,6 +63,24 @@ TEST_F(PictureListTest, AddingAsksForAnExistingPictureAndSelectsAndShowsIt) {
     // 3000 x 1500 twips fit as they are, centred at (188, 158) twips.
     EXPECT_EQ(tab.photo1->shownArea(), QRect(13, 11, 200, 100));
     EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(PictureListTest, PicturesOfEveryTypeAreShownUprightLikeAJpeg) {
+    QImage upright(400, 600, QImage::Format_RGB32);
+    upright.fill(Qt::red);
+    host.fileToChoose = folder.file("upright.jpg");
+    ASSERT_TRUE(Picture(upright).saveJpeg(*host.fileToChoose, 95));
+    list.add_Click();
+    const QRect shown = tab.photo1->shownArea();
+    for (test::FileFormat format : test::kFileFormats) {
+        SCOPED_TRACE(test::suffixOf(format));
+        host.fileToChoose = folder.file("turned.") + test::suffixOf(format);
+        // Stored 600 x 400 with red on the left, to be turned a quarter clockwise.
+        test::writeInFormat(*host.fileToChoose, test::halfRed().scaled(600, 400), format, {.orientation = 6});
+        list.add_Click();
+        EXPECT_EQ(tab.photo1->shownArea(), shown);
+        EXPECT_TRUE(host.messages.empty());
+    }
 }
 
 TEST_F(PictureListTest, ACancelledOrUnreadableChoiceIsReportedAndAnUnreadableOneStaysListed) {
