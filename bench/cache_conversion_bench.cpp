@@ -73,15 +73,19 @@ void convertTheOldWay(const std::string& photo, const std::string& cacheFile) {
     if (!whole.scaled(g.drawn).topLeft(g.stored).saveBitmap(cacheFile)) std::abort();
 }
 
-// One photo per iteration, each photo of the kind as often as the others.
+// One photo per iteration, each of `files` as often as the others.
 template <typename Convert>
-void perPicture(benchmark::State& state, Convert convert) {
-    const std::vector<std::string>& files = photosOfKind(state);
+void eachInTurn(benchmark::State& state, const std::vector<std::string>& files, const char* label, Convert convert) {
     QTemporaryDir out;
     const std::string cacheFile = out.filePath("skyfss0.dib").toStdString();
     size_t next = 0;
     for (auto _ : state) convert(files[next++ % files.size()], cacheFile);
-    state.SetLabel(state.range(0) ? "progressive" : "baseline");
+    state.SetLabel(label);
+}
+
+template <typename Convert>
+void perPicture(benchmark::State& state, Convert convert) {
+    eachInTurn(state, photosOfKind(state), state.range(0) ? "progressive" : "baseline", convert);
 }
 
 void BM_Floor_Libjpeg1of8(benchmark::State& state) {
@@ -118,12 +122,7 @@ const std::vector<std::string>& photosOfFormat(const benchmark::State& state) {
 
 template <typename Convert>
 void perPictureOfFormat(benchmark::State& state, Convert convert) {
-    const std::vector<std::string>& files = photosOfFormat(state);
-    QTemporaryDir out;
-    const std::string cacheFile = out.filePath("skyfss0.dib").toStdString();
-    size_t next = 0;
-    for (auto _ : state) convert(files[next++ % files.size()], cacheFile);
-    state.SetLabel(test::suffixOf(test::kFileFormats[state.range(0)]));
+    eachInTurn(state, photosOfFormat(state), test::suffixOf(test::kFileFormats[state.range(0)]), convert);
 }
 
 void BM_ConvertForCacheByFormat(benchmark::State& state) {
