@@ -141,8 +141,6 @@ bool withLibjpeg(BufferedInput& input, QSize size, RowSink& sink, std::string& e
 
 }  // namespace
 
-bool looksLikeJpeg(std::string_view start) { return start.size() >= 3 && start.substr(0, 3) == "\xFF\xD8\xFF"; }
-
 std::optional<JpegHeader> readJpegHeader(QIODevice& file) {
     BufferedInput input(file);
     if (!input.rewind()) return std::nullopt;
