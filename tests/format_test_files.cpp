@@ -14,6 +14,8 @@
 
 #include <libheif/heif.h>
 #include <png.h>
+#include <webp/encode.h>
+#include <webp/mux.h>
 
 namespace skyfolio::test {
 namespace {
@@ -161,6 +163,37 @@ QImage halfRed() {
     image.fill(Qt::blue);
     QPainter(&image).fillRect(0, 0, 30, 20, Qt::red);
     return image;
+}
+
+void writeAnimatedWebP(const std::string& path, const std::vector<QImage>& frames) {
+    WebPAnimEncoderOptions options;
+    WebPConfig config;
+    if (frames.empty() || !WebPAnimEncoderOptionsInit(&options) || !WebPConfigInit(&config))
+        throw std::runtime_error("libwebp cannot start");
+    const int w = frames.front().width(), h = frames.front().height();
+    const std::unique_ptr<WebPAnimEncoder, void (*)(WebPAnimEncoder*)> encoder(WebPAnimEncoderNew(w, h, &options),
+                                                                               WebPAnimEncoderDelete);
+    int time = 0;
+    for (const QImage& frame : frames) {
+        const QImage rgba = frame.convertToFormat(QImage::Format_RGBA8888);
+        WebPPicture picture;
+        WebPPictureInit(&picture);
+        picture.use_argb = 1;
+        picture.width = w;
+        picture.height = h;
+        const bool added = WebPPictureImportRGBA(&picture, rgba.constBits(), int(rgba.bytesPerLine())) &&
+                           WebPAnimEncoderAdd(encoder.get(), &picture, time, &config);
+        WebPPictureFree(&picture);
+        if (!added) throw std::runtime_error("libwebp cannot add a frame");
+        time += 500;
+    }
+    WebPData data;
+    WebPDataInit(&data);
+    if (!WebPAnimEncoderAdd(encoder.get(), nullptr, time, nullptr) || !WebPAnimEncoderAssemble(encoder.get(), &data))
+        throw std::runtime_error("libwebp cannot assemble the animation");
+    const std::string bytes(reinterpret_cast<const char*>(data.bytes), data.size);
+    WebPDataClear(&data);
+    writeBytes(path, bytes);
 }
 
 std::string exifWithOrientation(int orientation) {

@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include <string>
+#include <vector>
 
 namespace skyfolio::test {
 
@@ -33,6 +34,9 @@ QImage halfRed();
 // Writes `image` in `format` as a camera or an editor would, to `path`.
 // Throws std::runtime_error when it cannot.
 void writeInFormat(const std::string& path, const QImage& image, FileFormat format, const FileLayout& layout = {});
+
+// An animated WebP file of `frames`, all of one size, half a second each.
+void writeAnimatedWebP(const std::string& path, const std::vector<QImage>& frames);
 
 // "Exif\0\0" and a TIFF structure with one orientation tag.
 std::string exifWithOrientation(int orientation);

@@ -136,6 +136,21 @@ TEST(PictureFormatsExtraTest, AnInterlacedPngIsReadAsAPlainOne) {
     EXPECT_EQ(test::readFile(folder.file("a.dib")), test::readFile(folder.file("b.dib")));
 }
 
+TEST(PictureFormatsExtraTest, AnAnimatedWebPShowsItsFirstFrame) {
+    TempFolder folder;
+    QImage red(90, 60, QImage::Format_RGB32), blue(90, 60, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    blue.fill(Qt::blue);
+    const std::string path = folder.file("animated.webp");
+    test::writeAnimatedWebP(path, {red, blue});
+    EXPECT_EQ(Picture::probe(path), (PictureSize{90, 60}));
+    const Picture first = Picture::load(path);
+    ASSERT_EQ(first.size(), (PictureSize{90, 60}));
+    EXPECT_GT(qRed(first.image().pixel(45, 30)), 200);
+    convertPictureForCache(path, folder.file("skyfss0.dib"));
+    EXPECT_EQ(Picture::load(folder.file("skyfss0.dib")).size(), (PictureSize{88, 58}));
+}
+
 TEST(PictureFormatsExtraTest, AHeicThumbnailServesWhenItIsLargeEnough) {
     TempFolder folder;
     const std::string path = folder.file("photo.heic");
