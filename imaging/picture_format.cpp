@@ -15,6 +15,14 @@ namespace {
 
 bool startsWith(std::string_view start, std::string_view magic) { return start.substr(0, magic.size()) == magic; }
 
+// "BM" and the length of one of the bitmap info headers there are: two
+// letters alone start many a text file.
+bool isBitmap(std::string_view start) {
+    constexpr std::array<uint8_t, 8> kInfoHeaderBytes = {12, 16, 40, 52, 56, 64, 108, 124};
+    if (start.size() < 18 || !startsWith(start, "BM") || start.substr(15, 3) != std::string_view("\0\0\0", 3)) return false;
+    return std::ranges::find(kInfoHeaderBytes, uint8_t(start[14])) != kInfoHeaderBytes.end();
+}
+
 // HEIF files are ISO media files whose "ftyp" box names a HEIF brand, as the
 // major brand or as one it is compatible with; AVIF is HEIF with AV1 inside.
 PictureFormat heifFormatOf(std::string_view start) {
@@ -40,7 +48,7 @@ PictureFormat pictureFormatOf(std::string_view start) {
     if (startsWith(start, "\xFF\xD8\xFF")) return F::Jpeg;
     if (startsWith(start, "\x89PNG\r\n\x1A\n")) return F::Png;
     if (startsWith(start, "GIF87a") || startsWith(start, "GIF89a")) return F::Gif;
-    if (startsWith(start, "BM")) return F::Bitmap;
+    if (isBitmap(start)) return F::Bitmap;
     if (startsWith(start, "RIFF") && start.size() >= 12 && start.substr(8, 4) == "WEBP") return F::WebP;
     for (std::string_view tiff : {std::string_view("II*\0", 4), std::string_view("MM\0*", 4), std::string_view("II+\0", 4),
                                   std::string_view("MM\0+", 4)})

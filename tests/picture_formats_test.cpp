@@ -189,6 +189,8 @@ TEST(PictureFormatsExtraTest, TheFormatIsToldByTheContentNotTheName) {
     EXPECT_EQ(pictureFormatOf(std::string_view("\0\0\0\x1C" "ftypavif\0\0\0\0avifmif1miaf", 28)), PictureFormat::Avif);
     EXPECT_EQ(pictureFormatOf(std::string_view("\0\0\0\x18" "ftypisom\0\0\0\0isomavc1", 24)), PictureFormat::Unknown);
     EXPECT_EQ(pictureFormatOf("GIF89a"), PictureFormat::Gif);
+    EXPECT_EQ(pictureFormatOf(std::string_view("BM\x36\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0", 18)), PictureFormat::Bitmap);
+    EXPECT_EQ(pictureFormatOf("BMW service notes, 2023"), PictureFormat::Unknown);
     EXPECT_EQ(pictureFormatOf("Just some notes"), PictureFormat::Unknown);
     EXPECT_EQ(pictureFormatOf(""), PictureFormat::Unknown);
 }
