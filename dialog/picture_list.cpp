@@ -16,6 +16,8 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace skyfolio {
 namespace {
 
@@ -92,11 +94,14 @@ void PictureList::appendFound(const SearchResult& found) {
         host_.showMessage(kNoPicturesFound);
         return;
     }
+    // The list may have changed while the search ran, before its box came up.
     const int first = count();
-    for (const std::string& path : found.pictures) append(path);
+    const size_t room = size_t(std::max(0, kMostPictures - first));
+    const size_t taken = std::min(found.pictures.size(), room);
+    for (size_t i = 0; i < taken; ++i) append(found.pictures[i]);
     showCount();
-    select(first);
-    if (found.more) host_.showMessage(kListFull);
+    if (taken > 0) select(first);
+    if (found.more || taken < found.pictures.size()) host_.showMessage(kListFull);
 }
 
 void PictureList::remove_Click() {

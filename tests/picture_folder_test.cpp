@@ -163,5 +163,19 @@ TEST_F(PictureFolderTest, TheListStopsAtItsLimitAndSaysSo) {
     EXPECT_EQ(list.count(), kMostPictures);
 }
 
+TEST_F(PictureFolderTest, PicturesAddedWhileTheSearchRunsCountAgainstTheLimit) {
+    for (const char* name : {"1.jpg", "2.jpg"}) jpeg(name);
+    for (int i = 0; i < kMostPictures - 2; ++i) list.append("/photos/" + std::to_string(i) + ".jpg");
+    host.folderToChoose = root();
+    list.addFolder_Click();
+    // Before the progress box comes up the window still takes input.
+    host.fileToChoose = jpeg("3.jpg");
+    list.add_Click();
+    waitForTheSearch();
+    EXPECT_EQ(list.count(), kMostPictures);
+    EXPECT_EQ(list.entries().back(), at("1.jpg"));
+    EXPECT_EQ(host.messages, Strings{"The list holds at most 32767 pictures: the rest were not added."});
+}
+
 }  // namespace
 }  // namespace skyfolio
