@@ -28,14 +28,16 @@ e2e_poll 10 e2e_ended_window "$chooser" || e2e_fail "the folder dialog stays ope
 
 # The pictures come in once the search is done; until then a save finds the
 # list empty and says so.
+ended_or_told() { e2e_ended "$E2E_PID" || e2e_message_box_of "$E2E_PID"; }
 saved=no
 for _ in $(seq 40); do
     xdotool windowfocus --sync "$window" key alt+o
-    if e2e_poll 2 e2e_ended "$E2E_PID"; then
+    e2e_poll 30 ended_or_told || e2e_fail "Alt+O neither saved nor said why not"
+    if e2e_ended "$E2E_PID"; then
         saved=yes
         break
     fi
-    message=$(e2e_wait_message "$E2E_PID")
+    message=$(e2e_message_box_of "$E2E_PID")
     xdotool windowfocus --sync "$message" key Return
     e2e_poll 5 e2e_ended_window "$message" || e2e_fail "the message stays open"
 done
