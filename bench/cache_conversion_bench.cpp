@@ -6,6 +6,9 @@
 // CPU time per picture compares work on one core; the list of 20 photos is
 // timed by the clock on the wall, both cores converting.
 //
+// Then the other formats, a few of the same photos in each, the conversion
+// against decoding the whole photo and scaling it afterwards.
+//
 // Every benchmark runs several times in random order, so that a busy machine
 // burdens all of them alike; compare the "min" rows.
 
@@ -70,15 +73,19 @@ void convertTheOldWay(const std::string& photo, const std::string& cacheFile) {
     if (!whole.scaled(g.drawn).topLeft(g.stored).saveBitmap(cacheFile)) std::abort();
 }
 
-// One photo per iteration, each photo of the kind as often as the others.
+// One photo per iteration, each of `files` as often as the others.
 template <typename Convert>
-void perPicture(benchmark::State& state, Convert convert) {
-    const std::vector<std::string>& files = photosOfKind(state);
+void eachInTurn(benchmark::State& state, const std::vector<std::string>& files, const char* label, Convert convert) {
     QTemporaryDir out;
     const std::string cacheFile = out.filePath("skyfss0.dib").toStdString();
     size_t next = 0;
     for (auto _ : state) convert(files[next++ % files.size()], cacheFile);
-    state.SetLabel(state.range(0) ? "progressive" : "baseline");
+    state.SetLabel(label);
+}
+
+template <typename Convert>
+void perPicture(benchmark::State& state, Convert convert) {
+    eachInTurn(state, photosOfKind(state), state.range(0) ? "progressive" : "baseline", convert);
 }
 
 void BM_Floor_Libjpeg1of8(benchmark::State& state) {
@@ -99,6 +106,37 @@ void perPictureArguments(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_Floor_Libjpeg1of8)->Apply(perPictureArguments);
 BENCHMARK(BM_ConvertForCache)->Apply(perPictureArguments);
 BENCHMARK(BM_FullDecodeThenScale)->Apply(perPictureArguments);
+
+// Every photo of a format converted equally often.
+constexpr int kPhotosPerFormat = 3;
+constexpr int kFormatIterations = 2 * kPhotosPerFormat;
+
+const std::vector<std::string>& photosOfFormat(const benchmark::State& state) {
+    static QTemporaryDir folder;
+    static std::vector<std::vector<std::string>> formats;
+    if (formats.empty())
+        for (test::FileFormat format : test::kFileFormats)
+            formats.push_back(photosInFormat(photos(), format, kPhotosPerFormat, folder.path().toStdString()));
+    return formats.at(size_t(state.range(0)));
+}
+
+template <typename Convert>
+void perPictureOfFormat(benchmark::State& state, Convert convert) {
+    eachInTurn(state, photosOfFormat(state), test::suffixOf(test::kFileFormats[state.range(0)]), convert);
+}
+
+void BM_ConvertForCacheByFormat(benchmark::State& state) {
+    perPictureOfFormat(state, [](const std::string& photo, const std::string& cacheFile) { convertPictureForCache(photo, cacheFile); });
+}
+
+void BM_FullDecodeThenScaleByFormat(benchmark::State& state) { perPictureOfFormat(state, convertTheOldWay); }
+
+void perFormatArguments(benchmark::internal::Benchmark* b) {
+    for (int i = 0; i < int(std::size(test::kFileFormats)); ++i) b->Arg(i);
+    b->Iterations(kFormatIterations)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", fastest);
+}
+BENCHMARK(BM_ConvertForCacheByFormat)->Apply(perFormatArguments);
+BENCHMARK(BM_FullDecodeThenScaleByFormat)->Apply(perFormatArguments);
 
 // The save's cache replacement for the whole list, both cores at work.
 void BM_ReplaceCache20Photos(benchmark::State& state) {

@@ -3,7 +3,9 @@
 //  - Qt loaded, nothing converted (what any process of ours starts with);
 //  - a list of 20 photos of 12 megapixels, every fourth progressive;
 //  - one very large photo (192 megapixels, about the largest the cache
-//    takes), baseline and progressive.
+//    takes), baseline and progressive;
+//  - two photos of 12 megapixels in each of the other formats, converted
+//    at once as the save does on two cores.
 //
 //   cache_peak_memory                            makes the photos, measures
 //   cache_peak_memory convert <folder> <photo>...  converts, for the parent
@@ -99,5 +101,11 @@ int main(int argc, char** argv) {
     std::printf("%-44s %6.1f MB\n", "one photo of 192 MP", peakOfConversion(argv[0], folder, {large}));
     std::printf("%-44s %6.1f MB\n", "one progressive photo of 192 MP", peakOfConversion(argv[0], folder, {largeProgressive}));
     std::printf("%-44s %6.1f MB\n", "both at once", peakOfConversion(argv[0], folder, {large, largeProgressive}));
+    for (test::FileFormat format : test::kFileFormats) {
+        const std::string name = std::string("2 photos of 12 MP as ") + test::suffixOf(format);
+        const std::vector<std::string> two = bench::photosInFormat(bench::PhotoList{list, {}, {}}, format, 2,
+                                                                   photos.path().toStdString());
+        std::printf("%-44s %6.1f MB\n", name.c_str(), peakOfConversion(argv[0], folder, two));
+    }
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "bench/photo_maker.h"
 
+#include <QImage>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -158,6 +160,21 @@ PhotoList makePhotoList(const std::string& folder) {
         (progressive ? list.progressive : list.baseline).push_back(path);
     }
     return list;
+}
+
+std::vector<std::string> photosInFormat(const PhotoList& list, test::FileFormat format, int count,
+                                        const std::string& folder) {
+    // Phones keep a thumbnail of about this size in their HEIC photos.
+    constexpr int kPhoneThumbnail = 320;
+    std::vector<std::string> photos;
+    for (int i = 0; i < count && i < int(list.all.size()); ++i) {
+        const QImage photo(QString::fromStdString(list.all[size_t(i)]));
+        if (photo.isNull()) std::abort();
+        const std::string path = folder + "/photo " + std::to_string(i) + "." + test::suffixOf(format);
+        test::writeInFormat(path, photo, format, {.thumbnail = kPhoneThumbnail});
+        photos.push_back(path);
+    }
+    return photos;
 }
 
 }  // namespace skyfolio::bench

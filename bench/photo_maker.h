@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/format_test_files.h"
+
 #include <string>
 #include <vector>
 
@@ -27,5 +29,10 @@ struct PhotoList {
     std::vector<std::string> progressive;
 };
 PhotoList makePhotoList(const std::string& folder);
+
+// The first `count` photos of the list written again in `format`, as a
+// phone, a screenshot tool, a web site or a scanner would keep them.
+std::vector<std::string> photosInFormat(const PhotoList& list, test::FileFormat format, int count,
+                                        const std::string& folder);
 
 }  // namespace skyfolio::bench

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace skyfolio {
 
@@ -17,10 +18,13 @@ public:
     virtual void showMessage(const std::string& text) = 0;
     // The same box with Yes and No; true for Yes.
     virtual bool askYesNo(const std::string& text) = 0;
-    // An open-file dialog for one existing file. `filters` is the classic
-    // "description|patterns|description|patterns" text, patterns separated by
-    // ";"; the first pair is preselected. Nothing when the user cancels.
-    virtual std::optional<std::string> chooseFile(const std::string& title, const std::string& filters) = 0;
+    // An open-file dialog for one existing file. `filters` are Qt's name
+    // filters ("Description (*.a *.b)"), filter `selected` preselected.
+    // Nothing when the user cancels.
+    virtual std::optional<std::string> chooseFile(const std::string& title, const std::vector<std::string>& filters,
+                                                  int selected) = 0;
+    // A dialog for one existing folder. Nothing when the user cancels.
+    virtual std::optional<std::string> chooseFolder(const std::string& title) = 0;
     // The colour dialog, opened on `current`. Nothing when the user cancels.
     virtual std::optional<QColor> chooseColour(QColor current) = 0;
     // Hands an address to the desktop, which opens it in the user's browser.

@@ -7,6 +7,7 @@
 #include "dialog/frm_about.h"
 #include "dialog/image_files_tab.h"
 #include "dialog/misc_tab.h"
+#include "dialog/picture_list_limit.h"
 #include "dialog/program_icon.h"
 #include "dialog/save_checks.h"
 #include "dialog/settled_value.h"
@@ -32,15 +33,12 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include <limits>
 
 namespace skyfolio {
 namespace {
 
 constexpr Twips kClientArea{0, 0, 7125, 6855};
 constexpr int kProgressDesignMaximum = 100;
-// Counts and positions in the list are 16-bit.
-constexpr int kMostPictures = std::numeric_limits<int16_t>::max();
 constexpr ValueRange kColourValues{0, 0xFFFFFF};
 
 const QString kStatusLine = QStringLiteral("Choose your pictures and an effect, then press OK.");
@@ -75,6 +73,8 @@ void Form2::buildWindow() {
 
     menuBar = new QMenuBar(this);
     File = menuBar->addMenu(QStringLiteral("File"));
+    AddFolder = File->addAction(QStringLiteral("Add Folder..."));
+    File->addSeparator();
     Exit = File->addAction(QStringLiteral("Exit without Saving"));
     Save = File->addAction(QStringLiteral("Save"));
     About = menuBar->addMenu(QStringLiteral("About"));
@@ -116,6 +116,7 @@ void Form2::buildWindow() {
     connect(Save, &QAction::triggered, this, [this] { Save_Click(); });
     connect(Cancel, &QPushButton::clicked, this, [this] { Cancel_Click(); });
     connect(Exit, &QAction::triggered, this, [this] { Cancel_Click(); });
+    connect(AddFolder, &QAction::triggered, this, [this] { pictureList_.addFolder_Click(); });
     connect(About21, &QAction::triggered, this, [this] { About21_Click(); });
     connect(download, &QAction::triggered, this, [this] { download_Click(); });
 }

@@ -53,6 +53,7 @@ public:
     MiscTab* misc;
     QMenuBar* menuBar;
     QMenu* File;
+    QAction* AddFolder;
     QAction* Exit;
     QAction* Save;
     QMenu* About;

@@ -1,12 +1,13 @@
 #include "dialog/image_files_tab.h"
 
 #include "dialog/control_placement.h"
+#include "dialog/picture_list_box.h"
+#include "dialog/picture_list_limit.h"
 #include "dialog/preview_box.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -29,7 +30,7 @@ ImageFilesTab::ImageFilesTab(QWidget* parent) : QWidget(parent) {
     photo1 = place(new PreviewBox(frame), "photo1", {840, 360, 3375, 1815}, QStringLiteral("Thumbnail preview"));
     Label5 = placeLabel(frame, "Label5", QStringLiteral("Loaded Image(s)"), {240, 2520, 1935, 255});
 
-    List1 = place(new QListWidget(frame), "List1", {240, 2760, 4335, 1320}, QStringLiteral("Loaded Image(s)"));
+    List1 = place(new PictureListBox(frame), "List1", {240, 2760, 4335, 1320}, QStringLiteral("Loaded Image(s)"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setFont(designFont("Times New Roman", 6.75));
 
@@ -46,6 +47,9 @@ ImageFilesTab::ImageFilesTab(QWidget* parent) : QWidget(parent) {
                    QStringLiteral("Remove An Image"));
     RemoveAll = place(new QPushButton(QStringLiteral("R&emove All"), frame), "RemoveAll", {3000, 4200, 1575, 375},
                       QStringLiteral("Remove All Images"));
+    // In the free space right of the preview, level with its bottom.
+    addFolder = place(new QPushButton(QStringLiteral("&Folder..."), frame), "addFolder", {4320, 1800, 855, 375},
+                      QStringLiteral("Add Every Picture Of A Folder (the list holds up to %1)").arg(kMostPictures));
 }
 
 }  // namespace skyfolio

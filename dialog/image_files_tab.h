@@ -5,12 +5,12 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QToolButton;
 
 namespace skyfolio {
 
+class PictureListBox;
 class PreviewBox;
 
 // The "Image Files" tab: the picture list, its buttons and the preview. The
@@ -22,7 +22,7 @@ public:
     QGroupBox* photoDisplay;
     PreviewBox* photo1;
     QLabel* Label5;
-    QListWidget* List1;
+    PictureListBox* List1;
     QLabel* Label4;
     QLineEdit* Text3;
     QToolButton* up;
@@ -30,6 +30,7 @@ public:
     QPushButton* add;
     QPushButton* remove;
     QPushButton* RemoveAll;
+    QPushButton* addFolder;
 };
 
 }  // namespace skyfolio

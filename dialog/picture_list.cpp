@@ -3,16 +3,20 @@
 #include "dialog/control_placement.h"
 #include "dialog/dialog_host.h"
 #include "dialog/image_files_tab.h"
+#include "dialog/picture_file_types.h"
+#include "dialog/picture_list_box.h"
+#include "dialog/picture_list_limit.h"
 #include "dialog/preview_box.h"
 #include "dialog/preview_fit.h"
 #include "platform/line_break.h"
 #include "platform/units.h"
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace skyfolio {
 namespace {
@@ -25,17 +29,19 @@ const std::string kCannotMoveUp = "Error. Cannot move up. A file needs to be sel
 const std::string kCannotMoveDown = "Error. Cannot move down. A file needs to be selected.";
 
 const std::string kAddTitle = "Select a file to open";
-const std::string kAddFilters =
-    "Image files (*.gif;*.jpg;*.bmp)|*.gif;*.jpg;*.bmp|CompuServe Files (*.gif)|*.gif|Jpeg Files (*.jpg)|*.jpg|"
-    "Jif files (*.jif)|*.jif|Windows Bitmap Files (*.bmp)|*.bmp|Windows DIB files (*.dib)|*.dib";
+const std::string kAddFolderTitle = "Select a folder to add";
+const std::string kNoPicturesFound = "No pictures were found there.";
+const std::string kListFull = "The list holds at most " + std::to_string(kMostPictures) + " pictures: the rest were not added.";
 
 // The entry's path as stored, byte for byte; its text is only for showing.
 constexpr int kPathRole = Qt::UserRole;
 
 }  // namespace
 
-PictureList::PictureList(ImageFilesTab& tab, DialogHost& host) : tab_(tab), host_(host) {
+PictureList::PictureList(ImageFilesTab& tab, DialogHost& host) : tab_(tab), host_(host), search_(&tab) {
     connect(tab_.add, &QPushButton::clicked, this, [this] { add_Click(); });
+    connect(tab_.addFolder, &QPushButton::clicked, this, [this] { addFolder_Click(); });
+    tab_.List1->onDrop([this](std::vector<std::string> paths) { addPictures(std::move(paths)); });
     connect(tab_.remove, &QPushButton::clicked, this, [this] { remove_Click(); });
     connect(tab_.RemoveAll, &QPushButton::clicked, this, [this] { RemoveAll_Click(); });
     connect(tab_.up, &QToolButton::clicked, this, [this] { up_Click(); });
@@ -47,7 +53,9 @@ PictureList::PictureList(ImageFilesTab& tab, DialogHost& host) : tab_(tab), host
 }
 
 void PictureList::add_Click() {
-    const std::optional<std::string> chosen = host_.chooseFile(kAddTitle, kAddFilters);
+    if (!hasRoom()) return;
+    const PictureFilters filters = pictureFilters();
+    const std::optional<std::string> chosen = host_.chooseFile(kAddTitle, filters.filters, filters.selected);
     if (!chosen) {
         host_.showMessage(kNoFileSelected);
         return;
@@ -63,6 +71,37 @@ void PictureList::add_Click() {
         // The entry stays: the user may remove it, or the save names it.
         host_.showMessage(kNoFileSelected);
     }
+}
+
+void PictureList::addFolder_Click() {
+    if (searching() || !hasRoom()) return;
+    if (const std::optional<std::string> folder = host_.chooseFolder(kAddFolderTitle)) addPictures({*folder});
+}
+
+void PictureList::addPictures(std::vector<std::string> paths) {
+    if (searching() || !hasRoom()) return;
+    search_.start(std::move(paths), size_t(kMostPictures - count()), [this](SearchResult found) { appendFound(found); });
+}
+
+bool PictureList::hasRoom() {
+    if (count() < kMostPictures) return true;
+    host_.showMessage(kListFull);
+    return false;
+}
+
+void PictureList::appendFound(const SearchResult& found) {
+    if (found.pictures.empty()) {
+        host_.showMessage(kNoPicturesFound);
+        return;
+    }
+    // The list may have changed while the search ran, before its box came up.
+    const int first = count();
+    const size_t room = size_t(std::max(0, kMostPictures - first));
+    const size_t taken = std::min(found.pictures.size(), room);
+    for (size_t i = 0; i < taken; ++i) append(found.pictures[i]);
+    showCount();
+    if (taken > 0) select(first);
+    if (found.more || taken < found.pictures.size()) host_.showMessage(kListFull);
 }
 
 void PictureList::remove_Click() {

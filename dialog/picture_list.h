@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialog/background_search.h"
 #include "dialog/preview_photo.h"
 
 #include <QObject>
@@ -20,6 +21,8 @@ public:
     PictureList(ImageFilesTab& tab, DialogHost& host);
 
     void add_Click();
+    // Adds every picture of a chosen folder and its subfolders.
+    void addFolder_Click();
     void remove_Click();
     void RemoveAll_Click();
     void up_Click();
@@ -36,6 +39,12 @@ public:
     void select(int row);
     // `Text3` shows the number of entries.
     void showCount();
+    // Adds the pictures among `paths` and in the folders among them, as Add
+    // Folder does; the search runs on while the window paints.
+    void addPictures(std::vector<std::string> paths);
+    // Whether a search for pictures to add is still running.
+    bool searching() const { return search_.running(); }
+    const BackgroundSearch& search() const { return search_; }
 
 private:
     std::string entry(int row) const;
@@ -43,12 +52,16 @@ private:
     // The previous picture stays when the file cannot be loaded.
     void loadIntoPhoto(const std::string& path);
     void showPhoto();
+    // Whether the list has room for one more entry; tells the user when not.
+    bool hasRoom();
+    void appendFound(const SearchResult& found);
 
     ImageFilesTab& tab_;
     DialogHost& host_;
     PreviewPhoto photo_;
     int32_t previewWidth_ = 0;  // twips
     int32_t previewHeight_ = 0;
+    BackgroundSearch search_;
 };
 
 }  // namespace skyfolio

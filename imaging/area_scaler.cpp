@@ -3,6 +3,19 @@
 #include <algorithm>
 
 namespace skyfolio {
+namespace {
+
+constexpr double kNearlyEnough = 0.9;
+
+}  // namespace
+
+bool scalesWellByArea(QSize from, QSize to) {
+    return from.width() >= kNearlyEnough * to.width() && from.height() >= kNearlyEnough * to.height();
+}
+
+RowsAtSize::RowsAtSize(QSize from, QSize to, RowSink& out) : target_(&out) {
+    if (from != to) target_ = &scaler_.emplace(from, to, out);
+}
 
 AreaScaler::AreaScaler(QSize from, QSize to, RowSink& out) : from_(from), to_(to), out_(out) {
     if (from.isEmpty() || to.isEmpty()) return;

@@ -4,6 +4,7 @@
 
 #include <QSize>
 
+#include <optional>
 #include <vector>
 
 namespace skyfolio {
@@ -43,5 +44,24 @@ private:
     int rowsIn_ = 0;
     int rowsOut_ = 0;
 };
+
+// The rows of a picture of `from` handed on at `to`: as they come when the
+// sizes match, through an area scaler otherwise.
+class RowsAtSize : public RowSink {
+public:
+    RowsAtSize(QSize from, QSize to, RowSink& out);
+    void addRow(const QRgb* row) override { target_->addRow(row); }
+
+private:
+    std::optional<AreaScaler> scaler_;
+    RowSink* target_;
+};
+
+// Whether the area scaler resizes `from` to `to` as well as smooth scaling
+// would: when it shrinks, or enlarges by no more than a ninth, where the
+// enlargement does not show. A decoder that can shrink cheaply aims for the
+// smallest picture that still passes (a photo is usually wanted at 0.13 of
+// its size, just above 1/8).
+bool scalesWellByArea(QSize from, QSize to);
 
 }  // namespace skyfolio

@@ -2,6 +2,7 @@
 
 #include "imaging/area_scaler.h"
 #include "imaging/buffered_input.h"
+#include "imaging/exif_orientation.h"
 #include "imaging/jpeg_dc_decoder.h"
 #include "imaging/jpeg_file_source.h"
 #include "imaging/picture_limits.h"
@@ -19,10 +20,6 @@ namespace skyfolio {
 namespace {
 
 constexpr int kMaxWarnings = 1000;
-// A picture decoded at M/8 serves when it is nearly the size needed: the
-// last tenth enlarged does not show, while the next M costs a good deal more
-// (a photo is usually wanted at 0.13 of its size, just above 1/8).
-constexpr double kNearlyEnough = 0.9;
 
 struct Errors {
     jpeg_error_mgr manager;
@@ -88,42 +85,10 @@ void start(Decoding* d, BufferedInput& input) {
     readJpegFrom(&d->info, input);
 }
 
-// The orientation tag of the EXIF data in an APP1 marker; every offset in it
-// is checked, the data may be hostile.
-QImageIOHandler::Transformations exifOrientation(const unsigned char* data, size_t size) {
-    using T = QImageIOHandler;
-    if (size < 14 || std::memcmp(data, "Exif\0\0", 6) != 0) return T::TransformationNone;
-    const unsigned char* tiff = data + 6;
-    const size_t length = size - 6;
-    const bool little = tiff[0] == 'I' && tiff[1] == 'I';
-    if (!little && !(tiff[0] == 'M' && tiff[1] == 'M')) return T::TransformationNone;
-    const auto u16 = [&](size_t at) -> unsigned { return little ? tiff[at] | tiff[at + 1] << 8 : tiff[at] << 8 | tiff[at + 1]; };
-    const auto u32 = [&](size_t at) -> size_t { return little ? u16(at) | size_t(u16(at + 2)) << 16 : size_t(u16(at)) << 16 | u16(at + 2); };
-    const size_t directory = u32(4);
-    if (directory > length - 2) return T::TransformationNone;
-    const unsigned entries = u16(directory);
-    for (unsigned i = 0; i < entries; ++i) {
-        const size_t entry = directory + 2 + size_t(i) * 12;
-        if (entry + 12 > length) break;
-        if (u16(entry) != 0x0112) continue;
-        constexpr T::Transformations byTag[] = {
-            T::TransformationNone,          T::TransformationNone,         T::TransformationMirror,
-            T::TransformationRotate180,     T::TransformationFlip,         T::TransformationFlipAndRotate90,
-            T::TransformationRotate90,      T::TransformationMirrorAndRotate90, T::TransformationRotate270};
-        const unsigned tag = u16(entry + 8);
-        return tag < std::size(byTag) ? byTag[tag] : T::TransformationNone;
-    }
-    return T::TransformationNone;
-}
-
-bool nearlyCovers(QSize picture, QSize size) {
-    return picture.width() >= kNearlyEnough * size.width() && picture.height() >= kNearlyEnough * size.height();
-}
-
 // The smallest M/8, M in 1..8, whose picture is nearly as large as `size`.
 unsigned scaleEighths(const jpeg_decompress_struct& info, QSize size) {
     for (unsigned m = 1; m < 8; ++m)
-        if (nearlyCovers(QSize(int((info.image_width * m + 7) / 8), int((info.image_height * m + 7) / 8)), size)) return m;
+        if (scalesWellByArea(QSize(int((info.image_width * m + 7) / 8), int((info.image_height * m + 7) / 8)), size)) return m;
     return 8;
 }
 
@@ -138,7 +103,7 @@ void cmykRowToRgb32(QRgb* row, int width) {
 
 bool fromDcCoefficients(BufferedInput& input, QSize size, RowSink& sink) {
     JpegDcDecoder decoder(input);
-    if (!decoder.readHeader() || !nearlyCovers(decoder.size(), size)) return false;
+    if (!decoder.readHeader() || !scalesWellByArea(decoder.size(), size)) return false;
     AreaScaler scaler(decoder.size(), size, sink);
     return decoder.decode([&scaler](const QRgb* row) { scaler.addRow(row); });
 }
@@ -176,8 +141,6 @@ bool withLibjpeg(BufferedInput& input, QSize size, RowSink& sink, std::string& e
 
 }  // namespace
 
-bool looksLikeJpeg(std::string_view start) { return start.size() >= 3 && start.substr(0, 3) == "\xFF\xD8\xFF"; }
-
 std::optional<JpegHeader> readJpegHeader(QIODevice& file) {
     BufferedInput input(file);
     if (!input.rewind()) return std::nullopt;
@@ -196,7 +159,7 @@ std::optional<JpegHeader> readJpegHeader(QIODevice& file) {
     return *header;
 }
 
-bool decodesStraightTo(QSize stored, QSize size) { return nearlyCovers(stored, size); }
+bool decodesStraightTo(QSize stored, QSize size) { return scalesWellByArea(stored, size); }
 
 bool decodeJpeg(QIODevice& file, QSize size, RowSink& sink, std::string& error) {
     BufferedInput input(file);

@@ -8,11 +8,8 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace skyfolio {
-
-bool looksLikeJpeg(std::string_view start);
 
 struct JpegHeader {
     QSize size;                                    // as stored

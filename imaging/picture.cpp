@@ -3,8 +3,8 @@
 #include "imaging/bitmap_length.h"
 #include "imaging/bitmap_writer.h"
 #include "imaging/image_rows.h"
-#include "imaging/jpeg_decoder.h"
 #include "imaging/picture_limits.h"
+#include "imaging/row_decoders.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -13,65 +13,71 @@
 #include <QTransform>
 
 #include <algorithm>
+#include <memory>
 
 namespace skyfolio {
 namespace {
 
-
-// A picture file, open for reading, with a reader that tells the format by
-// the content (a ".dib" file is a whole bitmap file, not Qt's bare DIB) and
-// knows the EXIF orientation. The file is streamed, never held whole.
+// A picture file, open for reading, with a decoder of our own for the
+// formats we stream (see row_decoders.h) and Qt's reader for the rest, which
+// tells the format by the content (a ".dib" file is a whole bitmap file, not
+// Qt's bare DIB) and knows the EXIF orientation. The file is streamed, never
+// held whole.
 class PictureFile {
 public:
     explicit PictureFile(const std::string& path) : path_(path), file_(QString::fromStdString(path)) {
         if (!file_.exists()) throw PictureError(path + ": the file does not exist");
         if (!file_.open(QIODevice::ReadOnly)) throw PictureError(path + ": " + file_.errorString().toStdString());
         if (file_.size() > kMaxPictureBytes) throw PictureError(path + ": the file is too large");
-        const QByteArray start = file_.peek(3);
-        // Qt reads a damaged JPEG header for seconds; ours does not.
-        if (looksLikeJpeg({start.constData(), size_t(start.size())})) {
-            jpeg_ = readJpegHeader(file_);
-            if (!jpeg_) throw PictureError(path + ": not a readable JPEG file");
-        } else {
+        try {
+            rows_ = openRowDecoder(file_);
+        } catch (const DecodeError& e) {
+            throw PictureError(path + ": " + e.what());
+        }
+        if (!rows_) {
+            if (file_.pos() != 0 && !file_.seek(0)) throw PictureError(path + ": the file cannot be read again");
             if (bitmapIsCutShort(file_)) throw PictureError(path + ": the picture data is cut short");
             reader_.setDevice(&file_);
             reader_.setDecideFormatFromContent(true);
         }
     }
 
-    QImageIOHandler::Transformations orientation() { return jpeg_ ? jpeg_->orientation : reader_.transformation(); }
+    QImageIOHandler::Transformations orientation() { return rows_ ? rows_->orientation() : reader_.transformation(); }
     bool turnsSideways() { return orientation().testFlag(QImageIOHandler::TransformationRotate90); }
-    QSize storedSize() { return jpeg_ ? jpeg_->size : reader_.size(); }
+    QSize storedSize() { return rows_ ? rows_->size() : reader_.size(); }
 
-    // The picture as stored: a JPEG at `size` when it decodes straight to
-    // that size, other pictures whole.
+    // The picture as stored: at `size` when our decoder makes that size
+    // straight away, otherwise whole.
     QImage decode(QSize size) {
-        if (!jpeg_) {
+        if (!rows_) {
             QImage image = reader_.read();
             if (image.isNull()) throw PictureError(path_ + ": " + reader_.errorString().toStdString());
             return image;
         }
-        const QSize rows = !size.isEmpty() && decodesStraightTo(jpeg_->size, size) ? size : jpeg_->size;
+        const QSize rows = !size.isEmpty() && rows_->decodesStraightTo(size) ? size : rows_->size();
         ImageRows image(rows);
         if (image.isNull()) throw PictureError(path_ + ": the picture is too large");
         decodeInto(rows, image);
         return image.take();
     }
 
-    // True for a JPEG stored upright that decodes straight to `size`: its
-    // rows can go where they are needed as they are decoded.
+    // True for a picture stored upright that our decoder makes straight at
+    // `size`: its rows can go where they are needed as they are decoded.
     bool streamsAt(QSize size) {
-        return jpeg_ && jpeg_->orientation == QImageIOHandler::TransformationNone && decodesStraightTo(jpeg_->size, size);
+        return rows_ && rows_->orientation() == QImageIOHandler::TransformationNone && rows_->decodesStraightTo(size);
     }
     void decodeInto(QSize size, RowSink& sink) {
-        std::string error;
-        if (!decodeJpeg(file_, size, sink, error)) throw PictureError(path_ + ": " + error);
+        try {
+            rows_->decode(size, sink);
+        } catch (const DecodeError& e) {
+            throw PictureError(path_ + ": " + e.what());
+        }
     }
 
 private:
     std::string path_;
     QFile file_;
-    std::optional<JpegHeader> jpeg_;
+    std::unique_ptr<RowDecoder> rows_;
     QImageReader reader_;
 };
 

@@ -47,6 +47,29 @@ bool entry(std::string_view line, std::string_view& key, std::string_view& value
 
 bool fitsOnOneLine(std::string_view s) { return s.find_first_of("\r\n") == npos; }
 
+// Refuses what `write` refuses, with its messages.
+WriteResult checkEntry(std::string_view section, std::string_view key, std::string_view value) {
+    if (!fitsOnOneLine(section) || !fitsOnOneLine(key) || !fitsOnOneLine(value))
+        return WriteResult::failure("a line break cannot be stored in a settings value");
+    if (trimBlanks(section).empty() || section.find(']') != npos || trimBlanks(key).empty() ||
+        key.find('=') != npos)
+        return WriteResult::failure("not a valid settings name: [" + std::string(section) + "] " + std::string(key));
+    return {};
+}
+
+// Names match whatever their letter case: the index holds them lower case,
+// the section's and the key's together.
+std::string lowerCase(std::string_view s) {
+    std::string lower(s);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = char(c + ('a' - 'A'));
+    return lower;
+}
+
+std::string indexName(std::string_view section, std::string_view key) {
+    return lowerCase(section) + '\n' + lowerCase(key);
+}
+
 }  // namespace
 
 ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) {
@@ -90,13 +113,29 @@ size_t ProfileFile::findKey(size_t header, std::string_view key) const {
 bool ProfileFile::hasSection(std::string_view section) const { return findSection(section) != npos; }
 
 std::string ProfileFile::read(std::string_view section, std::string_view key) const {
-    const size_t header = findSection(section);
-    if (header == npos) return {};
-    const size_t at = findKey(header, key);
-    if (at == npos) return {};
+    const auto found = keyLines().find(indexName(section, key));
+    if (found == keyLines().end()) return {};
     std::string_view k, v;
-    entry(lines_[at].text, k, v);
+    entry(lines_[found->second].text, k, v);
     return std::string(v);
+}
+
+const std::unordered_map<std::string, size_t>& ProfileFile::keyLines() const {
+    if (keyLines_) return *keyLines_;
+    keyLines_.emplace();
+    std::unordered_map<std::string, bool> seen;  // sections, whether this is their first occurrence
+    std::string section;
+    bool first = false;
+    std::string_view name, k, v;
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        if (sectionName(lines_[i].text, name)) {
+            section = lowerCase(name);
+            first = seen.emplace(section, true).second;
+        } else if (first && entry(lines_[i].text, k, v)) {
+            keyLines_->emplace(section + '\n' + lowerCase(k), i);  // the first of duplicates wins
+        }
+    }
+    return *keyLines_;
 }
 
 std::string ProfileFile::newLineEnding() const {
@@ -112,12 +151,8 @@ void ProfileFile::insertLine(size_t at, std::string text) {
 }
 
 WriteResult ProfileFile::write(std::string_view section, std::string_view key, std::string_view value) {
-    if (!fitsOnOneLine(section) || !fitsOnOneLine(key) || !fitsOnOneLine(value))
-        return WriteResult::failure("a line break cannot be stored in a settings value");
-    if (trimBlanks(section).empty() || section.find(']') != npos || trimBlanks(key).empty() ||
-        key.find('=') != npos)
-        return WriteResult::failure("not a valid settings name: [" + std::string(section) + "] " + std::string(key));
-
+    if (WriteResult r = checkEntry(section, key, value); !r) return r;
+    keyLines_.reset();
     std::string line = std::string(key) + "=" + std::string(value);
     size_t header = findSection(section);
     if (header == npos) {
@@ -137,9 +172,21 @@ WriteResult ProfileFile::write(std::string_view section, std::string_view key, s
 }
 
 void ProfileFile::deleteSection(std::string_view section) {
+    keyLines_.reset();
     for (size_t header = findSection(section); header != npos; header = findSection(section))
         lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(header),
                      lines_.begin() + static_cast<std::ptrdiff_t>(sectionEnd(header)));
+}
+
+WriteResult ProfileFile::replaceSection(std::string_view section,
+                                       const std::vector<std::pair<std::string, std::string>>& entries) {
+    for (const auto& [key, value] : entries)
+        if (WriteResult r = checkEntry(section, key, value); !r) return r;
+    deleteSection(section);
+    if (entries.empty()) return {};
+    insertLine(lines_.size(), "[" + std::string(section) + "]");
+    for (const auto& [key, value] : entries) insertLine(lines_.size(), key + "=" + value);
+    return {};
 }
 
 WriteResult ProfileFile::save() const {

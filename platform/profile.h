@@ -2,8 +2,11 @@
 
 #include "platform/write_result.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace skyfolio {
@@ -31,6 +34,12 @@ public:
     // Removes every occurrence of the section with all its lines.
     void deleteSection(std::string_view section);
 
+    // The section, emptied of every earlier occurrence, written anew at the
+    // end of the file with these keys and values in order: what deleting it
+    // and writing each value would give, at once for thousands of values (no
+    // values, no section). Refuses as `write` does, and then changes nothing.
+    WriteResult replaceSection(std::string_view section, const std::vector<std::pair<std::string, std::string>>& entries);
+
     bool hasSection(std::string_view section) const;
 
     // Replaces the file on disk atomically: a temporary file beside it is
@@ -50,12 +59,17 @@ private:
     size_t findKey(size_t header, std::string_view key) const;
     void insertLine(size_t at, std::string text);
     std::string newLineEnding() const;
+    // The line of each key of each section's first occurrence, made on the
+    // first read after a change: the settings name thousands of pictures,
+    // read one by one.
+    const std::unordered_map<std::string, size_t>& keyLines() const;
 
     std::string path_;
     std::vector<Line> lines_;
     // An existing file we could not read must never be replaced by our
     // partial view of it.
     std::string unreadable_;
+    mutable std::optional<std::unordered_map<std::string, size_t>> keyLines_;
 };
 
 // One-call forms for a single value.

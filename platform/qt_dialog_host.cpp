@@ -14,19 +14,6 @@ const QString kProgramTitle = QStringLiteral("Skyfolio");
 
 }  // namespace
 
-QStringList qtNameFilters(const std::string& filters) {
-    const QStringList parts = QString::fromStdString(filters).split(QLatin1Char('|'));
-    QStringList qtFilters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        // Qt reads the patterns from the last parentheses; the dialog shows
-        // the description alone.
-        qtFilters.append(parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')'));
-    }
-    return qtFilters;
-}
-
 void QtDialogHost::showMessage(const std::string& text) {
     QMessageBox box(QMessageBox::Warning, kProgramTitle, QString::fromStdString(text), QMessageBox::Ok, owner_);
     box.exec();
@@ -38,14 +25,21 @@ bool QtDialogHost::askYesNo(const std::string& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<std::string> QtDialogHost::chooseFile(const std::string& title, const std::string& filters) {
-    const QStringList nameFilters = qtNameFilters(filters);
-    QString selected = nameFilters.value(0);
+std::optional<std::string> QtDialogHost::chooseFile(const std::string& title, const std::vector<std::string>& filters,
+                                                    int selected) {
+    QStringList nameFilters;
+    for (const std::string& filter : filters) nameFilters.append(QString::fromStdString(filter));
+    QString chosenFilter = nameFilters.value(selected);
     const QString file = QFileDialog::getOpenFileName(owner_, QString::fromStdString(title), QString(),
-                                                      nameFilters.join(QStringLiteral(";;")), &selected,
-                                                      QFileDialog::HideNameFilterDetails);
+                                                      nameFilters.join(QStringLiteral(";;")), &chosenFilter);
     if (file.isEmpty()) return std::nullopt;
     return file.toStdString();
+}
+
+std::optional<std::string> QtDialogHost::chooseFolder(const std::string& title) {
+    const QString folder = QFileDialog::getExistingDirectory(owner_, QString::fromStdString(title));
+    if (folder.isEmpty()) return std::nullopt;
+    return folder.toStdString();
 }
 
 std::optional<QColor> QtDialogHost::chooseColour(QColor current) {

@@ -2,8 +2,6 @@
 
 #include "dialog/dialog_host.h"
 
-#include <QStringList>
-
 class QWidget;
 
 namespace skyfolio {
@@ -17,7 +15,9 @@ public:
 
     void showMessage(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
-    std::optional<std::string> chooseFile(const std::string& title, const std::string& filters) override;
+    std::optional<std::string> chooseFile(const std::string& title, const std::vector<std::string>& filters,
+                                          int selected) override;
+    std::optional<std::string> chooseFolder(const std::string& title) override;
     std::optional<QColor> chooseColour(QColor current) override;
     bool OpenWebPage(const std::string& address) override;
     void endProgram() override;
@@ -25,9 +25,5 @@ public:
 private:
     QWidget* owner_ = nullptr;
 };
-
-// "Jpeg Files (*.jpg)|*.jpg|..." as Qt's name filters, each pair's patterns
-// separated by blanks.
-QStringList qtNameFilters(const std::string& filters);
 
 }  // namespace skyfolio

@@ -32,9 +32,10 @@ WriteResult SettingsFile::writeFirstRunEntries() {
 WriteResult writeAllSettings(const std::string& path, const SettingTexts& texts,
                              const std::vector<std::string>& pictures) {
     ProfileFile file(path);
-    file.deleteSection(kImagesSection);
-    for (size_t i = 0; i < pictures.size(); ++i)
-        if (WriteResult r = file.write(kImagesSection, std::to_string(i), pictures[i]); !r) return r;
+    std::vector<std::pair<std::string, std::string>> images;
+    images.reserve(pictures.size());
+    for (size_t i = 0; i < pictures.size(); ++i) images.emplace_back(std::to_string(i), pictures[i]);
+    if (WriteResult r = file.replaceSection(kImagesSection, images); !r) return r;
     for (const SettingKey* key : kSettingKeysInFileOrder)
         if (WriteResult r = file.write(key->section, key->key, texts.*(key->text)); !r) return r;
     file.deleteSection(kFirstRunSection);

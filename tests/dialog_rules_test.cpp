@@ -1,6 +1,5 @@
 #include "dialog/preview_fit.h"
 #include "dialog/save_checks.h"
-#include "platform/qt_dialog_host.h"
 
 #include <gtest/gtest.h>
 
@@ -33,11 +32,6 @@ TEST(SaveChecksTest, TheFirstFailingCheckSpeaksInTheirOrder) {
     EXPECT_EQ(failedSaveCheck(one, true, "Secret", "secret"), differ);
     EXPECT_EQ(failedSaveCheck(one, true, "Secret", "Secret"), std::nullopt);
     EXPECT_EQ(failedSaveCheck(one, false, "left over", ""), std::nullopt);
-}
-
-TEST(QtNameFiltersTest, EachDescriptionKeepsItsTextAndGetsItsPatternsAsQtReadsThem) {
-    const QStringList filters = qtNameFilters("Image files (*.gif;*.jpg)|*.gif;*.jpg|Jpeg Files (*.jpg)|*.jpg");
-    EXPECT_EQ(filters, QStringList({"Image files (*.gif;*.jpg) (*.gif *.jpg)", "Jpeg Files (*.jpg) (*.jpg)"}));
 }
 
 }  // namespace

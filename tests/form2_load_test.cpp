@@ -3,6 +3,7 @@
 #include "dialog/frm_about.h"
 #include "dialog/image_files_tab.h"
 #include "dialog/misc_tab.h"
+#include "dialog/picture_list_box.h"
 #include "dialog/preview_box.h"
 #include "dialog/spin_control.h"
 #include "dialog/tab_control.h"
@@ -18,6 +19,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
@@ -46,7 +48,7 @@ TEST_F(Form2LoadTest, TheWindowHasEveryDesignedControlUnderItsName) {
         "Feature2Right", "TransitionsLabel", "TransitionsCbx", "RndTranCheck", "CenterCheck", "SpeedLabel", "Speed",
         "Label9(1)", "Label9(2)", "Feature1Label", "Feature1", "Feature1Left", "Feature1Right", "Label7",
         "BackColorPicture", "backColorClick", "Label1", "Label3(1)", "Label3(0)", "MouseSensitiveSlider", "Password",
-        "Password_enabled", "Label2", "SS_password", "Label6", "SS_Confirm"};
+        "Password_enabled", "Label2", "SS_password", "Label6", "SS_Confirm", "addFolder"};
     for (const char* name : names) EXPECT_NE(f.findChild<QWidget*>(name), nullptr) << name;
 
     EXPECT_EQ(f.windowTitle(), " Skyfolio ");
@@ -59,6 +61,9 @@ TEST_F(Form2LoadTest, TheWindowHasEveryDesignedControlUnderItsName) {
     EXPECT_EQ(f.imageFiles->photo1->toolTip(), "Thumbnail preview");
     EXPECT_EQ(f.effects->TransitionsCbx->itemText(3), "Right & Left wipe");
     EXPECT_EQ(f.Exit->text(), "Exit without Saving");
+    EXPECT_EQ(f.File->actions().front(), f.AddFolder);
+    EXPECT_EQ(f.AddFolder->text(), "Add Folder...");
+    EXPECT_EQ(f.imageFiles->addFolder->text(), "&Folder...");
     EXPECT_EQ(f.download->text(), "Download Screen Savers and Shareware");
     EXPECT_TRUE(f.ProgressBar1->isHidden());
     EXPECT_EQ(f.focusWidget(), f.Cancel);
@@ -218,6 +223,14 @@ TEST_F(Form2LoadTest, LeavingWithoutSavingWritesNothing) {
     EXPECT_TRUE(host.ended);
     EXPECT_TRUE(f.close());
     EXPECT_EQ(readFile(settingsFilePath()), before);
+}
+
+TEST_F(Form2LoadTest, AddFolderAsksForAFolder) {
+    saveFile({}, {"/p/a.jpg"});
+    Form2& f = load();
+    f.AddFolder->trigger();
+    EXPECT_EQ(host.folderDialogTitle, "Select a folder to add");
+    EXPECT_EQ(listed(), Strings{"/p/a.jpg"});
 }
 
 TEST_F(Form2LoadTest, TheAboutBoxAndTheMenuOpenTheHelpPage) {

@@ -1,7 +1,9 @@
 #include "dialog/image_files_tab.h"
 #include "dialog/picture_list.h"
+#include "dialog/picture_list_box.h"
 #include "dialog/preview_box.h"
 #include "platform/files.h"
+#include "tests/format_test_files.h"
 #include "tests/support/fake_dialog_host.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/temp_folder.h"
@@ -42,15 +44,43 @@ TEST_F(PictureListTest, AddingAsksForAnExistingPictureAndSelectsAndShowsIt) {
     host.fileToChoose = test::writePicture(folder.file("new photo ü.jpg"), 200, 100);
     list.add_Click();
     EXPECT_EQ(host.fileDialogTitle, "Select a file to open");
-    EXPECT_EQ(host.fileDialogFilters,
-              "Image files (*.gif;*.jpg;*.bmp)|*.gif;*.jpg;*.bmp|CompuServe Files (*.gif)|*.gif|Jpeg Files (*.jpg)|*.jpg|"
-              "Jif files (*.jif)|*.jif|Windows Bitmap Files (*.bmp)|*.bmp|Windows DIB files (*.dib)|*.dib");
+    // The classic types first, then every picture this build reads, chosen
+    // from the start, then each further type.
+    const Strings classic = {"Image files (*.gif *.jpg *.bmp)", "CompuServe Files (*.gif)", "Jpeg Files (*.jpg)",
+                             "Jif files (*.jif)", "Windows Bitmap Files (*.bmp)", "Windows DIB files (*.dib)"};
+    ASSERT_GT(host.fileDialogFilters.size(), classic.size());
+    EXPECT_EQ(Strings(host.fileDialogFilters.begin(), host.fileDialogFilters.begin() + 6), classic);
+    EXPECT_EQ(host.fileDialogSelected, 6);
+    const std::string all = host.fileDialogFilters[6];
+    EXPECT_TRUE(all.starts_with("All pictures (")) << all;
+    for (const char* name : {"*.gif", "*.jpg", "*.JPG", "*.jpeg", "*.bmp", "*.dib", "*.png", "*.webp", "*.tif", "*.tiff",
+                             "*.heic", "*.HEIC", "*.avif"})
+        EXPECT_NE(all.find(std::string(name) + ' '), std::string::npos) << name;
+    EXPECT_EQ(host.fileDialogFilters.back(), "AVIF files (*.avif *.AVIF)");
     EXPECT_EQ(list.entries(), Strings{*host.fileToChoose});
     EXPECT_EQ(selected(), 0);
     EXPECT_EQ(tab.Text3->text(), "1");
     // 3000 x 1500 twips fit as they are, centred at (188, 158) twips.
     EXPECT_EQ(tab.photo1->shownArea(), QRect(13, 11, 200, 100));
     EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(PictureListTest, PicturesOfEveryTypeAreShownUprightLikeAJpeg) {
+    QImage upright(400, 600, QImage::Format_RGB32);
+    upright.fill(Qt::red);
+    host.fileToChoose = folder.file("upright.jpg");
+    ASSERT_TRUE(Picture(upright).saveJpeg(*host.fileToChoose, 95));
+    list.add_Click();
+    const QRect shown = tab.photo1->shownArea();
+    for (test::FileFormat format : test::kFileFormats) {
+        SCOPED_TRACE(test::suffixOf(format));
+        host.fileToChoose = folder.file("turned.") + test::suffixOf(format);
+        // Stored 600 x 400 with red on the left, to be turned a quarter clockwise.
+        test::writeInFormat(*host.fileToChoose, test::halfRed().scaled(600, 400), format, {.orientation = 6});
+        list.add_Click();
+        EXPECT_EQ(tab.photo1->shownArea(), shown);
+        EXPECT_TRUE(host.messages.empty());
+    }
 }
 
 TEST_F(PictureListTest, ACancelledOrUnreadableChoiceIsReportedAndAnUnreadableOneStaysListed) {

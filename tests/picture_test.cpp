@@ -1,30 +1,24 @@
 #include "imaging/picture.h"
+#include "tests/format_test_files.h"
 #include "tests/jpeg_test_files.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_data.h"
 
 #include <gtest/gtest.h>
 
-#include <QPainter>
 
 namespace skyfolio {
 namespace {
 
+using test::photoLike;
 using test::TempFolder;
 
 // A JPEG 60 x 20 whose left half is red, with an EXIF orientation tag.
 std::string jpegWithOrientation(const TempFolder& folder, int orientation) {
-    QImage image(60, 20, QImage::Format_RGB32);
-    image.fill(Qt::blue);
-    QPainter(&image).fillRect(0, 0, 30, 20, Qt::red);
     const std::string plain = folder.file("plain.jpg");
-    EXPECT_TRUE(Picture(image).saveJpeg(plain, 95));
+    EXPECT_TRUE(Picture(test::halfRed()).saveJpeg(plain, 95));
     std::string bytes = test::readFile(plain);
-    // APP1 "Exif", little-endian TIFF header, one directory entry: 0x0112 SHORT 1 = orientation.
-    std::string exif("Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0", 24);
-    exif += static_cast<char>(orientation);
-    exif += std::string(3, '\0');
-    exif += std::string(4, '\0');
+    const std::string exif = test::exifWithOrientation(orientation);
     const size_t length = exif.size() + 2;
     bytes.insert(2, std::string("\xFF\xE1") + static_cast<char>(length >> 8) + static_cast<char>(length & 0xFF) + exif);
     const std::string path = folder.file("turned.jpg");
@@ -80,19 +74,6 @@ TEST(PictureTest, SavingOverAnExistingFileIsAllOrNothing) {
     EXPECT_FALSE(Picture().saveBitmap(folder.file("old.bmp")));
     EXPECT_EQ(test::readFile(folder.file("old.bmp")), "old");
     EXPECT_FALSE(Picture(QImage(2, 2, QImage::Format_RGB32)).saveBitmap(folder.file("no such folder/x.bmp")));
-}
-
-// Broad colour, sharp edges and stripes still a few pixels wide at 1/8.
-QImage photoLike(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QLinearGradient sky(0, 0, w, h);
-    sky.setColorAt(0, QColor(30, 60, 150));
-    sky.setColorAt(1, QColor(240, 180, 90));
-    painter.fillRect(image.rect(), sky);
-    for (int x = 0; x < w; x += 80) painter.fillRect(x, h / 2, 30, h / 2, QColor(20, 90, 40));
-    painter.fillRect(w / 5, h / 5, w / 4, h / 3, Qt::white);
-    return image;
 }
 
 TEST(PictureTest, ProgressiveAndBaselinePhotosShrinkAlike) {

@@ -95,6 +95,43 @@ TEST_F(ProfileTest, DeletingASectionLeavesNoStaleKey) {
     EXPECT_EQ(readProfileString(path, "saver", "mode"), "0");
 }
 
+TEST_F(ProfileTest, ASectionReplacedWholeIsWhatDeletingAndWritingItGive) {
+    const std::string before = "[images]\r\n0=a.jpg\r\n[saver]\r\nmode=0\r\n[Images]\r\n5=c.jpg";
+    withFile(before);
+    ProfileFile byKey(path);
+    byKey.deleteSection("images");
+    for (const char* key : {"0", "1"}) ASSERT_TRUE(byKey.write("images", key, std::string("/p/") + key + ".heic"));
+    ASSERT_TRUE(byKey.save());
+    const std::string expected = readFile(path);
+
+    withFile(before);
+    ProfileFile whole(path);
+    EXPECT_EQ(whole.read("images", "5"), "");  // only the first occurrence counts
+    ASSERT_TRUE(whole.replaceSection("images", {{"0", "/p/0.heic"}, {"1", "/p/1.heic"}}));
+    EXPECT_EQ(whole.read("IMAGES", "1"), "/p/1.heic");
+    EXPECT_EQ(whole.read("saver", "mode"), "0");
+    ASSERT_TRUE(whole.save());
+    EXPECT_EQ(readFile(path), expected);
+
+    // A value that cannot stand on one line changes nothing.
+    EXPECT_FALSE(whole.replaceSection("images", {{"0", "ok.jpg"}, {"1", "evil\n[password]"}}));
+    EXPECT_EQ(whole.read("images", "0"), "/p/0.heic");
+    ASSERT_TRUE(whole.replaceSection("images", {}));
+    EXPECT_FALSE(whole.hasSection("images"));
+}
+
+TEST_F(ProfileTest, ReadsSeeEveryChangeBeforeThem) {
+    withFile("[saver]\nmode=0\n");
+    ProfileFile file(path);
+    EXPECT_EQ(file.read("saver", "mode"), "0");
+    ASSERT_TRUE(file.write("saver", "mode", "3"));
+    ASSERT_TRUE(file.write("saver", "effectMode", "1"));
+    EXPECT_EQ(file.read("saver", "mode"), "3");
+    EXPECT_EQ(file.read("Saver", "EFFECTMODE"), "1");
+    file.deleteSection("saver");
+    EXPECT_EQ(file.read("saver", "mode"), "");
+}
+
 TEST_F(ProfileTest, RefusesWhatWouldBreakTheFileApart) {
     withFile("[saver]\nmode=0\n");
     EXPECT_FALSE(writeProfileString(path, "images", "0", "evil\n[password]\nsaverEnabled=0"));

@@ -21,7 +21,10 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# What building Skyfolio needs; Arial's widths for the settings dialog's labels.
-BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libx11-dev libjpeg-dev libgtest-dev libbenchmark-dev fonts-liberation)
+# What building Skyfolio needs; Arial's widths for the settings dialog's
+# labels; the decoders of PNG, WebP and HEIF, and Qt's readers of TIFF and
+# animated WebP.
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libx11-dev libjpeg-dev libpng-dev libwebp-dev libheif-dev
+                qt6-image-formats-plugins libgtest-dev libbenchmark-dev fonts-liberation)
 # What its tests need on top: a display server, a user's hands and eyes.
 TEST_PACKAGES=(xvfb xdotool imagemagick x11-apps x11-utils)

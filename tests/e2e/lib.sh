@@ -107,6 +107,9 @@ e2e_wait_exit() {
     wait "$pid" 2>/dev/null || true
 }
 
+# Whether window `id` is gone or hidden.
+e2e_ended_window() { ! xdotool getwindowname "$1" >/dev/null 2>&1 || ! xwininfo -id "$1" | grep -q "IsViewable"; }
+
 # The ids of the visible windows of process `pid`.
 e2e_windows_of() { xdotool search --onlyvisible --pid "$1" 2>/dev/null; }
 

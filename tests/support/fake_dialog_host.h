@@ -16,10 +16,16 @@ public:
         questions.push_back(text);
         return answerYes;
     }
-    std::optional<std::string> chooseFile(const std::string& title, const std::string& filters) override {
+    std::optional<std::string> chooseFile(const std::string& title, const std::vector<std::string>& filters,
+                                          int selected) override {
         fileDialogTitle = title;
         fileDialogFilters = filters;
+        fileDialogSelected = selected;
         return fileToChoose;
+    }
+    std::optional<std::string> chooseFolder(const std::string& title) override {
+        folderDialogTitle = title;
+        return folderToChoose;
     }
     std::optional<QColor> chooseColour(QColor current) override {
         colourOffered = current;
@@ -34,8 +40,12 @@ public:
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     bool answerYes = true;
-    std::string fileDialogTitle, fileDialogFilters;
+    std::string fileDialogTitle;
+    std::vector<std::string> fileDialogFilters;
+    int fileDialogSelected = -1;
     std::optional<std::string> fileToChoose;
+    std::string folderDialogTitle;
+    std::optional<std::string> folderToChoose;
     QColor colourOffered;
     std::optional<QColor> colourToChoose;
     std::vector<std::string> openedAddresses;

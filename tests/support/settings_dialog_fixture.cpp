@@ -1,6 +1,7 @@
 #include "tests/support/settings_dialog_fixture.h"
 
 #include "dialog/image_files_tab.h"
+#include "dialog/picture_list_box.h"
 #include "platform/program_folder.h"
 #include "settings/settings_file.h"
 #include "tests/support/widgets.h"

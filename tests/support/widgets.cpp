@@ -7,10 +7,6 @@
 
 #include <stdexcept>
 
-// Fontconfig keeps a few allocations for the life of the process, which the
-// sanitized build's leak checker would report at exit as ours.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-
 namespace skyfolio::test {
 
 namespace {
