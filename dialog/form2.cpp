@@ -30,9 +30,11 @@
 #include <QScreen>
 #include <QSlider>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <limits>
+#include <utility>
 
 namespace skyfolio {
 namespace {
@@ -128,8 +130,22 @@ void Form2::Form_Load() {
     file.writeFirstRunEntries();
     readSettings(file);
     pictureList_.showCount();
-    if (pictureList_.count() > 0) pictureList_.select(0);
+    // Shown once the window is on the screen: however large the picture, the
+    // window comes first.
+    if (pictureList_.count() > 0) {
+        pictureList_.selectQuietly(0);
+        firstPictureDue_ = true;
+    }
     Cancel->setFocus();
+}
+
+void Form2::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // Posted, so that the window's first picture reaches the screen before
+    // the preview's decoding begins.
+    if (std::exchange(firstPictureDue_, false)) QTimer::singleShot(0, this, [this] {
+            if (pictureList_.count() > 0) pictureList_.List1_Click();
+        });
 }
 
 void Form2::centreOnScreen() {

@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,8 @@ public:
     int count() const;
     // Selects an entry as the user would, which shows it.
     void select(int row);
+    // Selects an entry without showing it yet.
+    void selectQuietly(int row);
     // `Text3` shows the number of entries.
     void showCount();
 

@@ -1,6 +1,7 @@
 #include "imaging/picture.h"
 
-#include "imaging/bitmap_length.h"
+#include "imaging/area_scaler.h"
+#include "imaging/bitmap_decoder.h"
 #include "imaging/bitmap_writer.h"
 #include "imaging/image_rows.h"
 #include "imaging/jpeg_decoder.h"
@@ -17,6 +18,15 @@
 namespace skyfolio {
 namespace {
 
+[[noreturn]] void refuse(const std::string& path, const std::string& why) {
+    if (why.starts_with(kTooLarge)) throw PictureTooLarge(path + ": " + why);
+    throw PictureError(path + ": " + why);
+}
+
+[[noreturn]] void refuseSize(const std::string& path, QSize size) {
+    refuse(path, std::string(kTooLarge) + ": " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
+                     " pixels");
+}
 
 // A picture file, open for reading, with a reader that tells the format by
 // the content (a ".dib" file is a whole bitmap file, not Qt's bare DIB) and
@@ -26,34 +36,50 @@ public:
     explicit PictureFile(const std::string& path) : path_(path), file_(QString::fromStdString(path)) {
         if (!file_.exists()) throw PictureError(path + ": the file does not exist");
         if (!file_.open(QIODevice::ReadOnly)) throw PictureError(path + ": " + file_.errorString().toStdString());
-        if (file_.size() > kMaxPictureBytes) throw PictureError(path + ": the file is too large");
-        const QByteArray start = file_.peek(3);
+        const QByteArray peeked = file_.peek(3);
+        const std::string_view start(peeked.constData(), size_t(peeked.size()));
+        std::string error;
+        // Read row by row, a bitmap costs the time of its length, not memory.
+        if (looksLikeBitmap(start)) {
+            bitmap_ = readBitmapHeader(file_, error);
+            if (!bitmap_) refuse(path, error);
+            return;
+        }
+        if (file_.size() > kMaxPictureBytes) refuse(path, std::string(kTooLarge) + ": the file is over 256 MB");
         // Qt reads a damaged JPEG header for seconds; ours does not.
-        if (looksLikeJpeg({start.constData(), size_t(start.size())})) {
+        if (looksLikeJpeg(start)) {
             jpeg_ = readJpegHeader(file_);
             if (!jpeg_) throw PictureError(path + ": not a readable JPEG file");
         } else {
-            if (bitmapIsCutShort(file_)) throw PictureError(path + ": the picture data is cut short");
             reader_.setDevice(&file_);
             reader_.setDecideFormatFromContent(true);
         }
     }
 
-    QImageIOHandler::Transformations orientation() { return jpeg_ ? jpeg_->orientation : reader_.transformation(); }
+    QImageIOHandler::Transformations orientation() {
+        if (jpeg_) return jpeg_->orientation;
+        return bitmap_ ? QImageIOHandler::TransformationNone : reader_.transformation();
+    }
     bool turnsSideways() { return orientation().testFlag(QImageIOHandler::TransformationRotate90); }
-    QSize storedSize() { return jpeg_ ? jpeg_->size : reader_.size(); }
+    QSize storedSize() {
+        if (jpeg_) return jpeg_->size;
+        return bitmap_ ? bitmap_->size : reader_.size();
+    }
 
     // The picture as stored: a JPEG at `size` when it decodes straight to
-    // that size, other pictures whole.
+    // that size, a bitmap at `size` whatever it is, other pictures whole.
     QImage decode(QSize size) {
+        if (bitmap_) return decodeBitmapAt(size.isEmpty() ? bitmap_->size : size);
         if (!jpeg_) {
+            const QSize stored = reader_.size();
+            if (stored.isValid() && qint64(stored.width()) * stored.height() * 4 > kMaxPictureBytes) refuseSize(path_, stored);
             QImage image = reader_.read();
             if (image.isNull()) throw PictureError(path_ + ": " + reader_.errorString().toStdString());
             return image;
         }
         const QSize rows = !size.isEmpty() && decodesStraightTo(jpeg_->size, size) ? size : jpeg_->size;
         ImageRows image(rows);
-        if (image.isNull()) throw PictureError(path_ + ": the picture is too large");
+        if (image.isNull()) refuseSize(path_, rows);
         decodeInto(rows, image);
         return image.take();
     }
@@ -65,13 +91,27 @@ public:
     }
     void decodeInto(QSize size, RowSink& sink) {
         std::string error;
-        if (!decodeJpeg(file_, size, sink, error)) throw PictureError(path_ + ": " + error);
+        if (!decodeJpeg(file_, size, sink, error)) refuse(path_, error);
     }
 
 private:
+    // The rows are area-averaged to `size` as they are read, so only the
+    // picture at that size is held.
+    QImage decodeBitmapAt(QSize size) {
+        ImageRows image(size, bitmap_->topDown ? RowOrder::TopDown : RowOrder::BottomUp);
+        if (image.isNull()) refuseSize(path_, size);
+        std::optional<AreaScaler> scaler;
+        RowSink* rows = &image;
+        if (size != bitmap_->size) rows = &scaler.emplace(bitmap_->size, size, image);
+        std::string error;
+        if (!decodeBitmap(file_, *bitmap_, *rows, error)) refuse(path_, error);
+        return image.take();
+    }
+
     std::string path_;
     QFile file_;
     std::optional<JpegHeader> jpeg_;
+    std::optional<BitmapHeader> bitmap_;
     QImageReader reader_;
 };
 

@@ -17,6 +17,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A picture that is there and readable, but larger than we will decode.
+class PictureTooLarge : public PictureError {
+public:
+    using PictureError::PictureError;
+};
+
 struct PictureSize {
     int width = 0;
     int height = 0;

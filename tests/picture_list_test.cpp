@@ -175,10 +175,34 @@ TEST_F(PictureListTest, HostileFilesGiveTheMessageOrAPreviewNeverACrash) {
     for (int row = 0; row < list.count(); ++row) {
         host.messages.clear();
         list.select(row);
-        if (!host.messages.empty()) {
-            EXPECT_EQ(host.messages, Strings{kImageNotFound}) << files[row];
-        }
+        if (host.messages.empty()) continue;
+        ASSERT_EQ(host.messages.size(), 1u) << files[row];
+        // Plain, or with its cause when the picture is only too large.
+        const std::string& message = host.messages[0];
+        if (message != kImageNotFound)
+            EXPECT_EQ(message.rfind(kImageNotFound + "\n\n" + files[row] + ": the picture is too large: ", 0), 0u) << message;
     }
+}
+
+TEST_F(PictureListTest, APictureRefusedForItsSizeSaysSoAfterTheUsualMessage) {
+    // A bitmap header for 40000 x 40000 pixels: over what is read even row by row.
+    std::string header(54, '\0');
+    const auto put = [&](size_t at, uint32_t value) {
+        for (int i = 0; i < 4; ++i) header[at + i] = char(value >> (8 * i) & 0xFF);
+    };
+    header.replace(0, 2, "BM");
+    put(10, 54);
+    put(14, 40);
+    put(18, 40000);
+    put(22, 40000);
+    header[26] = 1;
+    header[28] = 1;
+    const std::string huge = folder.file("huge.bmp");
+    test::writeFile(huge, header);
+    list.append(huge);
+    list.select(0);
+    EXPECT_EQ(host.messages,
+              Strings{kImageNotFound + "\n\n" + huge + ": the picture is too large: 40000 x 40000 pixels"});
 }
 
 }  // namespace
