@@ -48,6 +48,7 @@ constexpr ValueRange kColourValues{0, 0xFFFFFF};
 const QString kStatusLine = QStringLiteral("Choose your pictures and an effect, then press OK.");
 const QString kVersionPanel = QStringLiteral("Skyfolio 2.0");
 const std::string kImageProcessingError = "Image Processing Error. Please reload ";
+const std::string kCacheNotReplaced = "The picture cache could not be replaced:";
 
 ValueRange rangeOf(const SpinControl* spin) { return {spin->minimum(), spin->maximum()}; }
 ValueRange rangeOf(const QSlider* slider) { return {slider->minimum(), slider->maximum()}; }
@@ -232,6 +233,12 @@ void Form2::SaveSettings() {
     // The new cache replaces the old one only once the settings that name its
     // pictures are on disk; a settings file that cannot be written leaves both
     // as they were.
+    if (cache) {
+        if (const WriteResult placed = cache->placeMissing(); !placed) {
+            host_.showMessage(kCacheNotReplaced + std::string(kLineBreak) + placed.error);
+            return;
+        }
+    }
     if (const WriteResult written = writeAllSettings(path, settings_, pictures); !written) {
         host_.showMessage("The settings file " + path + " could not be written:" + std::string(kLineBreak) +
                           written.error);
@@ -239,7 +246,7 @@ void Form2::SaveSettings() {
     }
     if (cache) {
         if (const WriteResult moved = cache->commit(); !moved) {
-            host_.showMessage("The picture cache could not be replaced:" + std::string(kLineBreak) + moved.error);
+            host_.showMessage(kCacheNotReplaced + std::string(kLineBreak) + moved.error);
             return;
         }
     }
