@@ -79,7 +79,7 @@ for k in $(seq 0 33); do
     start_save
     wait_for_moment "$k"
     kill -KILL "$E2E_PID" 2>/dev/null || true
-    e2e_wait_exit "$E2E_PID" 10
+    e2e_wait_exit "$E2E_PID"
 
     if cmp -s "$E2E_SETTINGS" "$E2E_TEMP/old.ini"; then
         old_kept=$((old_kept + 1))
@@ -97,7 +97,7 @@ for k in $(seq 0 33); do
     e2e_wait_window "$E2E_PID" 30 >/dev/null
     e2e_poll 30 screen_shows_pictures || e2e_fail "kill $k: the saver draws no picture"
     xdotool key space
-    e2e_wait_exit "$E2E_PID" 10
+    e2e_wait_exit "$E2E_PID"
 done
 echo "kills that kept the old settings: $old_kept, the new: $new_kept, that left temporary files: $left_over"
 

@@ -20,7 +20,7 @@ printf '[images]\n0=%s\n1=%s\n2=%s\n' "${pictures[@]}" >>"$E2E_SETTINGS"
 e2e_start /c
 window=$(e2e_wait_titled " Skyfolio ")
 xdotool windowfocus --sync "$window" key alt+o
-e2e_poll 20 e2e_ended "$E2E_PID" || e2e_fail "Alt+O did not save and end"
+e2e_poll "$E2E_PATIENCE" e2e_ended "$E2E_PID" || e2e_fail "Alt+O did not save and end"
 wait "$E2E_PID" || e2e_fail "the dialog ended with $?"
 
 grep -qx "newTotal=3" "$E2E_SETTINGS" || e2e_fail "newTotal is not 3"
@@ -43,10 +43,5 @@ saver_shows_red() {
     awk -v red="$red" 'BEGIN { exit !(red > 0.001) }'
 }
 e2e_start /s
-shown=no
-for _ in $(seq 10); do
-    sleep 0.5
-    saver_shows_red && { shown=yes; break; }
-done
-[ "$shown" = yes ] || e2e_fail "the saver shows no red picture"
+e2e_poll "$E2E_PATIENCE" saver_shows_red || e2e_fail "the saver shows no red picture"
 echo "PASS: settings_save"
