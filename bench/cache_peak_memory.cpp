@@ -3,7 +3,8 @@
 //  - Qt loaded, nothing converted (what any process of ours starts with);
 //  - a list of 20 photos of 12 megapixels, every fourth progressive;
 //  - one very large photo (192 megapixels, about the largest the cache
-//    takes), baseline and progressive.
+//    takes), baseline and progressive;
+//  - a BMP of 9000 x 9000 pixels (243 MB), more than is ever held whole.
 //
 //   cache_peak_memory                            makes the photos, measures
 //   cache_peak_memory convert <folder> <photo>...  converts, for the parent
@@ -91,6 +92,8 @@ int main(int argc, char** argv) {
     progressive.progressive = true;
     const std::string large = make(photos, "large.jpg", kVeryLarge);
     const std::string largeProgressive = make(photos, "large progressive.jpg", progressive);
+    const std::string bitmap = photos.filePath("large.bmp").toStdString();
+    if (!bench::makeBitmap(bitmap, 9000, 9000)) std::fprintf(stderr, "cannot write %s\n", bitmap.c_str());
 
     const std::string folder = program.path().toStdString();
     std::printf("%-44s %s\n", "case", "peak resident memory");
@@ -99,5 +102,6 @@ int main(int argc, char** argv) {
     std::printf("%-44s %6.1f MB\n", "one photo of 192 MP", peakOfConversion(argv[0], folder, {large}));
     std::printf("%-44s %6.1f MB\n", "one progressive photo of 192 MP", peakOfConversion(argv[0], folder, {largeProgressive}));
     std::printf("%-44s %6.1f MB\n", "both at once", peakOfConversion(argv[0], folder, {large, largeProgressive}));
+    std::printf("%-44s %6.1f MB\n", "one BMP of 9000 x 9000, 24 bits (243 MB)", peakOfConversion(argv[0], folder, {bitmap}));
     return 0;
 }
