@@ -84,27 +84,32 @@ public:
         return image.take();
     }
 
-    // True for a JPEG stored upright that decodes straight to `size`: its
-    // rows can go where they are needed as they are decoded.
+    // True for a bitmap, and for a JPEG stored upright that decodes straight
+    // to `size`: their rows can go where they are needed as they are decoded.
     bool streamsAt(QSize size) {
-        return jpeg_ && jpeg_->orientation == QImageIOHandler::TransformationNone && decodesStraightTo(jpeg_->size, size);
+        return bitmap_ ||
+               (jpeg_ && jpeg_->orientation == QImageIOHandler::TransformationNone && decodesStraightTo(jpeg_->size, size));
     }
+    // The order in which decodeInto hands over the rows.
+    RowOrder rowOrder() const { return bitmap_ && !bitmap_->topDown ? RowOrder::BottomUp : RowOrder::TopDown; }
     void decodeInto(QSize size, RowSink& sink) {
         std::string error;
-        if (!decodeJpeg(file_, size, sink, error)) refuse(path_, error);
+        if (bitmap_) {
+            // Area-averaged to `size` as the rows are read.
+            std::optional<AreaScaler> scaler;
+            RowSink* rows = &sink;
+            if (size != bitmap_->size) rows = &scaler.emplace(bitmap_->size, size, sink);
+            if (!decodeBitmap(file_, *bitmap_, *rows, error)) refuse(path_, error);
+        } else if (!decodeJpeg(file_, size, sink, error)) {
+            refuse(path_, error);
+        }
     }
 
 private:
-    // The rows are area-averaged to `size` as they are read, so only the
-    // picture at that size is held.
     QImage decodeBitmapAt(QSize size) {
-        ImageRows image(size, bitmap_->topDown ? RowOrder::TopDown : RowOrder::BottomUp);
+        ImageRows image(size, rowOrder());
         if (image.isNull()) refuseSize(path_, size);
-        std::optional<AreaScaler> scaler;
-        RowSink* rows = &image;
-        if (size != bitmap_->size) rows = &scaler.emplace(bitmap_->size, size, image);
-        std::string error;
-        if (!decodeBitmap(file_, *bitmap_, *rows, error)) refuse(path_, error);
+        decodeInto(size, image);
         return image.take();
     }
 
@@ -162,7 +167,7 @@ WriteResult Picture::writeBitmapAtSize(const std::string& source, PictureSize si
     PictureFile file(source);
     const QSize wanted(size.width, size.height);
     if (!file.streamsAt(wanted)) return atSize(file, size, source).topLeft(kept).saveBitmap(target);
-    BitmapWriter writer(target, QSize(kept.width, kept.height));
+    BitmapWriter writer(target, QSize(kept.width, kept.height), file.rowOrder(), wanted.height());
     file.decodeInto(wanted, writer);
     return writer.finish();
 }
