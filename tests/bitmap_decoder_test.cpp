@@ -58,20 +58,9 @@ TEST(BitmapDecoderTest, EveryBadFileIsRefused) {
 // An RLE8 file of 4 x 3 pixels, palette red, green, blue, with `data` as
 // its pixel data.
 std::string rle8(const std::string& data) {
-    std::string file = "BM" + std::string(52, '\0') + std::string("\0\0\xFF\0\0\xFF\0\0\xFF\0\0\0", 12) + data;
-    const auto put = [&](size_t at, uint32_t value) {
-        for (int i = 0; i < 4; ++i) file[at + i] = char(value >> (8 * i) & 0xFF);
-    };
-    put(2, uint32_t(file.size()));
-    put(10, 66);
-    put(14, 40);
-    put(18, 4);
-    put(22, 3);
-    file[26] = 1;
-    file[28] = 8;
-    put(30, 1);
-    put(46, 3);
-    return file;
+    constexpr uint32_t kRle8 = 1;
+    return test::bitmapHeaders(4, 3, 8, uint32_t(data.size()), kRle8, std::string("\0\0\xFF\0\0\xFF\0\0\xFF\0\0\0", 12)) +
+           data;
 }
 
 TEST(BitmapDecoderTest, RunLengthCodedRowsMovesAndLeftOutPixels) {
@@ -95,31 +84,12 @@ TEST(BitmapDecoderTest, RunLengthCodedRowsMovesAndLeftOutPixels) {
     }
 }
 
-// A 24-bit bitmap header for `width` x `height` pixels with no pixel data
-// after it yet; `topDown` stores the top row first.
-std::string header24(int32_t width, int32_t height, uint32_t pixelBytes) {
-    std::string h(54, '\0');
-    const auto put = [&](size_t at, uint32_t value) {
-        for (int i = 0; i < 4; ++i) h[at + i] = char(value >> (8 * i) & 0xFF);
-    };
-    h[0] = 'B';
-    h[1] = 'M';
-    put(2, 54 + pixelBytes);
-    put(10, 54);
-    put(14, 40);
-    put(18, uint32_t(width));
-    put(22, uint32_t(height));
-    h[26] = 1;
-    h[28] = 24;
-    return h;
-}
-
-// Rows of `colour`, with a white top row, written straight to disk.
+// Rows of one orange, with a white top row, written straight to disk.
 std::string writeLarge(const TempFolder& folder, int width, int height, bool topDown) {
     const std::string path = folder.file(topDown ? "topdown.bmp" : "large.bmp");
     const uint32_t rowBytes = uint32_t(width * 3 + 3) & ~3u;
     std::ofstream out(path, std::ios::binary);
-    out << header24(width, topDown ? -height : height, rowBytes * uint32_t(height));
+    out << test::bitmapHeaders(width, topDown ? -height : height, 24, rowBytes * uint32_t(height));
     std::string row(rowBytes, '\0'), white(rowBytes, '\xFF');
     for (int x = 0; x < width; ++x) row.replace(size_t(x) * 3, 3, "\x20\x80\xE0");  // blue, green, red
     for (int y = 0; y < height; ++y) out << ((topDown ? y == 0 : y == height - 1) ? white : row);
@@ -144,7 +114,7 @@ TEST(BitmapDecoderTest, ABitmapLargerThanAnyHeldWholeIsReadReducedEitherWayUp) {
 TEST(BitmapDecoderTest, APictureOverTheStreamingLimitIsRefusedForItsSize) {
     TempFolder folder;
     const std::string path = folder.file("huge.bmp");
-    test::writeFile(path, header24(70000, 10, 0));
+    test::writeFile(path, test::bitmapHeaders(70000, 10, 24, 0));
     try {
         Picture::probe(path);
         Picture::loadAtSize(path, {70, 1});

@@ -185,18 +185,8 @@ TEST_F(PictureListTest, HostileFilesGiveTheMessageOrAPreviewNeverACrash) {
 }
 
 TEST_F(PictureListTest, APictureRefusedForItsSizeSaysSoAfterTheUsualMessage) {
-    // A bitmap header for 40000 x 40000 pixels: over what is read even row by row.
-    std::string header(54, '\0');
-    const auto put = [&](size_t at, uint32_t value) {
-        for (int i = 0; i < 4; ++i) header[at + i] = char(value >> (8 * i) & 0xFF);
-    };
-    header.replace(0, 2, "BM");
-    put(10, 54);
-    put(14, 40);
-    put(18, 40000);
-    put(22, 40000);
-    header[26] = 1;
-    header[28] = 1;
+    // A bitmap for 40000 x 40000 pixels: over what is read even row by row.
+    const std::string header = test::bitmapHeaders(40000, 40000, 1, 0);
     const std::string huge = folder.file("huge.bmp");
     test::writeFile(huge, header);
     list.append(huge);
