@@ -69,16 +69,16 @@ public:
     // The picture as stored: a JPEG at `size` when it decodes straight to
     // that size, a bitmap at `size` whatever it is, other pictures whole.
     QImage decode(QSize size) {
-        if (bitmap_) return decodeBitmapAt(size.isEmpty() ? bitmap_->size : size);
-        if (!jpeg_) {
+        if (!jpeg_ && !bitmap_) {
             const QSize stored = reader_.size();
             if (stored.isValid() && qint64(stored.width()) * stored.height() * 4 > kMaxPictureBytes) refuseSize(path_, stored);
             QImage image = reader_.read();
             if (image.isNull()) throw PictureError(path_ + ": " + reader_.errorString().toStdString());
             return image;
         }
-        const QSize rows = !size.isEmpty() && decodesStraightTo(jpeg_->size, size) ? size : jpeg_->size;
-        ImageRows image(rows);
+        QSize rows = size.isEmpty() ? storedSize() : size;
+        if (jpeg_ && !decodesStraightTo(jpeg_->size, rows)) rows = jpeg_->size;
+        ImageRows image(rows, rowOrder());
         if (image.isNull()) refuseSize(path_, rows);
         decodeInto(rows, image);
         return image.take();
@@ -106,13 +106,6 @@ public:
     }
 
 private:
-    QImage decodeBitmapAt(QSize size) {
-        ImageRows image(size, rowOrder());
-        if (image.isNull()) refuseSize(path_, size);
-        decodeInto(size, image);
-        return image.take();
-    }
-
     std::string path_;
     QFile file_;
     std::optional<JpegHeader> jpeg_;
