@@ -90,14 +90,15 @@ public:
             case 1:
             case 4:
             case 8: {
-                const int bits = h_.bitsPerPixel, perByte = 8 / bits, lowBits = (1 << bits) - 1;
+                const int bits = h_.bitsPerPixel, lowBits = (1 << bits) - 1;
                 const size_t colours = h_.palette.size();
-                for (int x = 0; x < width; ++x) {
-                    const int shift = 8 - bits * (x % perByte + 1);
-                    const size_t index = size_t(in[x / perByte] >> shift & lowBits);
-                    if (index >= colours) return false;
-                    out[x] = h_.palette[index];
-                }
+                // Each byte holds its pixels from the high bits down.
+                for (int x = 0; x < width; ++in)
+                    for (int shift = 8 - bits; shift >= 0 && x < width; shift -= bits, ++x) {
+                        const size_t index = size_t(*in >> shift & lowBits);
+                        if (index >= colours) return false;
+                        out[x] = h_.palette[index];
+                    }
                 return true;
             }
             case 16:
