@@ -3,6 +3,8 @@
 #include "platform/profile.h"
 #include "settings/setting_keys.h"
 
+#include <cctype>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,17 @@ std::vector<std::string> linesOf(const std::string& bytes) {
     return lines;
 }
 
+// A line that sets "mode", in whatever letter case and with whatever blanks:
+// the one the edit may replace.
+bool isModeEntry(const std::string& line) {
+    const size_t equals = line.find('=');
+    if (equals == std::string::npos) return false;
+    std::string key;
+    for (char c : line.substr(0, equals))
+        if (!std::strchr(" \t\r\v\f", c)) key += char(std::tolower(static_cast<unsigned char>(c)));
+    return key == "mode";
+}
+
 }  // namespace
 
 bool settingsRoundTrip(std::span<const uint8_t> data) {
@@ -51,11 +64,8 @@ bool settingsRoundTrip(std::span<const uint8_t> data) {
     }
     // Every line but the edited one is still there as it was.
     const std::string after = file.bytes();
-    for (const std::string& line : linesOf(before)) {
-        const std::string text = line.substr(0, line.find_first_of("\r\n"));
-        const bool edited = text.find('=') != std::string::npos && text.find("mode") != std::string::npos;
-        if (!edited && after.find(line) == std::string::npos) return false;
-    }
+    for (const std::string& line : linesOf(before))
+        if (!isModeEntry(line) && after.find(line) == std::string::npos) return false;
     return true;
 }
 
