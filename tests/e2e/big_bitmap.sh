@@ -49,7 +49,7 @@ list_only "$E2E_TEMP/large.bmp"
 e2e_start /c
 window=$(e2e_wait_titled " Skyfolio ")
 e2e_poll "$E2E_PATIENCE" preview_is_red || e2e_fail "the 9000 x 9000 picture is not shown in the preview"
-xdotool windowfocus --sync "$window" key alt+o
+e2e_press "$window" alt+o
 e2e_wait_exit "$E2E_PID"
 cached=$E2E_FOLDER/SkyfolioImg/skyfss0.dib
 # 135000 twips a side, times 0.13, less the box's border.

@@ -150,12 +150,15 @@ e2e_wait_message() {
     e2e_message_box_of "$pid"
 }
 
-# Answers a message box with Enter. The box takes the keyboard focus a little
-# after it appears, so it is given the focus first: a key sent before would
-# go to the window that had it.
-e2e_answer() {
-    xdotool windowfocus --sync "$1" key Return
+# Presses `key` in `window`. A window takes the keyboard focus a little after
+# it appears, so it is given the focus first: a key sent before would go to
+# the window that had it.
+e2e_press() {
+    xdotool windowfocus --sync "$1" key "$2"
 }
+
+# Answers a message box with Enter.
+e2e_answer() { e2e_press "$1" Return; }
 
 # Starts the saver and expects it to refuse: its message box, answered with
 # Enter, then a clean end with the settings file as it was. `what` names the

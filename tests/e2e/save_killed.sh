@@ -38,9 +38,7 @@ restore_old() {
 # Opens the dialog and presses OK; E2E_PID is the dialog.
 start_save() {
     e2e_start /c
-    local window
-    window=$(e2e_wait_titled " Skyfolio " 30)
-    xdotool windowfocus --sync "$window" key alt+o
+    e2e_press "$(e2e_wait_titled " Skyfolio ")" alt+o
 }
 
 pending_files() { find "$cache" -name '*.new*' | wc -l; }
@@ -94,9 +92,9 @@ for k in $(seq 0 33); do
     done
 
     e2e_start /s
-    e2e_wait_window "$E2E_PID" 30 >/dev/null
-    e2e_poll 30 screen_shows_pictures || e2e_fail "kill $k: the saver draws no picture"
-    xdotool key space
+    saver=$(e2e_wait_window "$E2E_PID")
+    e2e_poll "$E2E_PATIENCE" screen_shows_pictures || e2e_fail "kill $k: the saver draws no picture"
+    e2e_press "$saver" space
     e2e_wait_exit "$E2E_PID"
 done
 echo "kills that kept the old settings: $old_kept, the new: $new_kept, that left temporary files: $left_over"

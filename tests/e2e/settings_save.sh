@@ -25,7 +25,7 @@ printf '[images]\n0=%s\n1=%s\n2=%s\n' "${pictures[@]}" >>"$E2E_SETTINGS"
 
 e2e_start /c
 window=$(e2e_wait_titled " Skyfolio ")
-xdotool windowfocus --sync "$window" key alt+o
+e2e_press "$window" alt+o
 e2e_poll "$E2E_PATIENCE" e2e_ended "$E2E_PID" || e2e_fail "Alt+O did not save and end"
 wait "$E2E_PID" || e2e_fail "the dialog ended with $?"
 
