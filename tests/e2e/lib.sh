@@ -4,7 +4,9 @@
 #
 #   source lib.sh <skyfolio> <skyfolio-install>
 
-set -euo pipefail
+set -Eeuo pipefail
+# A command that fails where nothing checks it ends the test; say which.
+trap 'e2e_fail "${BASH_SOURCE[0]##*/}, line $LINENO: \"$BASH_COMMAND\" failed"' ERR
 
 E2E_PROGRAM=$(realpath "$1")
 E2E_INSTALLER=$(realpath "$2")

