@@ -144,9 +144,10 @@ void Form2::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     // Posted, so that the window's first picture reaches the screen before
     // the preview's decoding begins.
-    if (std::exchange(firstPictureDue_, false)) QTimer::singleShot(0, this, [this] {
-            if (pictureList_.count() > 0) pictureList_.List1_Click();
-        });
+    if (!std::exchange(firstPictureDue_, false)) return;
+    QTimer::singleShot(0, this, [this] {
+        if (pictureList_.count() > 0) pictureList_.List1_Click();
+    });
 }
 
 void Form2::centreOnScreen() {
@@ -231,8 +232,9 @@ void Form2::SaveSettings() {
     if (NumberValue(settings_.cfgEffect) != 1) cache.emplace(convertPictures(pictures));
     if (cache && !cache->ok) return;
     // The new cache replaces the old one only once the settings that name its
-    // pictures are on disk; a settings file that cannot be written leaves both
-    // as they were.
+    // pictures are on disk (files that replace nothing may go in before: no
+    // settings file names them yet); a settings file that cannot be written
+    // leaves both as they were.
     if (cache) {
         if (const WriteResult placed = cache->placeMissing(); !placed) {
             host_.showMessage(kCacheNotReplaced + std::string(kLineBreak) + placed.error);

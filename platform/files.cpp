@@ -91,16 +91,13 @@ bool syncToDisk(const std::string& path) {
     return synced;
 }
 
-int removeFilesLike(const std::string& folder, const std::string& prefix, const std::string& marker) {
-    int removed = 0;
+void removeFilesLike(const std::string& folder, const std::string& prefix, const std::string& marker) {
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         const std::string name = entry.path().filename().string();
-        if (name.starts_with(prefix) && name.find(marker, prefix.size()) != std::string::npos &&
-            std::filesystem::remove(entry.path(), error))
-            ++removed;
+        if (name.starts_with(prefix) && name.find(marker, prefix.size()) != std::string::npos)
+            std::filesystem::remove(entry.path(), error);
     }
-    return removed;
 }
 
 bool fileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }

@@ -39,8 +39,8 @@ bool renameOver(const std::string& from, const std::string& to);
 // Waits until the file's bytes, or the folder's entries, are on the disk.
 bool syncToDisk(const std::string& path);
 // Removes the files of `folder` whose names start with `prefix` and contain
-// `marker` after it; the number removed.
-int removeFilesLike(const std::string& folder, const std::string& prefix, const std::string& marker);
+// `marker` after it.
+void removeFilesLike(const std::string& folder, const std::string& prefix, const std::string& marker);
 bool removeFile(const std::string& path);
 // Creates the folder and any missing parents; true when it exists afterwards.
 bool makeFolder(const std::string& path);

@@ -179,8 +179,9 @@ TEST_F(PictureListTest, HostileFilesGiveTheMessageOrAPreviewNeverACrash) {
         ASSERT_EQ(host.messages.size(), 1u) << files[row];
         // Plain, or with its cause when the picture is only too large.
         const std::string& message = host.messages[0];
-        if (message != kImageNotFound)
+        if (message != kImageNotFound) {
             EXPECT_EQ(message.rfind(kImageNotFound + "\n\n" + files[row] + ": the picture is too large: ", 0), 0u) << message;
+        }
     }
 }
 
