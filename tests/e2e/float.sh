@@ -79,9 +79,10 @@ e2e_set_key saver NextImageTime 1
 e2e_start /s
 saver=$(e2e_wait_window "$E2E_PID")
 # The message box replaces the saver window, which goes first.
-message_only() { [ -n "$(e2e_windows_of "$E2E_PID")" ] && ! e2e_windows_of "$E2E_PID" | grep -qx "$saver"; }
-e2e_poll "$E2E_PATIENCE" message_only || e2e_fail "no message replaced the saver window"
+message=$(e2e_wait_message "$E2E_PID")
+saver_gone() { ! e2e_windows_of "$E2E_PID" | grep -qx "$saver"; }
+e2e_poll "$E2E_PATIENCE" saver_gone || e2e_fail "the saver window stays beside the message"
 e2e_running "$E2E_PID" || e2e_fail "the saver ended without waiting for its message"
-e2e_answer "$(e2e_windows_of "$E2E_PID" | head -n1)"
+e2e_answer "$message"
 e2e_wait_exit "$E2E_PID"
 echo "PASS"

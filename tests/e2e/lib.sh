@@ -5,8 +5,9 @@
 #   source lib.sh <skyfolio> <skyfolio-install>
 
 set -Eeuo pipefail
-# A command that fails where nothing checks it ends the test; say which.
-trap 'e2e_fail "${BASH_SOURCE[0]##*/}, line $LINENO: \"$BASH_COMMAND\" failed"' ERR
+# A command that fails where nothing checks it ends the test; say which. A
+# command substitution's failure is its caller's to judge.
+trap '[ "$BASHPID" != $$ ] || e2e_fail "${BASH_SOURCE[0]##*/}, line $LINENO: \"$BASH_COMMAND\" failed"' ERR
 
 E2E_PROGRAM=$(realpath "$1")
 E2E_INSTALLER=$(realpath "$2")
