@@ -5,7 +5,8 @@
 //  - one very large photo (192 megapixels, about the largest the cache
 //    takes), baseline and progressive;
 //  - two photos of 12 megapixels in each of the other formats, converted
-//    at once as the save does on two cores.
+//    at once as the save does on two cores;
+//  - a BMP of 9000 x 9000 pixels (243 MB), more than is ever held whole.
 //
 //   cache_peak_memory                            makes the photos, measures
 //   cache_peak_memory convert <folder> <photo>...  converts, for the parent
@@ -93,6 +94,8 @@ int main(int argc, char** argv) {
     progressive.progressive = true;
     const std::string large = make(photos, "large.jpg", kVeryLarge);
     const std::string largeProgressive = make(photos, "large progressive.jpg", progressive);
+    const std::string bitmap = photos.filePath("large.bmp").toStdString();
+    if (!bench::makeBitmap(bitmap, 9000, 9000)) std::fprintf(stderr, "cannot write %s\n", bitmap.c_str());
 
     const std::string folder = program.path().toStdString();
     std::printf("%-44s %s\n", "case", "peak resident memory");
@@ -107,5 +110,6 @@ int main(int argc, char** argv) {
                                                                    photos.path().toStdString());
         std::printf("%-44s %6.1f MB\n", name.c_str(), peakOfConversion(argv[0], folder, two));
     }
+    std::printf("%-44s %6.1f MB\n", "one BMP of 9000 x 9000, 24 bits (243 MB)", peakOfConversion(argv[0], folder, {bitmap}));
     return 0;
 }

@@ -148,6 +148,41 @@ bool makePhoto(const std::string& path, const PhotoKind& kind) {
     return std::ferror(file.get()) == 0;
 }
 
+bool makeBitmap(const std::string& path, int width, int height) {
+    const std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "wb"));
+    if (!file) return false;
+    const uint32_t rowBytes = (uint32_t(width) * 3 + 3) & ~3u;
+    const uint32_t pixelBytes = rowBytes * uint32_t(height);
+    unsigned char header[54] = {'B', 'M'};
+    const auto put = [&](int at, uint32_t value) {
+        for (int i = 0; i < 4; ++i) header[at + i] = static_cast<unsigned char>(value >> (8 * i));
+    };
+    put(2, 54 + pixelBytes);
+    put(10, 54);
+    put(14, 40);
+    put(18, uint32_t(width));
+    put(22, uint32_t(height));
+    header[26] = 1;
+    header[28] = 24;
+    put(34, pixelBytes);
+    std::fwrite(header, 1, sizeof header, file.get());
+    std::vector<unsigned char> row(rowBytes);
+    uint32_t grain = 0x9E3779B9U;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            grain ^= grain << 13;
+            grain ^= grain >> 17;
+            grain ^= grain << 5;
+            const int noise = int(grain & 31) - 16;
+            row[size_t(x) * 3] = JSAMPLE(std::clamp(40 + 180 * y / height + noise, 0, 255));
+            row[size_t(x) * 3 + 1] = JSAMPLE(std::clamp(60 + 120 * x / width + noise, 0, 255));
+            row[size_t(x) * 3 + 2] = JSAMPLE(std::clamp(200 - 150 * (x + y) / (width + height) + noise, 0, 255));
+        }
+        std::fwrite(row.data(), 1, row.size(), file.get());
+    }
+    return std::ferror(file.get()) == 0;
+}
+
 PhotoList makePhotoList(const std::string& folder) {
     constexpr int kPhotos = 20;
     constexpr int kProgressiveEvery = 4;

@@ -21,6 +21,10 @@ struct PhotoKind {
 // takes little memory to make. False when the file cannot be written.
 bool makePhoto(const std::string& path, const PhotoKind& kind);
 
+// Writes a 24-bit BMP file of a smooth picture with grain, stored bottom up
+// as most are, row by row. False when the file cannot be written.
+bool makeBitmap(const std::string& path, int width, int height);
+
 // The photos the measurements convert: 20 of 12 megapixels, as a camera
 // makes them, every fourth saved progressive as an edited photo often is.
 struct PhotoList {

@@ -31,8 +31,10 @@
 #include <QScreen>
 #include <QSlider>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include <utility>
 
 namespace skyfolio {
 namespace {
@@ -44,6 +46,7 @@ constexpr ValueRange kColourValues{0, 0xFFFFFF};
 const QString kStatusLine = QStringLiteral("Choose your pictures and an effect, then press OK.");
 const QString kVersionPanel = QStringLiteral("Skyfolio 2.0");
 const std::string kImageProcessingError = "Image Processing Error. Please reload ";
+const std::string kCacheNotReplaced = "The picture cache could not be replaced:";
 
 ValueRange rangeOf(const SpinControl* spin) { return {spin->minimum(), spin->maximum()}; }
 ValueRange rangeOf(const QSlider* slider) { return {slider->minimum(), slider->maximum()}; }
@@ -129,8 +132,23 @@ void Form2::Form_Load() {
     file.writeFirstRunEntries();
     readSettings(file);
     pictureList_.showCount();
-    if (pictureList_.count() > 0) pictureList_.select(0);
+    // Shown once the window is on the screen: however large the picture, the
+    // window comes first.
+    if (pictureList_.count() > 0) {
+        pictureList_.selectQuietly(0);
+        firstPictureDue_ = true;
+    }
     Cancel->setFocus();
+}
+
+void Form2::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // Posted, so that the window's first picture reaches the screen before
+    // the preview's decoding begins.
+    if (!std::exchange(firstPictureDue_, false)) return;
+    QTimer::singleShot(0, this, [this] {
+        if (pictureList_.count() > 0) pictureList_.List1_Click();
+    });
 }
 
 void Form2::centreOnScreen() {
@@ -215,8 +233,15 @@ void Form2::SaveSettings() {
     if (NumberValue(settings_.cfgEffect) != 1) cache.emplace(convertPictures(pictures));
     if (cache && !cache->ok) return;
     // The new cache replaces the old one only once the settings that name its
-    // pictures are on disk; a settings file that cannot be written leaves both
-    // as they were.
+    // pictures are on disk (files that replace nothing may go in before: no
+    // settings file names them yet); a settings file that cannot be written
+    // leaves both as they were.
+    if (cache) {
+        if (const WriteResult placed = cache->placeMissing(); !placed) {
+            host_.showMessage(kCacheNotReplaced + std::string(kLineBreak) + placed.error);
+            return;
+        }
+    }
     if (const WriteResult written = writeAllSettings(path, settings_, pictures); !written) {
         host_.showMessage("The settings file " + path + " could not be written:" + std::string(kLineBreak) +
                           written.error);
@@ -224,7 +249,7 @@ void Form2::SaveSettings() {
     }
     if (cache) {
         if (const WriteResult moved = cache->commit(); !moved) {
-            host_.showMessage("The picture cache could not be replaced:" + std::string(kLineBreak) + moved.error);
+            host_.showMessage(kCacheNotReplaced + std::string(kLineBreak) + moved.error);
             return;
         }
     }

@@ -38,7 +38,9 @@ public:
     ~Form2() override;
 
     // Fills the controls from the settings file; call once, before showing.
+    // The first picture of the list is shown once the window has appeared.
     void Form_Load();
+    bool firstPictureDue() const { return firstPictureDue_; }
 
     void OK_Click();
     void Save_Click();
@@ -68,6 +70,7 @@ public:
 
 private:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
     void buildWindow();
     void centreOnScreen();
@@ -82,6 +85,7 @@ private:
     EffectPanel effectPanel_;
     OptionControls optionControls_;
     QPointer<frmAbout> about_;
+    bool firstPictureDue_ = false;
 };
 
 }  // namespace skyfolio

@@ -162,14 +162,18 @@ void PictureList::down_Click() {
 }
 
 void PictureList::List1_Click() {
-    bool failed = false;
+    std::optional<std::string> failure;
     try {
         loadIntoPhoto(entry(tab_.List1->currentRow()));
+    } catch (const PictureTooLarge& e) {
+        // The file is there: say why it is not shown.
+        const std::string lineBreak(kLineBreak);
+        failure = kImageNotFound + lineBreak + lineBreak + e.what();
     } catch (const PictureError&) {
-        failed = true;
+        failure = kImageNotFound;
     }
     showPhoto();
-    if (failed) host_.showMessage(kImageNotFound);
+    if (failure) host_.showMessage(*failure);
 }
 
 void PictureList::PaintPreview() {
@@ -220,11 +224,13 @@ std::vector<std::string> PictureList::entries() const {
 int PictureList::count() const { return tab_.List1->count(); }
 
 void PictureList::select(int row) {
-    {
-        const QSignalBlocker quiet(tab_.List1);
-        tab_.List1->setCurrentRow(row);
-    }
+    selectQuietly(row);
     List1_Click();
+}
+
+void PictureList::selectQuietly(int row) {
+    const QSignalBlocker quiet(tab_.List1);
+    tab_.List1->setCurrentRow(row);
 }
 
 void PictureList::showCount() { tab_.Text3->setText(QString::number(count())); }

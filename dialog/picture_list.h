@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,8 @@ public:
     int count() const;
     // Selects an entry as the user would, which shows it.
     void select(int row);
+    // Selects an entry without showing it yet.
+    void selectQuietly(int row);
     // `Text3` shows the number of entries.
     void showCount();
     // Adds the pictures among `paths` and in the folders among them, as Add

@@ -19,7 +19,8 @@ public:
     // `out` outlives the scaler.
     AreaScaler(QSize from, QSize to, RowSink& out);
 
-    // Rows come top to bottom, `from.width()` pixels each; extra rows are ignored.
+    // Rows come in order from one edge, top or bottom, `from.width()` pixels
+    // each, and leave in the same order; extra rows are ignored.
     void addRow(const QRgb* row) override;
 
 private:

@@ -1,5 +1,6 @@
 #include "imaging/bitmap_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -18,8 +19,13 @@ void putLittleEndian(char* at, uint32_t value, int bytes) {
 
 }  // namespace
 
-BitmapWriter::BitmapWriter(const std::string& path, QSize size)
-    : path_(path), size_(size), file_(QString::fromStdString(path)), line_(size_t((size.width() * 3 + 3) & ~3)) {
+BitmapWriter::BitmapWriter(const std::string& path, QSize size, RowOrder order, int rowsComing)
+    : path_(path),
+      size_(size),
+      file_(QString::fromStdString(path)),
+      order_(order),
+      rowsComing_(std::max(rowsComing, size.height())),
+      line_(size_t((size.width() * 3 + 3) & ~3)) {
     const uint32_t pixelBytes = uint32_t(line_.size()) * uint32_t(size.height());
     std::array<char, kHeaderBytes> header{};
     char* h = header.data();
@@ -39,7 +45,9 @@ BitmapWriter::BitmapWriter(const std::string& path, QSize size)
 }
 
 void BitmapWriter::addRow(const QRgb* row) {
-    if (failed_ || rows_ == size_.height()) return;
+    const int fromTop = order_ == RowOrder::TopDown ? arrived_ : rowsComing_ - 1 - arrived_;
+    ++arrived_;
+    if (failed_ || fromTop < 0 || fromTop >= size_.height()) return;
     char* out = line_.data();
     for (int x = 0; x < size_.width(); ++x) {
         *out++ = char(qBlue(row[x]));
@@ -47,13 +55,13 @@ void BitmapWriter::addRow(const QRgb* row) {
         *out++ = char(qRed(row[x]));
     }
     // The file holds the bottom row first.
-    const qint64 at = kHeaderBytes + qint64(size_.height() - 1 - rows_) * qint64(line_.size());
+    const qint64 at = kHeaderBytes + qint64(size_.height() - 1 - fromTop) * qint64(line_.size());
     failed_ = !file_.seek(at) || file_.write(line_.data(), qint64(line_.size())) != qint64(line_.size());
-    ++rows_;
+    ++written_;
 }
 
 WriteResult BitmapWriter::finish() {
-    if (failed_ || rows_ != size_.height()) {
+    if (failed_ || written_ != size_.height()) {
         const std::string why = failed_ ? file_.errorString().toStdString() : "the picture ended early";
         file_.cancelWriting();
         return WriteResult::failure(path_ + ": " + why);

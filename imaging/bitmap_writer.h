@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/row_sink.h"
+#include "imaging/row_sink.h"
 #include "platform/write_result.h"
 
 #include <QSaveFile>
@@ -16,8 +17,9 @@ namespace skyfolio {
 // file replaces `path` atomically when finished, and not at all otherwise.
 class BitmapWriter : public RowSink {
 public:
-    // Keeps the first `size.width()` pixels of the first `size.height()` rows.
-    BitmapWriter(const std::string& path, QSize size);
+    // Of the `rowsComing` rows of a picture that come in `order`, keeps the
+    // first `size.width()` pixels of the top `size.height()` rows.
+    BitmapWriter(const std::string& path, QSize size, RowOrder order = RowOrder::TopDown, int rowsComing = 0);
 
     void addRow(const QRgb* row) override;
     // Commits the file once every row has come.
@@ -27,8 +29,11 @@ private:
     std::string path_;
     QSize size_;
     QSaveFile file_;
+    RowOrder order_;
+    int rowsComing_;
     std::vector<char> line_;  // one row as stored, padded to 4 bytes
-    int rows_ = 0;
+    int arrived_ = 0;
+    int written_ = 0;
     bool failed_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "imaging/buffered_input.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace skyfolio {
@@ -45,6 +46,18 @@ void BufferedInput::skip(qint64 count) {
     }
     position_ = end_;
     device_.skip(count - qint64(buffered));
+}
+
+size_t BufferedInput::read(uint8_t* to, size_t count) {
+    size_t copied = 0;
+    while (copied < count) {
+        if (position_ == end_ && !refill()) break;
+        const size_t n = std::min(count - copied, end_ - position_);
+        std::memcpy(to + copied, buffer_.data() + position_, n);
+        position_ += n;
+        copied += n;
+    }
+    return copied;
 }
 
 std::span<const uint8_t> BufferedInput::takeBuffered() {

@@ -25,6 +25,8 @@ public:
     // Consumes bytes up to and including the next `value`; false at the end.
     bool skipPast(uint8_t value);
     void skip(qint64 count);
+    // Copies up to `count` bytes into `to`; fewer only at the end of the data.
+    size_t read(uint8_t* to, size_t count);
     // Every byte buffered, refilled first when none is; consumed by the call,
     // valid until the next one. Empty at the end of the data.
     std::span<const uint8_t> takeBuffered();

@@ -6,7 +6,7 @@
 
 namespace skyfolio {
 
-ImageRows::ImageRows(QSize size) {
+ImageRows::ImageRows(QSize size, RowOrder order) : order_(order) {
     if (size.isEmpty() || qint64(size.width()) * size.height() * 4 > kMaxPictureBytes) return;
     image_ = QImage(size, QImage::Format_RGB32);
     if (!image_.isNull()) image_.fill(Qt::black);
@@ -14,7 +14,9 @@ ImageRows::ImageRows(QSize size) {
 
 void ImageRows::addRow(const QRgb* row) {
     if (next_ >= image_.height()) return;
-    std::memcpy(image_.scanLine(next_++), row, size_t(image_.width()) * sizeof(QRgb));
+    const int y = order_ == RowOrder::TopDown ? next_ : image_.height() - 1 - next_;
+    ++next_;
+    std::memcpy(image_.scanLine(y), row, size_t(image_.width()) * sizeof(QRgb));
 }
 
 }  // namespace skyfolio

@@ -6,11 +6,11 @@
 
 namespace skyfolio {
 
-// Gathers the rows of a picture into an RGB32 image.
+// Gathers the rows of a picture into an RGB32 image, in the order they come.
 class ImageRows : public RowSink {
 public:
     // Null when the picture is larger than we hold in memory.
-    explicit ImageRows(QSize size);
+    explicit ImageRows(QSize size, RowOrder order = RowOrder::TopDown);
 
     bool isNull() const { return image_.isNull(); }
     // Rows beyond the picture's height are ignored.
@@ -20,6 +20,7 @@ public:
 
 private:
     QImage image_;
+    RowOrder order_;
     int next_ = 0;
 };
 

@@ -37,7 +37,7 @@ struct Errors {
 [[noreturn]] void onError(j_common_ptr info) {
     // Without a backing store, libjpeg says so when a picture needs more
     // memory than it may have.
-    if (info->err->msg_code == JERR_NO_BACKING_STORE) giveUp(info, "the picture is too large");
+    if (info->err->msg_code == JERR_NO_BACKING_STORE) giveUp(info, kTooLarge.data());
     Errors* errors = reinterpret_cast<Errors*>(info->err);
     (*info->err->format_message)(info, errors->message);
     std::longjmp(errors->jump, 1);

@@ -1,6 +1,5 @@
 #include "imaging/picture.h"
 
-#include "imaging/bitmap_length.h"
 #include "imaging/bitmap_writer.h"
 #include "imaging/image_rows.h"
 #include "imaging/picture_limits.h"
@@ -18,25 +17,34 @@
 namespace skyfolio {
 namespace {
 
+[[noreturn]] void refuse(const std::string& path, const std::string& why) {
+    if (why.starts_with(kTooLarge)) throw PictureTooLarge(path + ": " + why);
+    throw PictureError(path + ": " + why);
+}
+
+[[noreturn]] void refuseSize(const std::string& path, QSize size) {
+    refuse(path, std::string(kTooLarge) + ": " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
+                     " pixels");
+}
+
 // A picture file, open for reading, with a decoder of our own for the
 // formats we stream (see row_decoders.h) and Qt's reader for the rest, which
-// tells the format by the content (a ".dib" file is a whole bitmap file, not
-// Qt's bare DIB) and knows the EXIF orientation. The file is streamed, never
-// held whole.
+// tells the format by the content and knows the EXIF orientation. The file is
+// streamed, never held whole.
 class PictureFile {
 public:
     explicit PictureFile(const std::string& path) : path_(path), file_(QString::fromStdString(path)) {
         if (!file_.exists()) throw PictureError(path + ": the file does not exist");
         if (!file_.open(QIODevice::ReadOnly)) throw PictureError(path + ": " + file_.errorString().toStdString());
-        if (file_.size() > kMaxPictureBytes) throw PictureError(path + ": the file is too large");
         try {
             rows_ = openRowDecoder(file_);
         } catch (const DecodeError& e) {
-            throw PictureError(path + ": " + e.what());
+            refuse(path, e.what());
         }
         if (!rows_) {
+            // Read whole by Qt, so the file's own length is a first bound.
+            if (file_.size() > kMaxPictureBytes) refuse(path, std::string(kTooLarge) + ": the file is over 256 MB");
             if (file_.pos() != 0 && !file_.seek(0)) throw PictureError(path + ": the file cannot be read again");
-            if (bitmapIsCutShort(file_)) throw PictureError(path + ": the picture data is cut short");
             reader_.setDevice(&file_);
             reader_.setDecideFormatFromContent(true);
         }
@@ -50,13 +58,15 @@ public:
     // straight away, otherwise whole.
     QImage decode(QSize size) {
         if (!rows_) {
+            const QSize stored = reader_.size();
+            if (stored.isValid() && qint64(stored.width()) * stored.height() * 4 > kMaxPictureBytes) refuseSize(path_, stored);
             QImage image = reader_.read();
             if (image.isNull()) throw PictureError(path_ + ": " + reader_.errorString().toStdString());
             return image;
         }
         const QSize rows = !size.isEmpty() && rows_->decodesStraightTo(size) ? size : rows_->size();
-        ImageRows image(rows);
-        if (image.isNull()) throw PictureError(path_ + ": the picture is too large");
+        ImageRows image(rows, rows_->rowOrder());
+        if (image.isNull()) refuseSize(path_, rows);
         decodeInto(rows, image);
         return image.take();
     }
@@ -66,11 +76,13 @@ public:
     bool streamsAt(QSize size) {
         return rows_ && rows_->orientation() == QImageIOHandler::TransformationNone && rows_->decodesStraightTo(size);
     }
+    // The order in which decodeInto hands over the rows.
+    RowOrder rowOrder() const { return rows_ ? rows_->rowOrder() : RowOrder::TopDown; }
     void decodeInto(QSize size, RowSink& sink) {
         try {
             rows_->decode(size, sink);
         } catch (const DecodeError& e) {
-            throw PictureError(path_ + ": " + e.what());
+            refuse(path_, e.what());
         }
     }
 
@@ -128,7 +140,7 @@ WriteResult Picture::writeBitmapAtSize(const std::string& source, PictureSize si
     PictureFile file(source);
     const QSize wanted(size.width, size.height);
     if (!file.streamsAt(wanted)) return atSize(file, size, source).topLeft(kept).saveBitmap(target);
-    BitmapWriter writer(target, QSize(kept.width, kept.height));
+    BitmapWriter writer(target, QSize(kept.width, kept.height), file.rowOrder(), wanted.height());
     file.decodeInto(wanted, writer);
     return writer.finish();
 }

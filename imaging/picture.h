@@ -17,6 +17,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A picture that is there and readable, but larger than we will decode.
+class PictureTooLarge : public PictureError {
+public:
+    using PictureError::PictureError;
+};
+
 struct PictureSize {
     int width = 0;
     int height = 0;
@@ -32,13 +38,15 @@ public:
     // The whole picture at its own size. Throws PictureError.
     static Picture load(const std::string& path);
     // The picture at exactly `size`. A JPEG is decoded at the scale nearest
-    // that size (M/8 while decoding) and area-averaged as it is decoded;
-    // other pictures are scaled smoothly. Throws PictureError.
+    // that size (M/8 while decoding) and area-averaged as it is decoded, a
+    // BMP area-averaged as it is read; other pictures are scaled smoothly.
+    // Throws PictureError.
     static Picture loadAtSize(const std::string& path, PictureSize size);
     // The picture in `source` at `size`, of which the top-left `kept` part is
-    // written as a BMP file replacing `target` atomically. An upright JPEG
-    // streams from file to file, so a photo of any size takes the memory of
-    // a few rows. Throws PictureError when the picture cannot be read.
+    // written as a BMP file replacing `target` atomically. A BMP and an
+    // upright JPEG stream from file to file, so a picture of any size takes
+    // the memory of a few rows. Throws PictureError when the picture cannot
+    // be read.
     static WriteResult writeBitmapAtSize(const std::string& source, PictureSize size, PictureSize kept,
                                          const std::string& target);
     // The upright size from the file's header, without decoding the pixels.

@@ -61,9 +61,9 @@ bool buildReads(PictureFormat format) {
     switch (format) {
     case PictureFormat::Jpeg:
     case PictureFormat::Png:
+    case PictureFormat::Bitmap:
     case PictureFormat::WebP: return true;
     case PictureFormat::Gif: return qtReads("gif");
-    case PictureFormat::Bitmap: return qtReads("bmp");
     case PictureFormat::Tiff: return qtReads("tiff");
     case PictureFormat::Heif: return libheifDecodesHeic();
     case PictureFormat::Avif: return libheifDecodesAvif();

@@ -25,6 +25,8 @@ public:
     // As stored, before it is turned upright.
     virtual QSize size() const = 0;
     virtual QImageIOHandler::Transformations orientation() const = 0;
+    // The order in which `decode` hands over the rows.
+    virtual RowOrder rowOrder() const { return RowOrder::TopDown; }
     // Whether `decode` produces `size` itself, without the picture at its
     // stored size in between; its own size always will.
     virtual bool decodesStraightTo(QSize size) const = 0;

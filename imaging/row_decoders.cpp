@@ -1,5 +1,7 @@
 #include "imaging/row_decoders.h"
 
+#include "imaging/area_scaler.h"
+#include "imaging/bitmap_decoder.h"
 #include "imaging/heif_decoder.h"
 #include "imaging/jpeg_decoder.h"
 #include "imaging/picture_format.h"
@@ -33,12 +35,43 @@ std::unique_ptr<RowDecoder> openJpeg(QIODevice& file) {
     return std::make_unique<JpegRowDecoder>(file, *header);
 }
 
+// A bitmap is read row by row whatever its size and area-averaged as it is
+// read, so it costs the time of its length, not memory.
+class BitmapRowDecoder : public RowDecoder {
+public:
+    BitmapRowDecoder(QIODevice& file, BitmapHeader header) : file_(file), header_(std::move(header)) {}
+
+    QSize size() const override { return header_.size; }
+    QImageIOHandler::Transformations orientation() const override { return QImageIOHandler::TransformationNone; }
+    RowOrder rowOrder() const override { return header_.topDown ? RowOrder::TopDown : RowOrder::BottomUp; }
+    bool decodesStraightTo(QSize) const override { return true; }
+    void decode(QSize size, RowSink& sink) override {
+        std::optional<AreaScaler> scaler;
+        RowSink* rows = &sink;
+        if (size != header_.size) rows = &scaler.emplace(header_.size, size, sink);
+        std::string error;
+        if (!decodeBitmap(file_, header_, *rows, error)) throw DecodeError(error);
+    }
+
+private:
+    QIODevice& file_;
+    BitmapHeader header_;
+};
+
+std::unique_ptr<RowDecoder> openBitmap(QIODevice& file) {
+    std::string error;
+    std::optional<BitmapHeader> header = readBitmapHeader(file, error);
+    if (!header) throw DecodeError(error);
+    return std::make_unique<BitmapRowDecoder>(file, std::move(*header));
+}
+
 }  // namespace
 
 std::unique_ptr<RowDecoder> openRowDecoder(QIODevice& file) {
     const QByteArray start = file.peek(kFormatSniffBytes);
     switch (pictureFormatOf({start.constData(), size_t(start.size())})) {
     case PictureFormat::Jpeg: return openJpeg(file);
+    case PictureFormat::Bitmap: return openBitmap(file);
     case PictureFormat::Png: return openPng(file);
     case PictureFormat::WebP: return openWebP(file);
     case PictureFormat::Heif:

@@ -9,8 +9,8 @@
 namespace skyfolio {
 
 // The decoder of our own for the picture in `file`, chosen by its content,
-// its header read; none for a picture Qt reads (GIF, BMP, TIFF, an animated
-// WebP). `file` must outlive the decoder. Throws DecodeError when the file is
+// its header read; none for a picture Qt reads (GIF, TIFF, an animated WebP).
+// `file` must outlive the decoder. Throws DecodeError when the file is
 // of one of our formats but cannot be read.
 std::unique_ptr<RowDecoder> openRowDecoder(QIODevice& file);
 

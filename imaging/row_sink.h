@@ -4,7 +4,11 @@
 
 namespace skyfolio {
 
-// Where a decoder hands a picture over row by row, top to bottom, so that
+// The order in which a decoder hands over a picture's rows: most bitmap
+// files store the bottom row first.
+enum class RowOrder { TopDown, BottomUp };
+
+// Where a decoder hands a picture over row by row, in one order, so that
 // the rows can be scaled or written as they come and the whole picture
 // never needs to be in memory.
 class RowSink {

@@ -3,10 +3,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QUrl>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string_view>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace skyfolio {
 
@@ -20,17 +27,77 @@ FileRead readWholeFile(const std::string& path, long long maxBytes) {
     return {bytes.toStdString(), {}};
 }
 
-WriteResult replaceFileAtomically(const std::string& path, const std::string& bytes) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return WriteResult::failure(path + ": " + file.errorString().toStdString());
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        const std::string why = file.errorString().toStdString();
-        file.cancelWriting();
-        return WriteResult::failure(path + ": " + why);
+namespace {
+
+// "r909izarav.ini.new-4711": ours, by the process that writes it.
+constexpr std::string_view kPendingMarker = ".new-";
+
+std::string failure(const std::string& path) { return path + ": " + std::strerror(errno); }
+
+std::string folderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+
+bool writeAll(int fd, const std::string& bytes) {
+    for (size_t done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += size_t(n);
     }
-    if (!file.commit()) return WriteResult::failure(path + ": " + file.errorString().toStdString());
+    return true;
+}
+
+}  // namespace
+
+WriteResult replaceFileAtomically(const std::string& path, const std::string& bytes, NewFileAccess access) {
+    removeFilesLike(folderOf(path), nameOf(path), std::string(kPendingMarker));
+    struct stat old {};
+    const bool exists = ::stat(path.c_str(), &old) == 0;
+    // The mode is set outright where it must not depend on the umask; while
+    // written, a file that will be private is so already.
+    const bool setMode = exists || access == NewFileAccess::OwnerOnly;
+    const mode_t mode = exists ? old.st_mode & 07777 : 0600;
+
+    const std::string temporary = path + std::string(kPendingMarker) + std::to_string(::getpid());
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, setMode ? 0600 : 0666);
+    if (fd < 0) return WriteResult::failure(failure(path));
+    bool ok = (!setMode || ::fchmod(fd, mode) == 0) && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    std::string error = ok ? std::string() : failure(path);
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = failure(path);
+    }
+    if (ok && ::rename(temporary.c_str(), path.c_str()) != 0) {
+        ok = false;
+        error = failure(path);
+    }
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return WriteResult::failure(error);
+    }
+    syncToDisk(folderOf(path));
     return {};
+}
+
+bool syncToDisk(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+void removeFilesLike(const std::string& folder, const std::string& prefix, const std::string& marker) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with(prefix) && name.find(marker, prefix.size()) != std::string::npos)
+            std::filesystem::remove(entry.path(), error);
+    }
 }
 
 bool fileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }

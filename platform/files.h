@@ -15,8 +15,19 @@ struct FileRead {
 // anything larger than `maxBytes` is not one of ours and is refused.
 FileRead readWholeFile(const std::string& path, long long maxBytes = 16 * 1024 * 1024);
 
-// Writes a temporary file beside `path`, syncs it and renames it over `path`.
-WriteResult replaceFileAtomically(const std::string& path, const std::string& bytes);
+// Who may read a file that a replacement creates. A file that exists keeps
+// its mode.
+enum class NewFileAccess {
+    Umask,      // as the user's umask allows, like any file the user makes
+    OwnerOnly,  // 0600 whatever the umask: the file holds a secret
+};
+
+// Writes a temporary file beside `path`, syncs it, renames it over `path` and
+// syncs the folder, so that `path` is the old file or the new one even after
+// a crash or a power cut. Temporary files that an earlier, killed replacement
+// of `path` left are removed first; nothing reads them.
+WriteResult replaceFileAtomically(const std::string& path, const std::string& bytes,
+                                  NewFileAccess access = NewFileAccess::Umask);
 
 bool fileExists(const std::string& path);
 
@@ -25,6 +36,11 @@ std::string fileAddress(const std::string& path);
 
 // Moves `from` over `to` in one step, replacing it.
 bool renameOver(const std::string& from, const std::string& to);
+// Waits until the file's bytes, or the folder's entries, are on the disk.
+bool syncToDisk(const std::string& path);
+// Removes the files of `folder` whose names start with `prefix` and contain
+// `marker` after it.
+void removeFilesLike(const std::string& folder, const std::string& prefix, const std::string& marker);
 bool removeFile(const std::string& path);
 // Creates the folder and any missing parents; true when it exists afterwards.
 bool makeFolder(const std::string& path);

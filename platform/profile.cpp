@@ -193,7 +193,7 @@ WriteResult ProfileFile::save() const {
     if (!unreadable_.empty()) return WriteResult::failure(unreadable_);
     std::string bytes;
     for (const Line& line : lines_) bytes += line.text + line.ending;
-    return replaceFileAtomically(path_, bytes);
+    return replaceFileAtomically(path_, bytes, NewFileAccess::OwnerOnly);
 }
 
 std::string readProfileString(const std::string& path, std::string_view section, std::string_view key) {

@@ -43,7 +43,9 @@ public:
     bool hasSection(std::string_view section) const;
 
     // Replaces the file on disk atomically: a temporary file beside it is
-    // written, synced and renamed over it. On failure the old file stays.
+    // written, synced and renamed over it. On failure the old file stays. A
+    // new file is for its owner's eyes only (it holds the password); an
+    // existing one keeps its mode.
     WriteResult save() const;
 
 private:

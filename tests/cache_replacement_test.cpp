@@ -122,5 +122,58 @@ TEST_F(CacheReplacementTest, FiveHundredPicturesInListOrder) {
     EXPECT_EQ(leftovers(), 0);
 }
 
+TEST_F(CacheReplacementTest, NewFilesThatReplaceNothingGoInFirstAndGoAgainUnlessCommitted) {
+    ASSERT_TRUE(prepareCache({picture("a.jpg", Qt::red), picture("b.jpg", Qt::red)}, nullptr).commit());
+    const std::string old0 = readFile(cacheFilePath("0"));
+    const std::vector<std::string> four = {picture("c.jpg", Qt::blue), picture("d.jpg", Qt::blue),
+                                           picture("e.jpg", Qt::blue), picture("f.jpg", Qt::blue)};
+    {
+        CacheReplacement r = prepareCache(four, nullptr);
+        ASSERT_TRUE(r.placeMissing());
+        // What the old settings name is untouched; what the new ones add is there.
+        EXPECT_EQ(readFile(cacheFilePath("0")), old0);
+        EXPECT_GT(qBlue(Picture::load(cacheFilePath("3")).image().pixel(5, 5)), 200);
+    }
+    EXPECT_EQ(readFile(cacheFilePath("0")), old0);
+    EXPECT_FALSE(fileExists(cacheFilePath("2")));
+    EXPECT_EQ(leftovers(), 0);
+
+    CacheReplacement r = prepareCache(four, nullptr);
+    ASSERT_TRUE(r.placeMissing());
+    ASSERT_TRUE(r.commit());
+    for (const char* i : {"0", "1", "2", "3"}) EXPECT_GT(qBlue(Picture::load(cacheFilePath(i)).image().pixel(5, 5)), 200) << i;
+    EXPECT_EQ(leftovers(), 0);
+}
+
+TEST_F(CacheReplacementTest, FilesLeftByAKilledSaveAreRemovedByTheNextAndNeverRead) {
+    ASSERT_TRUE(makeFolder(cacheFolderPath()));
+    // A pending file, the writer's own temporary file, one beyond the list.
+    for (const char* name : {"skyfss0.dib.new", "skyfss0.dib.new.Xa9bQ2", "skyfss7.dib.new"})
+        test::writeFile(cacheFolderPath() + "/" + name, "half a picture");
+    test::writeFile(cacheFolderPath() + "/skyfss1.dib", "the user's own, whatever it is");
+    CacheReplacement r = prepareCache({picture("a.jpg", Qt::green)}, nullptr);
+    ASSERT_TRUE(r.commit());
+    EXPECT_EQ(leftovers(), 0);
+    EXPECT_GT(qGreen(Picture::load(cacheFilePath("0")).image().pixel(5, 5)), 200);
+    EXPECT_EQ(readFile(cacheFilePath("1")), "the user's own, whatever it is");
+}
+
+TEST_F(CacheReplacementTest, TheCacheFollowsTheUmask) {
+    for (const mode_t mask : {mode_t(0), mode_t(027)}) {
+        SCOPED_TRACE(mask);
+        std::filesystem::remove_all(cacheFolderPath());
+        const mode_t before = umask(mask);
+        CacheReplacement r = prepareCache({picture("a.jpg", Qt::red), picture("b.jpg", Qt::red)}, nullptr);
+        const bool placed = r.placeMissing().ok && r.commit().ok;
+        umask(before);
+        ASSERT_TRUE(placed);
+        struct stat folderStat {}, fileStat {};
+        ASSERT_EQ(stat(cacheFolderPath().c_str(), &folderStat), 0);
+        ASSERT_EQ(stat(cacheFilePath("1").c_str(), &fileStat), 0);
+        EXPECT_EQ(folderStat.st_mode & 0777, 0777 & ~mask);
+        EXPECT_EQ(fileStat.st_mode & 0777, 0666 & ~mask);
+    }
+}
+
 }  // namespace
 }  // namespace skyfolio

@@ -95,7 +95,9 @@ TEST_F(Form2LoadTest, TheListHoldsAsManyEntriesAsTheTotalSays) {
     load();
     EXPECT_EQ(listed(), (Strings{"/p/a.jpg", "/p/b.jpg", ""}));
     EXPECT_EQ(form->imageFiles->Text3->text(), "3");
-    // The first picture cannot be shown, and the dialog says so as it opens.
+    // The first picture cannot be shown, and the dialog says so once it is open.
+    EXPECT_TRUE(host.messages.empty());
+    appear();
     EXPECT_EQ(host.messages, Strings{"Image file not found.\nYou need to reload a new one."});
 
     saveFile({{&keys::newTotal, "40000"}}, {"/p/a.jpg", "/p/b.jpg", "/p/c.jpg"});
@@ -109,6 +111,8 @@ TEST_F(Form2LoadTest, TheListHoldsAsManyEntriesAsTheTotalSays) {
     load();
     EXPECT_EQ(form->imageFiles->List1->count(), 500);
     EXPECT_EQ(listed().back(), longPath);
+    EXPECT_TRUE(form->imageFiles->photo1->isBlank());
+    appear();
     EXPECT_FALSE(form->imageFiles->photo1->isBlank());
 }
 

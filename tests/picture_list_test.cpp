@@ -205,10 +205,25 @@ TEST_F(PictureListTest, HostileFilesGiveTheMessageOrAPreviewNeverACrash) {
     for (int row = 0; row < list.count(); ++row) {
         host.messages.clear();
         list.select(row);
-        if (!host.messages.empty()) {
-            EXPECT_EQ(host.messages, Strings{kImageNotFound}) << files[row];
+        if (host.messages.empty()) continue;
+        ASSERT_EQ(host.messages.size(), 1u) << files[row];
+        // Plain, or with its cause when the picture is only too large.
+        const std::string& message = host.messages[0];
+        if (message != kImageNotFound) {
+            EXPECT_EQ(message.rfind(kImageNotFound + "\n\n" + files[row] + ": the picture is too large: ", 0), 0u) << message;
         }
     }
+}
+
+TEST_F(PictureListTest, APictureRefusedForItsSizeSaysSoAfterTheUsualMessage) {
+    // A bitmap for 40000 x 40000 pixels: over what is read even row by row.
+    const std::string header = test::bitmapHeaders(40000, 40000, 1, 0);
+    const std::string huge = folder.file("huge.bmp");
+    test::writeFile(huge, header);
+    list.append(huge);
+    list.select(0);
+    EXPECT_EQ(host.messages,
+              Strings{kImageNotFound + "\n\n" + huge + ": the picture is too large: 40000 x 40000 pixels"});
 }
 
 }  // namespace

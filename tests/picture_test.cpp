@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 
+#include <cstring>
+
 namespace skyfolio {
 namespace {
 
@@ -116,9 +118,17 @@ TEST(PictureTest, AStreamedBitmapIsTheBitmapOfTheLoadedPicture) {
     test::writeJpeg(folder.file("baseline.jpg"), photo, {.progressive = false});
     test::writeJpeg(folder.file("progressive.jpg"), photo, {});
     ASSERT_TRUE(Picture(photo).saveBitmap(folder.file("bitmap.bmp")));
+    // The same bitmap stored top down: height negated, rows reversed.
+    std::string bytes = test::readFile(folder.file("bitmap.bmp")), topDown = bytes.substr(0, 54);
+    const int32_t height = -600;
+    std::memcpy(&topDown[22], &height, 4);
+    const size_t rowBytes = 800 * 3;
+    for (size_t row = 600; row-- > 0;) topDown += bytes.substr(54 + row * rowBytes, rowBytes);
+    test::writeFile(folder.file("top down.bmp"), topDown);
     const std::string turned = jpegWithOrientation(folder, 6);
     const PictureSize size{104, 78}, kept{102, 76};
-    for (const std::string& source : {folder.file("baseline.jpg"), folder.file("progressive.jpg"), folder.file("bitmap.bmp")}) {
+    for (const std::string& source : {folder.file("baseline.jpg"), folder.file("progressive.jpg"), folder.file("bitmap.bmp"),
+                                      folder.file("top down.bmp")}) {
         SCOPED_TRACE(source);
         ASSERT_TRUE(Picture::writeBitmapAtSize(source, size, kept, folder.file("streamed.dib")));
         ASSERT_TRUE(Picture::loadAtSize(source, size).topLeft(kept).saveBitmap(folder.file("loaded.dib")));

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <sys/stat.h>
 
 namespace skyfolio {
@@ -161,6 +163,42 @@ TEST_F(ProfileTest, AnUnreadableFileIsNeverReplaced) {
     }));
     chmod(path.c_str(), 0644);
     EXPECT_EQ(readFile(path), "[saver]\nmode=0\n[password]\nsaverPassword=secret\n");
+}
+
+mode_t modeOf(const std::string& path) {
+    struct stat s {};
+    return stat(path.c_str(), &s) == 0 ? s.st_mode & 07777 : 0;
+}
+
+// The file holds the password.
+TEST_F(ProfileTest, ANewFileIsTheOwnersAloneWhateverTheUmaskAndAnOldOneKeepsItsMode) {
+    for (const mode_t mask : {mode_t(0), mode_t(022), mode_t(0277)}) {
+        std::filesystem::remove(path);
+        const mode_t before = umask(mask);
+        const bool written = writeProfileString(path, "password", "saverPassword", "secret").ok;
+        umask(before);
+        ASSERT_TRUE(written);
+        EXPECT_EQ(modeOf(path), 0600u) << "umask " << mask;
+    }
+    chmod(path.c_str(), 0640);
+    const mode_t before = umask(0);
+    const bool written = writeProfileString(path, "saver", "mode", "2").ok;
+    umask(before);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(modeOf(path), 0640u);
+    EXPECT_EQ(readProfileString(path, "password", "saverPassword"), "secret");
+}
+
+TEST_F(ProfileTest, TemporaryFilesOfAKilledSaveAreRemovedByTheNextAndNeverRead) {
+    withFile("[saver]\nmode=0\n");
+    writeFile(path + ".new-99999", "[saver]\nmode=7\n");
+    writeFile(folder.file("r909izarav.ini.bak"), "the user's own");
+    EXPECT_EQ(readProfileString(path, "saver", "mode"), "0");
+    ASSERT_TRUE(writeProfileString(path, "saver", "effectMode", "1"));
+    EXPECT_FALSE(std::filesystem::exists(path + ".new-99999"));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("r909izarav.ini.bak")));
+    EXPECT_EQ(readFile(path), "[saver]\nmode=0\neffectMode=1\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ run_and_end() {
     e2e_start /s
     e2e_wait_window "$E2E_PID" >/dev/null
     xdotool key space
-    e2e_wait_exit "$E2E_PID" 5
+    e2e_wait_exit "$E2E_PID"
 }
 convert -size 1x1 xc:orange "BMP3:$cache"
 run_and_end

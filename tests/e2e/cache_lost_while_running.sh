@@ -21,10 +21,10 @@ for fault in missing overwritten; do
         overwritten) echo "not a picture" >"$cache" ;;
     esac
     another_window() { e2e_windows_of "$E2E_PID" | grep -vqx "$saver"; }
-    e2e_poll 15 another_window || e2e_fail "$fault: no message"
+    e2e_poll "$E2E_PATIENCE" another_window || e2e_fail "$fault: no message"
     ! e2e_windows_of "$E2E_PID" | grep -qx "$saver" || e2e_fail "$fault: the saver window stays above the message"
     message=$(e2e_windows_of "$E2E_PID" | head -n1)
     [ "$(xdotool getwindowname "$message")" = Skyfolio ] || e2e_fail "$fault: the message has another title"
-    xdotool key Return
-    e2e_wait_exit "$E2E_PID" 5
+    e2e_answer "$message"
+    e2e_wait_exit "$E2E_PID"
 done

@@ -15,18 +15,21 @@ picture_pixels() {
 
 e2e_start /s
 e2e_wait_window "$E2E_PID" >/dev/null
-sleep 1
-import -window root "$E2E_TEMP/first.png"
-sleep 0.5
-import -window root "$E2E_TEMP/second.png"
+# Copies fly in and keep moving: one screenshot full of them, then a later
+# one that differs from it.
+shows_pictures() {
+    import -window root "$E2E_TEMP/$1.png"
+    shown=$(picture_pixels "$E2E_TEMP/$1.png")
+    [ "$shown" -gt 2000 ]
+}
+moved_on() {
+    shows_pictures second || return 1
+    differing=$(compare -metric AE "$E2E_TEMP/first.png" "$E2E_TEMP/second.png" null: 2>&1 || true)
+    [ "${differing%%.*}" -gt 1000 ]
+}
+e2e_poll "$E2E_PATIENCE" shows_pictures first || e2e_fail "effect $effect: the screen shows $shown pixels of pictures"
+e2e_poll "$E2E_PATIENCE" moved_on || e2e_fail "effect $effect: the pictures do not move ($differing pixels differ)"
 e2e_running "$E2E_PID" || e2e_fail "the saver ended by itself"
 
-for shot in first second; do
-    shown=$(picture_pixels "$E2E_TEMP/$shot.png")
-    [ "$shown" -gt 2000 ] || e2e_fail "effect $effect: the $shot screenshot shows $shown pixels of pictures"
-done
-differing=$(compare -metric AE "$E2E_TEMP/first.png" "$E2E_TEMP/second.png" null: 2>&1 || true)
-[ "${differing%%.*}" -gt 1000 ] || e2e_fail "effect $effect: half a second apart, only $differing pixels differ"
-
 xdotool key space
-e2e_wait_exit "$E2E_PID" 5
+e2e_wait_exit "$E2E_PID"

@@ -27,29 +27,28 @@ e2e_start_xvfb 800x600x24
 # Floating: the first picture comes after 0.25 s and a 0.3 s pause, then
 # drifts a pixel every frame.
 start_float 0 0
-sleep 1.2
-boxes=()
-for shot in 1 2 3; do
+whole_picture() {
     e2e_screenshot
-    boxes+=("$(picture_box)")
-    sleep 0.4
-done
-for box in "${boxes[@]}"; do
-    [[ $box == 640x480+* ]] || e2e_fail "the floating picture is not whole: ${boxes[*]}"
-done
-[ "${boxes[0]}" != "${boxes[1]}" ] || [ "${boxes[1]}" != "${boxes[2]}" ] ||
-    e2e_fail "the floating picture does not move: ${boxes[*]}"
+    box=$(picture_box)
+    [[ $box == 640x480+* ]]
+}
+moved_from() { whole_picture && [ "$box" != "$1" ]; }
+e2e_poll "$E2E_PATIENCE" whole_picture || e2e_fail "the floating picture is not whole: $box"
+first=$box
+e2e_poll "$E2E_PATIENCE" moved_from "$first" || e2e_fail "the floating picture does not move from $first (last: $box)"
 kill "$E2E_PID"
 e2e_wait_exit "$E2E_PID"
 
-# Centred: in the middle, and there it stays.
+# Centred: in the middle, and there it stays, screenshot after screenshot.
 start_float 0 1
-sleep 1.2
-e2e_screenshot
-[ "$(picture_box)" = 640x480+80+60 ] || e2e_fail "the centred picture is at $(picture_box)"
-sleep 1
-e2e_screenshot
-[ "$(picture_box)" = 640x480+80+60 ] || e2e_fail "the centred picture moved to $(picture_box)"
+centred() {
+    e2e_screenshot
+    [ "$(picture_box)" = 640x480+80+60 ]
+}
+e2e_poll "$E2E_PATIENCE" centred || e2e_fail "the centred picture is at $(picture_box)"
+for shot in 1 2 3 4 5; do
+    centred || e2e_fail "the centred picture moved to $(picture_box)"
+done
 kill "$E2E_PID"
 e2e_wait_exit "$E2E_PID"
 
@@ -80,9 +79,10 @@ e2e_set_key saver NextImageTime 1
 e2e_start /s
 saver=$(e2e_wait_window "$E2E_PID")
 # The message box replaces the saver window, which goes first.
-message_only() { [ -n "$(e2e_windows_of "$E2E_PID")" ] && ! e2e_windows_of "$E2E_PID" | grep -qx "$saver"; }
-e2e_poll 10 message_only || e2e_fail "no message replaced the saver window"
+message=$(e2e_wait_message "$E2E_PID")
+saver_gone() { ! e2e_windows_of "$E2E_PID" | grep -qx "$saver"; }
+e2e_poll "$E2E_PATIENCE" saver_gone || e2e_fail "the saver window stays beside the message"
 e2e_running "$E2E_PID" || e2e_fail "the saver ended without waiting for its message"
-xdotool key Return
+e2e_answer "$message"
 e2e_wait_exit "$E2E_PID"
 echo "PASS"

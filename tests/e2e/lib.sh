@@ -4,7 +4,10 @@
 #
 #   source lib.sh <skyfolio> <skyfolio-install>
 
-set -euo pipefail
+set -Eeuo pipefail
+# A command that fails where nothing checks it ends the test; say which. A
+# command substitution's failure is its caller's to judge.
+trap '[ "$BASHPID" != $$ ] || e2e_fail "${BASH_SOURCE[0]##*/}, line $LINENO: \"$BASH_COMMAND\" failed"' ERR
 
 E2E_PROGRAM=$(realpath "$1")
 E2E_INSTALLER=$(realpath "$2")
@@ -54,9 +57,9 @@ e2e_start_xvfb() {
     E2E_SCREEN_WIDTH=${screen%%x*}
     Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$E2E_TEMP/display" 2>"$E2E_TEMP/xvfb.log" &
     E2E_PIDS+=($!)
-    e2e_poll 10 grep -q '^[0-9]' "$E2E_TEMP/display" || e2e_fail "Xvfb did not start"
+    e2e_poll "$E2E_PATIENCE" grep -q '^[0-9]' "$E2E_TEMP/display" || e2e_fail "Xvfb did not start"
     export DISPLAY=:$(head -n1 "$E2E_TEMP/display")
-    e2e_poll 10 xdpyinfo || e2e_fail "Xvfb on $DISPLAY does not answer"
+    e2e_poll "$E2E_PATIENCE" xdpyinfo || e2e_fail "Xvfb on $DISPLAY does not answer"
 }
 
 # A program folder as installed: the program (a copy, as its own folder is
@@ -100,9 +103,13 @@ e2e_start() {
 e2e_running() { kill -0 "$1" 2>/dev/null; }
 e2e_ended() { ! kill -0 "$1" 2>/dev/null; }
 
+# How long a wait may take before it fails: generous, as other builds may
+# share the machine. A test that passes never waits this long.
+E2E_PATIENCE=30
+
 # Waits until process `pid` ends; fails after `seconds`.
 e2e_wait_exit() {
-    local pid=$1 seconds=${2:-5}
+    local pid=$1 seconds=${2:-$E2E_PATIENCE}
     e2e_poll "$seconds" e2e_ended "$pid" || e2e_fail "process $pid still runs after ${seconds}s"
     wait "$pid" 2>/dev/null || true
 }
@@ -115,14 +122,14 @@ e2e_windows_of() { xdotool search --onlyvisible --pid "$1" 2>/dev/null; }
 
 # Waits until process `pid` shows a window and prints its id.
 e2e_wait_window() {
-    local pid=$1 seconds=${2:-10}
+    local pid=$1 seconds=${2:-$E2E_PATIENCE}
     e2e_poll "$seconds" e2e_windows_of "$pid" || e2e_fail "process $pid shows no window after ${seconds}s"
     e2e_windows_of "$pid" | head -n1
 }
 
 # Waits until a visible window titled exactly `title` exists and prints its id.
 e2e_wait_titled() {
-    local title=$1 seconds=${2:-10}
+    local title=$1 seconds=${2:-$E2E_PATIENCE}
     e2e_poll "$seconds" xdotool search --onlyvisible --name "^$title\$" || e2e_fail "no window \"$title\""
     xdotool search --onlyvisible --name "^$title\$" | head -n1
 }
@@ -144,10 +151,20 @@ e2e_message_box_of() {
 
 # Waits until process `pid` shows its message box and prints its id.
 e2e_wait_message() {
-    local pid=$1 seconds=${2:-10}
+    local pid=$1 seconds=${2:-$E2E_PATIENCE}
     e2e_poll "$seconds" e2e_message_box_of "$pid" || e2e_fail "process $pid shows no message"
     e2e_message_box_of "$pid"
 }
+
+# Presses `key` in `window`. A window takes the keyboard focus a little after
+# it appears, so it is given the focus first: a key sent before would go to
+# the window that had it.
+e2e_press() {
+    xdotool windowfocus --sync "$1" key "$2"
+}
+
+# Answers a message box with Enter.
+e2e_answer() { e2e_press "$1" Return; }
 
 # Starts the saver and expects it to refuse: its message box, answered with
 # Enter, then a clean end with the settings file as it was. `what` names the
@@ -156,9 +173,8 @@ e2e_expect_refused_start() {
     local what=$1 before
     before=$(md5sum <"$E2E_SETTINGS")
     e2e_start /s
-    e2e_wait_message "$E2E_PID" >/dev/null
-    xdotool key Return
-    e2e_wait_exit "$E2E_PID" 5
+    e2e_answer "$(e2e_wait_message "$E2E_PID")"
+    e2e_wait_exit "$E2E_PID"
     [ "$(md5sum <"$E2E_SETTINGS")" = "$before" ] || e2e_fail "$what: the settings file changed"
 }
 

@@ -24,10 +24,10 @@ for x in 540 580 620 660; do
 done
 e2e_running "$E2E_PID" || e2e_fail "four movements ended the saver"
 xdotool mousemove 700 400
-e2e_wait_exit "$E2E_PID" 3
+e2e_wait_exit "$E2E_PID"
 
 xdotool mousemove 1023 767
 e2e_start /s
 e2e_wait_window "$E2E_PID" >/dev/null
 xdotool click 3
-e2e_wait_exit "$E2E_PID" 5
+e2e_wait_exit "$E2E_PID"

@@ -19,7 +19,7 @@ prompt_warns() {
 e2e_start /s
 saver=$(e2e_wait_window "$E2E_PID")
 xdotool key a
-prompt=$(e2e_wait_titled "Password Protection" 5)
+prompt=$(e2e_wait_titled "Password Protection")
 sleep 0.3
 e2e_running "$E2E_PID" || e2e_fail "the saver ended"
 e2e_windows_of "$E2E_PID" | grep -qx "$saver" || e2e_fail "the saver window went away"
@@ -30,7 +30,7 @@ e2e_windows_of "$E2E_PID" | grep -qx "$saver" || e2e_fail "the saver window went
 # Typed without a click: the password box has the keyboard.
 xdotool type --delay 20 secret
 xdotool key Return
-e2e_poll 5 prompt_warns || e2e_fail "no INVALID PASSWORD! after a wrong password"
+e2e_poll "$E2E_PATIENCE" prompt_warns || e2e_fail "no INVALID PASSWORD! after a wrong password"
 sleep 0.3
 e2e_running "$E2E_PID" || e2e_fail "a wrong password ended the saver"
 prompt_shown >/dev/null || e2e_fail "a wrong password closed the prompt"
@@ -41,7 +41,7 @@ xdotool mousemove 10 10
 sleep 0.3
 e2e_running "$E2E_PID" || e2e_fail "the pointer ended the saver behind the prompt"
 xdotool key Return
-e2e_poll 5 prompt_hidden || e2e_fail "Enter on the empty box did not go back to the saver"
+e2e_poll "$E2E_PATIENCE" prompt_hidden || e2e_fail "Enter on the empty box did not go back to the saver"
 e2e_running "$E2E_PID" || e2e_fail "the saver ended"
 [ "$(topmost_window)" = "$(printf '0x%x' "$saver")" ] || e2e_fail "the saver is not topmost again"
 [ "$(xdotool getmouselocation --shell | head -n2 | tr '\n' ' ')" = "X=639 Y=479 " ] ||
@@ -49,7 +49,7 @@ e2e_running "$E2E_PID" || e2e_fail "the saver ended"
 
 # The saver has the keyboard again: the next key opens the prompt again.
 xdotool key a
-prompt=$(e2e_wait_titled "Password Protection" 5)
+prompt=$(e2e_wait_titled "Password Protection")
 xdotool type --delay 20 Secret
 xdotool key Return
-e2e_wait_exit "$E2E_PID" 5
+e2e_wait_exit "$E2E_PID"

@@ -11,11 +11,11 @@ logo_is_drawn() {
     e2e_screenshot
     [ "$(e2e_pixel 5 5)" = FFFFFF ] && [ "$(e2e_pixel 155 60)" = FFFFFF ]
 }
-e2e_poll 5 logo_is_drawn || e2e_fail "xlogo did not draw"
+e2e_poll "$E2E_PATIENCE" logo_is_drawn || e2e_fail "xlogo did not draw"
 outside=$(e2e_pixel 200 200)
 
 e2e_start /p "$host"
-e2e_wait_exit "$E2E_PID" 5
+e2e_wait_exit "$E2E_PID"
 e2e_screenshot
 [ "$(e2e_pixel 155 60)" = D4D0C8 ] || e2e_fail "right of the picture is not the box colour"
 [ "$(e2e_pixel 60 119)" = D4D0C8 ] || e2e_fail "below the picture is not the box colour"
@@ -25,8 +25,8 @@ sky=$(e2e_pixel 5 5)
 
 for switch in "/p" "/p " "/p 0" "/p abc" "/p 99999999" "/p -4711"; do
     e2e_start "$switch"
-    e2e_wait_exit "$E2E_PID" 3
+    e2e_wait_exit "$E2E_PID"
 done
 DISPLAY= e2e_start /p "$host"
-e2e_wait_exit "$E2E_PID" 3
+e2e_wait_exit "$E2E_PID"
 [ ! -s "$E2E_TEMP/stderr" ] || e2e_fail "the preview printed something"

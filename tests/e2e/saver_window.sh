@@ -19,10 +19,10 @@ for key in a shift; do
     window=$(e2e_wait_window "$E2E_PID")
     [ "$(e2e_windows_of "$E2E_PID" | wc -l)" -eq 1 ] || e2e_fail "more than one window"
     xwininfo -id "$window" | grep -q 'geometry 1024x768+0+0' || e2e_fail "the window does not cover the screen"
-    e2e_poll 5 screen_is_blue || e2e_fail "the screen is not the background colour"
+    e2e_poll "$E2E_PATIENCE" screen_is_blue || e2e_fail "the screen is not the background colour"
     [ "$(xdotool getmouselocation --shell | head -n2 | tr '\n' ' ')" = "X=1023 Y=767 " ] ||
         e2e_fail "the pointer is not in the bottom-right corner"
     xdotool key "$key"
-    e2e_wait_exit "$E2E_PID" 5
+    e2e_wait_exit "$E2E_PID"
     [ -z "$(xdotool search --onlyvisible --class skyfolio)" ] || e2e_fail "a window stayed after $key"
 done

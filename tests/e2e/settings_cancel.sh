@@ -16,8 +16,8 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 # 7125 twips wide; 6855 twips of client area below the menu bar.
 [ "$WIDTH" -eq 475 ] || e2e_fail "the window is $WIDTH pixels wide"
 [ "$HEIGHT" -gt 457 ] && [ "$HEIGHT" -le 497 ] || e2e_fail "the window is $HEIGHT pixels high"
-xdotool windowfocus --sync "$window" key Return
-e2e_poll 10 e2e_ended "$E2E_PID" || e2e_fail "Enter did not end the dialog"
+e2e_press "$window" Return
+e2e_poll "$E2E_PATIENCE" e2e_ended "$E2E_PID" || e2e_fail "Enter did not end the dialog"
 wait "$E2E_PID" || e2e_fail "the dialog ended with $?"
 cmp "$E2E_TEMP/before.ini" "$E2E_SETTINGS" || e2e_fail "the settings file changed"
 echo "PASS: settings_cancel"

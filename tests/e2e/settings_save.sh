@@ -1,8 +1,13 @@
 # "/c" with three pictures listed: Alt+O saves them into the settings file
-# and the cache and ends the program; "/s" then shows the new pictures.
+# and the cache and ends the program; "/s" then shows the new pictures. All
+# under a umask that lets anyone read anything: the installed settings file,
+# with its password, is the owner's alone, a save keeps the mode the file
+# has, and the cache follows the umask.
 source "$(dirname "$0")/lib.sh"
+umask 000
 e2e_start_xvfb 1024x768x24
 e2e_program_folder
+[ "$(stat -c %a "$E2E_SETTINGS")" = 600 ] || e2e_fail "the installed settings file has mode $(stat -c %a "$E2E_SETTINGS")"
 pictures_folder="$E2E_TEMP/my pictures ü"
 mkdir "$pictures_folder"
 colours=(red lime blue)
@@ -15,15 +20,18 @@ done
 e2e_remove_key install firstRun
 e2e_set_key total newTotal 3
 e2e_set_key total ClonesOfImage 7.0
+chmod 640 "$E2E_SETTINGS"
 printf '[images]\n0=%s\n1=%s\n2=%s\n' "${pictures[@]}" >>"$E2E_SETTINGS"
 
 e2e_start /c
 window=$(e2e_wait_titled " Skyfolio ")
-xdotool windowfocus --sync "$window" key alt+o
-e2e_poll 20 e2e_ended "$E2E_PID" || e2e_fail "Alt+O did not save and end"
+e2e_press "$window" alt+o
+e2e_poll "$E2E_PATIENCE" e2e_ended "$E2E_PID" || e2e_fail "Alt+O did not save and end"
 wait "$E2E_PID" || e2e_fail "the dialog ended with $?"
 
 grep -qx "newTotal=3" "$E2E_SETTINGS" || e2e_fail "newTotal is not 3"
+[ "$(stat -c %a "$E2E_SETTINGS")" = 640 ] || e2e_fail "the save changed the settings file's mode"
+[ "$(stat -c %a "$E2E_FOLDER/SkyfolioImg/skyfss2.dib")" = 666 ] || e2e_fail "a cache file does not follow the umask"
 grep -qx "ClonesOfImage=7" "$E2E_SETTINGS" || e2e_fail "ClonesOfImage is not as the dialog holds it"
 [ "$(sed -n '/^\[images\]/,/^\[/p' "$E2E_SETTINGS" | grep -c '=')" -eq 3 ] || e2e_fail "the images section"
 for i in 0 1 2; do
@@ -43,10 +51,5 @@ saver_shows_red() {
     awk -v red="$red" 'BEGIN { exit !(red > 0.001) }'
 }
 e2e_start /s
-shown=no
-for _ in $(seq 10); do
-    sleep 0.5
-    saver_shows_red && { shown=yes; break; }
-done
-[ "$shown" = yes ] || e2e_fail "the saver shows no red picture"
+e2e_poll "$E2E_PATIENCE" saver_shows_red || e2e_fail "the saver shows no red picture"
 echo "PASS: settings_save"

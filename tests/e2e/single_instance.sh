@@ -9,7 +9,7 @@ first=$E2E_PID
 e2e_wait_window "$first" >/dev/null
 for switch in /s /c "/p 1" ""; do
     e2e_start $switch
-    e2e_wait_exit "$E2E_PID" 3
+    e2e_wait_exit "$E2E_PID"
 done
 [ "$(xdotool search --onlyvisible --class skyfolio | wc -l)" -eq 1 ] || e2e_fail "a second window was shown"
 
@@ -18,4 +18,4 @@ e2e_wait_exit "$first"
 e2e_start /s
 e2e_wait_window "$E2E_PID" >/dev/null
 xdotool key space
-e2e_wait_exit "$E2E_PID" 5
+e2e_wait_exit "$E2E_PID"

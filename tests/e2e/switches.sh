@@ -8,15 +8,15 @@ for switch in /S /s:123 "/s 123"; do
     e2e_start $switch
     e2e_wait_window "$E2E_PID" >/dev/null
     xdotool key Escape
-    e2e_wait_exit "$E2E_PID" 5
+    e2e_wait_exit "$E2E_PID"
 done
 
 for switch in s " /s" -s /x "" "/"; do
     e2e_start "$switch"
-    e2e_wait_exit "$E2E_PID" 3
+    e2e_wait_exit "$E2E_PID"
 done
 e2e_start
-e2e_wait_exit "$E2E_PID" 3
+e2e_wait_exit "$E2E_PID"
 [ -z "$(xdotool search --onlyvisible --class skyfolio)" ] || e2e_fail "a window was shown"
 
 e2e_start /c:4711

@@ -6,9 +6,17 @@
 #include "settings/settings_file.h"
 #include "tests/support/widgets.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QListWidget>
 
 namespace skyfolio::test {
+namespace {
+
+// Generous: other builds may share the machine.
+constexpr qint64 kLongestWaitMs = 30000;
+
+}  // namespace
 
 void SettingsDialogTest::SetUp() { setProgramFolder(folder.path()); }
 
@@ -31,6 +39,15 @@ Form2& SettingsDialogTest::load() {
     form = std::make_unique<Form2>(host);
     form->Form_Load();
     return *form;
+}
+
+void SettingsDialogTest::appear() {
+    form->show();
+    QElapsedTimer waited;
+    waited.start();
+    while (form->firstPictureDue() && waited.elapsed() < kLongestWaitMs) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    // The first picture's turn comes after the window's first paint.
+    QCoreApplication::processEvents();
 }
 
 SettingsDialogTest::Strings SettingsDialogTest::listed() const {

@@ -29,8 +29,10 @@ protected:
     void saveFile(const Values& values, const Strings& pictures);
     // Small pictures in the program folder.
     Strings pictures(int count);
-    // A fresh window over the file, loaded.
+    // A fresh window over the file, loaded, not yet shown.
     Form2& load();
+    // Shows the window and waits until its first picture has had its turn.
+    void appear();
     // The list as its entries read.
     Strings listed() const;
 

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# A night of running unattended, shortened: bench/soak.sh [minutes] (10 by
+# default, half for each saver). On an Xvfb of its own at 1920 x 1080, "/s"
+# flies 21 copies of the pictures and changes the picture every second, then
+# Float changes its picture every second through a random transition. For
+# each it prints the resident memory after the first minute and at the end,
+# the CPU share of the saver and of the X server, and the picture changes
+# seen (each change reads a picture file). It fails when the saver ends or
+# its memory grows by more than 1 MB after the first minute.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/ensure-packages.sh
+ensure_packages "${BUILD_PACKAGES[@]}" xvfb inotify-tools
+minutes=${1:-10}
+[ "$minutes" -ge 2 ] || { echo "usage: $0 [minutes, at least 2]" >&2; exit 2; }
+phase_seconds=$((minutes * 60 / 2))
+./build.sh >/dev/null
+
+temp=$(mktemp -d)
+pids=()
+cleanup() {
+    local pid
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$temp"
+}
+trap cleanup EXIT
+export XDG_RUNTIME_DIR=$temp/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$temp/display" 2>/dev/null &
+xserver=$!
+pids+=("$xserver")
+for _ in $(seq 100); do grep -q '^[0-9]' "$temp/display" 2>/dev/null && break; sleep 0.1; done
+export DISPLAY=:$(head -n1 "$temp/display")
+
+folder=$temp/program
+mkdir -p "$folder"
+cp build/startup/skyfolio "$folder/"
+build/tools/skyfolio-install "$folder" >/dev/null
+settings=$folder/r909izarav.ini
+set_key() {  # section key value, the key being in the installed file
+    sed -i "/^\[$1\]/,/^\[/ s|^$2=.*|$2=$3|" "$settings"
+}
+set_key total ClonesOfImage 21
+set_key saver NextImageTime 1
+set_key saver IntroImageAmount 21
+# As after a save of the two sample pictures, which Float reads too.
+sed -i '/^\[install\]/,/^$/d; /^firstRun=/d' "$settings"
+grep -q '^\[images\]' "$settings" || printf '[images]\n0=%s\n1=%s\n' "$folder/Image1.jpg" "$folder/Image2.jpg" >>"$settings"
+
+kilobytes() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+
+# Runs the saver for the phase, watching `watched` for the picture reads.
+soak() {
+    local name=$1 watched=$2
+    inotifywait -m -q -e open --format '%f' "$watched" >"$temp/opens" 2>/dev/null &
+    local watcher=$!
+    pids+=("$watcher")
+    "$folder/skyfolio" /s 2>"$temp/stderr" &
+    local saver=$!
+    pids+=("$saver")
+    local saver_start server_start
+    saver_start=$(cpu_ticks "$saver")
+    server_start=$(cpu_ticks "$xserver")
+    sleep 60
+    local after_minute
+    after_minute=$(kilobytes "$saver")
+    sleep $((phase_seconds - 60))
+    kill -0 "$saver" 2>/dev/null || { echo "$name: the saver ended: $(cat "$temp/stderr")" >&2; exit 1; }
+    local at_end ticks=$(getconf CLK_TCK)
+    at_end=$(kilobytes "$saver")
+    local saver_share server_share changes
+    saver_share=$(awk -v t=$(($(cpu_ticks "$saver") - saver_start)) -v s="$phase_seconds" -v hz="$ticks" 'BEGIN { printf "%.1f", 100 * t / hz / s }')
+    server_share=$(awk -v t=$(($(cpu_ticks "$xserver") - server_start)) -v s="$phase_seconds" -v hz="$ticks" 'BEGIN { printf "%.1f", 100 * t / hz / s }')
+    changes=$(grep -cE 'skyfss[0-9]+\.dib|Image[12]\.jpg' "$temp/opens" || true)
+    kill "$saver" "$watcher"
+    wait "$saver" "$watcher" 2>/dev/null || true
+    printf '%-12s %6d s  memory %7.1f MB after 1 min, %7.1f MB at the end  CPU saver %5s %%, X server %5s %%  picture changes %d\n' \
+        "$name" "$phase_seconds" "$(awk -v k="$after_minute" 'BEGIN { print k / 1024 }')" "$(awk -v k="$at_end" 'BEGIN { print k / 1024 }')" \
+        "$saver_share" "$server_share" "$changes"
+    [ $((at_end - after_minute)) -le 1024 ] || { echo "$name: memory grew by $((at_end - after_minute)) kB" >&2; exit 1; }
+}
+
+soak "Skyflock" "$folder/SkyfolioImg"
+set_key saver mode 1
+set_key saver randomEffect 1
+soak "Float" "$folder"
