@@ -1,8 +1,7 @@
 #pragma once
 
+#include "imaging/pixels.h"
 #include "imaging/row_sink.h"
-
-#include <QSize>
 
 #include <vector>
 
@@ -16,10 +15,10 @@ namespace skyfolio {
 class AreaScaler : public RowSink {
 public:
     // `out` outlives the scaler.
-    AreaScaler(QSize from, QSize to, RowSink& out);
+    AreaScaler(PictureSize from, PictureSize to, RowSink& out);
 
     // Rows come top to bottom, `from.width()` pixels each; extra rows are ignored.
-    void addRow(const QRgb* row) override;
+    void addRow(const uint32_t* row) override;
 
 private:
     // The input columns under one output column, on a common scale where an
@@ -33,13 +32,13 @@ private:
 
     void emitRow();
 
-    QSize from_;
-    QSize to_;
+    PictureSize from_;
+    PictureSize to_;
     RowSink& out_;
     std::vector<Columns> columns_;
     std::vector<float> rowSums_;  // one input row resized across, 3 channels
     std::vector<float> sums_;     // the output row being gathered, 3 channels
-    std::vector<QRgb> finished_;
+    std::vector<uint32_t> finished_;
     int rowsIn_ = 0;
     int rowsOut_ = 0;
 };

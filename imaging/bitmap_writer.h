@@ -3,6 +3,7 @@
 #include "imaging/row_sink.h"
 #include "platform/write_result.h"
 
+#include <QRgb>
 #include <QSaveFile>
 #include <QSize>
 

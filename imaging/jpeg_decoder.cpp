@@ -24,6 +24,8 @@ constexpr int kMaxWarnings = 1000;
 // (a photo is usually wanted at 0.13 of its size, just above 1/8).
 constexpr double kNearlyEnough = 0.9;
 
+PictureSize pictureSize(QSize size) { return {size.width(), size.height()}; }
+
 struct Errors {
     jpeg_error_mgr manager;
     std::jmp_buf jump;
@@ -139,7 +141,7 @@ void cmykRowToRgb32(QRgb* row, int width) {
 bool fromDcCoefficients(BufferedInput& input, QSize size, RowSink& sink) {
     JpegDcDecoder decoder(input);
     if (!decoder.readHeader() || !nearlyCovers(decoder.size(), size)) return false;
-    AreaScaler scaler(decoder.size(), size, sink);
+    AreaScaler scaler(pictureSize(decoder.size()), pictureSize(size), sink);
     return decoder.decode([&scaler](const QRgb* row) { scaler.addRow(row); });
 }
 
@@ -160,7 +162,7 @@ bool withLibjpeg(BufferedInput& input, QSize size, RowSink& sink, std::string& e
     jpeg_calc_output_dimensions(&info);
     const QSize decoded(int(info.output_width), int(info.output_height));
     RowSink* out = &sink;
-    if (decoded != size) out = &d->scaler.emplace(decoded, size, sink);
+    if (decoded != size) out = &d->scaler.emplace(pictureSize(decoded), pictureSize(size), sink);
     d->row.resize(size_t(decoded.width()));
 
     jpeg_start_decompress(&info);

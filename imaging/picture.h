@@ -1,5 +1,6 @@
 #pragma once
 
+#include "imaging/pixels.h"
 #include "platform/write_result.h"
 
 #include <QImage>
@@ -15,12 +16,6 @@ namespace skyfolio {
 class PictureError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
-};
-
-struct PictureSize {
-    int width = 0;
-    int height = 0;
-    bool operator==(const PictureSize&) const = default;
 };
 
 // A decoded picture in memory: what a picture box holds.
@@ -59,6 +54,8 @@ public:
     WriteResult saveJpeg(const std::string& path, int quality) const;
 
     const QImage& image() const { return image_; }
+    // The same pixels for the saver's engine, shared, not copied.
+    Pixels pixels() const;
 
 private:
     WriteResult saveAs(const std::string& path, const char* format, int quality) const;
