@@ -19,14 +19,18 @@ public:
 
     NaiveSurface(QSize size, PresentFunction present);
 
+    PictureSize size() const override { return {image_.width(), image_.height()}; }
+    void setBackground(uint32_t colourValue) override;
     void clear() override;
-    void draw(const Picture& picture, int x, int y) override;
+    void clear(const PixelRect& rect) override;
+    void copy(const Pixels& picture, const PixelRect& part, int x, int y) override;
     void present() override;
 
     const QImage& image() const { return image_; }
 
 private:
     QImage image_;
+    QRgb background_;
     PresentFunction present_;
     std::vector<QRect> whole_;
 };

@@ -5,8 +5,8 @@
 #include "dialog/image_files_tab.h"
 #include "dialog/preview_box.h"
 #include "dialog/preview_fit.h"
-#include "platform/line_break.h"
-#include "platform/units.h"
+#include "settings/line_break.h"
+#include "imaging/units.h"
 
 #include <QLineEdit>
 #include <QListWidget>

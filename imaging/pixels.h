@@ -70,6 +70,8 @@ public:
     PictureSize size() const { return size_; }
     PixelRect rect() const { return {0, 0, size_.width, size_.height}; }
     const uint32_t* row(int y) const { return first_ + y * stride_; }
+    // Pixels from one row to the next.
+    std::ptrdiff_t stride() const { return stride_; }
 
 private:
     PictureSize size_;

@@ -1,7 +1,7 @@
 #include "password/password_form.h"
 
-#include "saver/form1.h"
 #include "saver/form_window.h"
+#include "saver/saver_host.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -38,8 +38,10 @@ QLabel* label(const char* name, const char* text, QWidget* parent) {
 
 }  // namespace
 
-PasswordForm::PasswordForm(Form1& form, SaverHost& host, FormWindow& window, QWidget* parent)
+PasswordForm::PasswordForm(std::string password, const Form1& form, SaverHost& host, FormWindow& window,
+                           QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
+      password_(std::move(password)),
       form_(form),
       host_(host),
       window_(window),
@@ -94,7 +96,7 @@ void PasswordForm::txtPassword_KeyPress(int KeyAscii) {
     if (KeyAscii != kEnter) return;
     // Without a stored password only the empty entry matches; taking it as
     // the way back would leave no way out of the saver.
-    if (txtPassword->text().isEmpty() && !form_.cfgPassword.empty())
+    if (txtPassword->text().isEmpty() && !password_.empty())
         ResumeSaver();
     else
         CheckPassword();
@@ -105,12 +107,11 @@ void PasswordForm::txtNotes_KeyPress(int KeyAscii) {
 }
 
 void PasswordForm::CheckPassword() {
-    if (txtPassword->text().toStdString() != form_.cfgPassword) {
+    if (txtPassword->text().toStdString() != password_) {
         wrongPass->show();
         txtPassword->clear();
         return;
     }
-    form_.SwitchScreenSaverRunningOff();
     hide();
     host_.unloadForm();
     host_.endProgram();

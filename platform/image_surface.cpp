@@ -1,7 +1,5 @@
 #include "platform/image_surface.h"
 
-#include <QPainter>
-
 #include <algorithm>
 #include <cstring>
 
@@ -29,8 +27,8 @@ ImageSurface::ImageSurface(QSize size, PresentFunction present)
     image_.fill(background_);
 }
 
-void ImageSurface::setBackground(QColor colour) {
-    background_ = colour.rgb();
+void ImageSurface::setBackground(uint32_t colourValue) {
+    background_ = pixelOfColourValue(colourValue);
     image_.fill(background_);
     drawn_.reset();
     changed_.reset();
@@ -45,23 +43,22 @@ void ImageSurface::clear() {
     drawn_.reset();
 }
 
-void ImageSurface::draw(const Picture& picture, int x, int y) {
-    const QRect target = QRect(x, y, picture.width(), picture.height()) & image_.rect();
+void ImageSurface::clear(const PixelRect& rect) {
+    const QRect target = QRect(rect.x, rect.y, rect.width, rect.height) & image_.rect();
     if (target.isEmpty()) return;
-    const QImage& source = picture.image();
-    if (source.format() == image_.format()) {
-        // A plain copy of pixels of one format needs no painter, which would
-        // allocate its state at every draw.
-        const size_t rowBytes = size_t(target.width()) * sizeof(QRgb);
-        for (int row = 0; row < target.height(); ++row) {
-            const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(target.y() - y + row)) + (target.x() - x);
-            std::memcpy(reinterpret_cast<QRgb*>(image_.scanLine(target.y() + row)) + target.x(), from, rowBytes);
-        }
-    } else {
-        QPainter painter(&image_);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(x, y, source);
-    }
+    fill(target);
+    changed_.add(target);
+}
+
+void ImageSurface::copy(const Pixels& picture, const PixelRect& part, int x, int y) {
+    const PixelRect from = intersected(part, picture.rect());
+    const int dx = x - part.x, dy = y - part.y;  // from the picture's pixels to the image's
+    const QRect target = QRect(from.x + dx, from.y + dy, from.width, from.height) & image_.rect();
+    if (target.isEmpty()) return;
+    const size_t rowBytes = size_t(target.width()) * sizeof(QRgb);
+    for (int row = target.top(); row <= target.bottom(); ++row)
+        std::memcpy(reinterpret_cast<QRgb*>(image_.scanLine(row)) + target.x(), picture.row(row - dy) + (target.x() - dx),
+                    rowBytes);
     drawn_.add(target);
     changed_.add(target);
 }

@@ -3,7 +3,6 @@
 #include "platform/dirty_rectangles.h"
 #include "saver/surface.h"
 
-#include <QColor>
 #include <QImage>
 #include <QRect>
 
@@ -12,14 +11,14 @@
 
 namespace skyfolio {
 
-// The saver window's persistent image: the copy effects draw into it and
-// `present` hands the changed rectangles to the window, which copies them to
-// the screen.
+// The saver window's persistent image: the saver draws into it and `present`
+// hands the changed rectangles to the window, which copies them to the
+// screen.
 //
-// Only the copies are ever not background, so a clear repaints just the
+// Only what was drawn is ever not background, so a clear repaints just the
 // rectangles drawn since the last one, and a present hands over a few
-// rectangles around what changed instead of the whole screen. What the screen
-// shows is the same as clearing and showing everything. Nothing here
+// rectangles around what changed instead of the whole screen. What the
+// screen shows is the same as clearing and showing everything. Nothing here
 // allocates once constructed.
 class ImageSurface : public Surface {
 public:
@@ -27,11 +26,12 @@ public:
 
     ImageSurface(QSize size, PresentFunction present);
 
+    PictureSize size() const override { return {image_.width(), image_.height()}; }
     // Fills the whole image; it is all presented next time.
-    void setBackground(QColor colour);
-
+    void setBackground(uint32_t colourValue) override;
     void clear() override;
-    void draw(const Picture& picture, int x, int y) override;
+    void clear(const PixelRect& rect) override;
+    void copy(const Pixels& picture, const PixelRect& part, int x, int y) override;
     void present() override;
 
     const QImage& image() const { return image_; }

@@ -31,8 +31,6 @@ public:
     // Removes every occurrence of the section with all its lines.
     void deleteSection(std::string_view section);
 
-    bool hasSection(std::string_view section) const;
-
     // Replaces the file on disk atomically: a temporary file beside it is
     // written, synced and renamed over it. On failure the old file stays.
     WriteResult save() const;

@@ -33,10 +33,7 @@ SaverWindow::SaverWindow()
 
 QRect SaverWindow::screenRect() const { return QGuiApplication::primaryScreen()->geometry(); }
 
-void SaverWindow::setInput(SaverInput input) {
-    input_ = std::move(input);
-    firstPicture_.widget().setMouseMove(input_.pictureMouseMove);
-}
+void SaverWindow::setInput(SaverInput input) { input_ = std::move(input); }
 
 void SaverWindow::showForm() {
     setGeometry(screenRect());
