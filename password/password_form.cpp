@@ -1,5 +1,6 @@
 #include "password/password_form.h"
 
+#include "platform/password_echo.h"
 #include "saver/form_window.h"
 #include "saver/saver_host.h"
 
@@ -18,7 +19,6 @@ namespace skyfolio {
 namespace {
 
 constexpr int kEnter = 13;
-constexpr char kMaskCharacter = '*';
 constexpr int kPromptWidthPixels = 360;
 constexpr int kBoardLines = 6;
 
@@ -59,8 +59,7 @@ PasswordForm::PasswordForm(std::string password, const Form1& form, SaverHost& h
     txtNotes->installEventFilter(this);
 
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
-    txtPassword->setEchoMode(QLineEdit::Password);
-    txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: %1").arg(int(kMaskCharacter)));
+    echoAsAsterisks(*txtPassword);
     txtPassword->installEventFilter(this);
 
     QPalette warning = wrongPass->palette();
