@@ -8,6 +8,7 @@
 #include "settings/line_break.h"
 #include "imaging/units.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -44,6 +45,17 @@ PictureList::PictureList(ImageFilesTab& tab, DialogHost& host) : tab_(tab), host
     connect(tab_.List1, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) List1_Click();
     });
+    // A click on the entry already selected changes no selection, yet shows
+    // the picture again: its file may have gone meanwhile.
+    tab_.List1->viewport()->installEventFilter(this);
+    connect(tab_.List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (tab_.List1->row(item) == rowAtPress_) List1_Click();
+    });
+}
+
+bool PictureList::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) rowAtPress_ = tab_.List1->currentRow();
+    return QObject::eventFilter(watched, event);
 }
 
 void PictureList::add_Click() {

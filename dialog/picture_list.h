@@ -37,6 +37,9 @@ public:
     // `Text3` shows the number of entries.
     void showCount();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     std::string entry(int row) const;
     void move(int from, int to);
@@ -49,6 +52,7 @@ private:
     PreviewPhoto photo_;
     int32_t previewWidth_ = 0;  // twips
     int32_t previewHeight_ = 0;
+    int rowAtPress_ = -1;  // the selected entry when the mouse button went down
 };
 
 }  // namespace skyfolio
