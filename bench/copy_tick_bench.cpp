@@ -81,10 +81,10 @@ public:
         : size_(screen.width, screen.height),
           surface(size_, [this](const std::vector<QRect>& rects) {
               for (const QRect& r : rects) presentedPixels += int64_t(r.width()) * r.height();
-              if (window_) window_->present(surface.image(), rects);
+              if (window_) window_->present(rects);
           }) {
         if (toX11) {
-            window_.emplace(size_);
+            window_.emplace(size_, [this](QPainter& painter, const QRect& rect) { surface.paint(painter, rect); });
             window_->showAndWait();
         }
     }

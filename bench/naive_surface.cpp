@@ -30,6 +30,8 @@ void NaiveSurface::copy(const Pixels& picture, const PixelRect& part, int x, int
     painter.drawImage(QPoint(x, y), source, QRect(part.x, part.y, part.width, part.height));
 }
 
+void NaiveSurface::paint(QPainter& painter, const QRect& rect) const { painter.drawImage(rect.topLeft(), image_, rect); }
+
 void NaiveSurface::present() {
     if (present_) present_(whole_);
 }

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QRect>
 
+class QPainter;
+
 #include <functional>
 #include <vector>
 
@@ -24,9 +26,11 @@ public:
     void clear() override;
     void clear(const PixelRect& rect) override;
     void copy(const Pixels& picture, const PixelRect& part, int x, int y) override;
+    // Drawn like any other picture: the copy effects use none.
+    void setOverlay(const Pixels& picture, int x, int y) override { copy(picture, picture.rect(), x, y); }
     void present() override;
 
-    const QImage& image() const { return image_; }
+    void paint(QPainter& painter, const QRect& rect) const;
 
 private:
     QImage image_;

@@ -1,5 +1,8 @@
 #include "platform/image_surface.h"
 
+#include <QPainter>
+#include <QRegion>
+
 #include <algorithm>
 #include <cstring>
 
@@ -61,6 +64,31 @@ void ImageSurface::copy(const Pixels& picture, const PixelRect& part, int x, int
                     rowBytes);
     drawn_.add(target);
     changed_.add(target);
+}
+
+void ImageSurface::setOverlay(const Pixels& picture, int x, int y) {
+    changed_.add(overlayAt_ & image_.rect());
+    overlay_ = picture;
+    overlayAt_ = picture.isNull() ? QRect() : QRect(x, y, picture.width(), picture.height());
+    changed_.add(overlayAt_ & image_.rect());
+}
+
+void ImageSurface::paint(QPainter& painter, const QRect& rect) const {
+    const QRect above = overlayAt_ & rect;
+    for (const QRect& beneath : QRegion(rect) - QRegion(above)) painter.drawImage(beneath.topLeft(), image_, beneath);
+    if (above.isEmpty()) return;
+    // The overlay's rows as they are, not copied.
+    const QImage overlay(reinterpret_cast<const uchar*>(overlay_.row(0)), overlay_.width(), overlay_.height(),
+                         qsizetype(overlay_.stride()) * qsizetype(sizeof(QRgb)), QImage::Format_RGB32);
+    painter.drawImage(above.topLeft(), overlay, above.translated(-overlayAt_.topLeft()));
+}
+
+QImage ImageSurface::shown() const {
+    QImage picture(image_.size(), image_.format());
+    QPainter painter(&picture);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    paint(painter, picture.rect());
+    return picture;
 }
 
 void ImageSurface::present() {

@@ -6,14 +6,17 @@
 #include <QImage>
 #include <QRect>
 
+class QPainter;
+
 #include <functional>
 #include <vector>
 
 namespace skyfolio {
 
 // The saver window's persistent image: the saver draws into it and `present`
-// hands the changed rectangles to the window, which copies them to the
-// screen.
+// hands the changed rectangles to the window, which paints them on the
+// screen. The overlay lies above the image and is painted straight from its
+// picture, so that moving it costs one copy of its pixels, to the screen.
 //
 // Only what was drawn is ever not background, so a clear repaints just the
 // rectangles drawn since the last one, and a present hands over a few
@@ -32,14 +35,20 @@ public:
     void clear() override;
     void clear(const PixelRect& rect) override;
     void copy(const Pixels& picture, const PixelRect& part, int x, int y) override;
+    void setOverlay(const Pixels& picture, int x, int y) override;
     void present() override;
 
-    const QImage& image() const { return image_; }
+    // Paints what the surface shows within `rect`, the overlay above the image.
+    void paint(QPainter& painter, const QRect& rect) const;
+    // What the surface shows, as one picture.
+    QImage shown() const;
 
 private:
     void fill(const QRect& rect);
 
     QImage image_;
+    Pixels overlay_;
+    QRect overlayAt_;
     QRgb background_;
     PresentFunction present_;
     // Where pixels may differ from the background.

@@ -61,7 +61,7 @@ void SaverWindow::setInputEnabled(bool enabled) { setEnabled(enabled); }
 
 void SaverWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    for (const QRect& rect : event->region()) painter.drawImage(rect, surface_.image(), rect);
+    for (const QRect& rect : event->region()) surface_.paint(painter, rect);
 }
 
 void SaverWindow::keyPressEvent(QKeyEvent*) {

@@ -4,8 +4,15 @@ namespace skyfolio {
 
 void FloatBoxView::show(const FloatBox& box) {
     const PixelRect now = box.visible ? pixelsOf(box) : PixelRect{};
-    for (const PixelRect& left : subtracted(shown_, now)) surface_.clear(left);
-    shown_ = now;
+    if (!now.isEmpty() && box.picture.size() == PictureSize{now.width, now.height}) {
+        if (!drawn_.isEmpty()) surface_.clear(drawn_);
+        drawn_ = {};
+        surface_.setOverlay(box.picture, now.x, now.y);
+        return;
+    }
+    surface_.setOverlay(Pixels(), 0, 0);
+    for (const PixelRect& left : subtracted(drawn_, now)) surface_.clear(left);
+    drawn_ = now;
     if (now.isEmpty()) return;
     const PixelRect inside{0, 0, now.width, now.height};
     const PixelRect picture = intersected(box.picture.rect(), inside);

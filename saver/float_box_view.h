@@ -5,8 +5,10 @@
 
 namespace skyfolio {
 
-// Keeps the surface showing Float's picture box: where the box was and is no
-// more goes back to the background, and the box is drawn where it stands.
+// Keeps the surface showing Float's picture box. A box that its picture
+// fills floats above the surface as its overlay, so a move redraws nothing
+// beneath; a box being filled by a transition, or bare, is drawn into the
+// surface, and what it leaves goes back to the background.
 class FloatBoxView {
 public:
     explicit FloatBoxView(Surface& surface) : surface_(surface) {}
@@ -19,7 +21,7 @@ public:
 
 private:
     Surface& surface_;
-    PixelRect shown_;  // where the box was drawn last; empty when hidden
+    PixelRect drawn_;  // where the box was drawn into the surface last; empty when it was not
 };
 
 }  // namespace skyfolio

@@ -22,6 +22,9 @@ public:
     virtual void clear(const PixelRect& rect) = 0;
     // The `part` of `picture` with its top-left corner at (x, y), a plain copy.
     virtual void copy(const Pixels& picture, const PixelRect& part, int x, int y) = 0;
+    // One picture above everything drawn, its top-left corner at (x, y):
+    // moving it redraws nothing beneath it. A null picture takes it away.
+    virtual void setOverlay(const Pixels& picture, int x, int y) = 0;
     // Shows what was drawn since the last present.
     virtual void present() = 0;
 

@@ -123,8 +123,9 @@ protected:
     }
     // How many columns of row `y` show the picture's colour from `x` on.
     int columnsShown(int x, int y, uint32_t colour) const {
+        const QImage screen = image->shown();
         int n = 0;
-        while (x + n < image->image().width() && image->image().pixel(x + n, y) == colour) ++n;
+        while (x + n < screen.width() && screen.pixel(x + n, y) == colour) ++n;
         return n;
     }
 
@@ -191,7 +192,7 @@ TEST_F(FloatScreenTest, EveryTransitionEndsWithTheWholePictureAndNoStrayPixels) 
             fakes.clock.advance(16ms);
             saver.ChangeTimer_Timer();
             // Part way, only the picture or the background shows, and only in the box.
-            const QImage& screen = image->image();
+            const QImage screen = image->shown();
             for (int y = 0; y < 100; ++y)
                 for (int x = 0; x < 100; ++x) {
                     const uint32_t pixel = screen.pixel(x, y);
@@ -290,9 +291,9 @@ TEST_F(FloatEffectTest, TheMotionTickOvershootsOneStepThenTurnsAndMovesThePictur
     }
     const std::vector<std::pair<int, int>> expected = {{11400, 615}, {11415, 600}, {11400, 615}, {11385, 630}};
     EXPECT_EQ(path, expected);
-    const test::RecordingSurface::Draw& last = fakes.surface.draws.back();
-    EXPECT_EQ(last.picture, &box.picture);
-    EXPECT_EQ(std::pair(last.x, last.y), std::pair(759, 42));  // 11385 and 630 twips
+    // The picture floats above the surface, where the box stands.
+    EXPECT_EQ(fakes.surface.overlay.size(), (PictureSize{40, 30}));
+    EXPECT_EQ(fakes.surface.overlayAt, std::pair(759, 42));  // 11385 and 630 twips
 }
 
 TEST_F(FloatEffectTest, APictureLargerThanTheScreenJittersInPlace) {

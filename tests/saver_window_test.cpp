@@ -44,7 +44,8 @@ TEST_F(SaverWindowTest, CoversThePrimaryScreenWithoutAPointer) {
     window.showForm();
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.geometry(), QGuiApplication::primaryScreen()->geometry());
-    EXPECT_EQ(window.surface().image().size(), QGuiApplication::primaryScreen()->geometry().size());
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    EXPECT_EQ(window.surface().size(), (PictureSize{screen.width(), screen.height()}));
     EXPECT_EQ(window.cursor().shape(), Qt::BlankCursor);
     EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
 

@@ -33,6 +33,10 @@ void CsvSurface::copy(const Pixels& picture, const PixelRect& part, int x, int y
     if (frames_) frames_->copy(picture, part, x, y);
 }
 
+void CsvSurface::setOverlay(const Pixels& picture, int x, int y) {
+    if (frames_) frames_->setOverlay(picture, x, y);
+}
+
 void CsvSurface::present() {
     if (frames_) frames_->present();
 }

@@ -26,6 +26,7 @@ public:
     void clear() override;
     void clear(const PixelRect& rect) override;
     void copy(const Pixels& picture, const PixelRect& part, int x, int y) override;
+    void setOverlay(const Pixels& picture, int x, int y) override;
     void present() override;
 
 private:

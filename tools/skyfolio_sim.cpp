@@ -167,7 +167,7 @@ int run(const Options& o) {
         }
         if (frames && tick % o.every == 0) {
             const QString file = QDir(QString::fromStdString(o.png)).filePath(QString::asprintf("frame-%06d.png", tick));
-            if (!frames->image().save(file)) {
+            if (!frames->shown().save(file)) {
                 std::fprintf(stderr, "skyfolio-sim: cannot write %s\n", qPrintable(file));
                 return 1;
             }

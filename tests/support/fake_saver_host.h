@@ -37,6 +37,10 @@ public:
     void copy(const Pixels& picture, const PixelRect& part, int x, int y) override {
         draws.push_back({&picture, part, x, y});
     }
+    void setOverlay(const Pixels& picture, int x, int y) override {
+        overlay = picture;
+        overlayAt = {x, y};
+    }
     void present() override { ++presents; }
 
     PictureSize screen;
@@ -45,6 +49,8 @@ public:
     int presents = 0;
     std::vector<PixelRect> clearedRects;
     std::vector<Draw> draws;
+    Pixels overlay;
+    std::pair<int, int> overlayAt;
 };
 
 // Pictures held in memory: the cache by number, the user's files by path.
