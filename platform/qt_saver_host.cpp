@@ -17,7 +17,10 @@ void QtSaverHost::showMessage(const std::string& text) {
                                QMessageBox::Ok);
     message_->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(message_, &QMessageBox::finished, [this] { quitUnlessAsking(); });
+    // Given the keyboard as a box that waited for its answer would be.
     message_->show();
+    message_->raise();
+    message_->activateWindow();
 }
 
 void QtSaverHost::unloadForm() {
