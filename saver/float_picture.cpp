@@ -73,6 +73,7 @@ void Form1::StartTransition() {
     FirstPicture.height = 1;
     FirstPicture.visible = true;
     ShowFirstPicture();
+    second.source = Pixels();  // not held twice while the next one loads
     try {
         second.source = LoadFloatPicture();
     } catch (const std::exception&) {
