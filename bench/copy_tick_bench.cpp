@@ -172,6 +172,21 @@ void FloatTicks(benchmark::State& state, FloatTick what, bool toX11) {
     bench.report(state);
 }
 
+// "Deck of Cards" as one word: DeckOfCards.
+std::string benchName(std::string_view name) {
+    std::string joined;
+    bool wordStart = true;
+    for (const char c : name) {
+        if (c == ' ') {
+            wordStart = true;
+            continue;
+        }
+        joined += wordStart && c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+        wordStart = false;
+    }
+    return joined;
+}
+
 void RegisterAll(bool withX11) {
     for (const bool toX11 : {false, true}) {
         if (toX11 && !withX11) continue;
@@ -179,8 +194,7 @@ void RegisterAll(bool withX11) {
         for (const Screen& screen : kScreens) {
             for (const Effect& effect : kEffects) {
                 if (!effect.usesCache()) continue;
-                std::string name = mode + screen.name + "/" + std::string(effect.name) + "/";
-                std::erase(name, ' ');
+                const std::string name = mode + screen.name + "/" + benchName(effect.name) + "/";
                 benchmark::RegisterBenchmark((name + "naive").c_str(), CopyTick<NaiveSurface>, &effect, screen, toX11)
                     ->Unit(benchmark::kMillisecond);
                 benchmark::RegisterBenchmark((name + "dirty").c_str(), CopyTick<ImageSurface>, &effect, screen, toX11)

@@ -1,7 +1,6 @@
 #include "platform/image_surface.h"
 
 #include <QPainter>
-#include <QRegion>
 
 #include <algorithm>
 #include <cstring>
@@ -18,6 +17,7 @@ namespace {
 // of it, and one bounding box nearly all.
 constexpr size_t kDrawnRectangles = 32;
 constexpr size_t kPresentedRectangles = 16;
+constexpr int kNarrow = 8;
 
 }  // namespace
 
@@ -28,6 +28,9 @@ ImageSurface::ImageSurface(QSize size, PresentFunction present)
       drawn_(kDrawnRectangles),
       changed_(kPresentedRectangles) {
     image_.fill(background_);
+    // The image is never shared, so its rows stay where they are.
+    rows_ = reinterpret_cast<QRgb*>(image_.bits());
+    stride_ = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
 }
 
 void ImageSurface::setBackground(uint32_t colourValue) {
@@ -58,10 +61,18 @@ void ImageSurface::copy(const Pixels& picture, const PixelRect& part, int x, int
     const int dx = x - part.x, dy = y - part.y;  // from the picture's pixels to the image's
     const QRect target = QRect(from.x + dx, from.y + dy, from.width, from.height) & image_.rect();
     if (target.isEmpty()) return;
-    const size_t rowBytes = size_t(target.width()) * sizeof(QRgb);
-    for (int row = target.top(); row <= target.bottom(); ++row)
-        std::memcpy(reinterpret_cast<QRgb*>(image_.scanLine(row)) + target.x(), picture.row(row - dy) + (target.x() - dx),
-                    rowBytes);
+    const int width = target.width();
+    for (int row = target.top(); row <= target.bottom(); ++row) {
+        QRgb* to = pixelRow(row) + target.x();
+        const uint32_t* from = picture.row(row - dy) + (target.x() - dx);
+        // A transition's steps are often a column or two wide: a call per
+        // row would cost more than its pixels.
+        if (width <= kNarrow) {
+            for (int x = 0; x < width; ++x) to[x] = from[x];
+        } else {
+            std::memcpy(to, from, size_t(width) * sizeof(QRgb));
+        }
+    }
     drawn_.add(target);
     changed_.add(target);
 }
@@ -75,8 +86,15 @@ void ImageSurface::setOverlay(const Pixels& picture, int x, int y) {
 
 void ImageSurface::paint(QPainter& painter, const QRect& rect) const {
     const QRect above = overlayAt_ & rect;
-    for (const QRect& beneath : QRegion(rect) - QRegion(above)) painter.drawImage(beneath.topLeft(), image_, beneath);
-    if (above.isEmpty()) return;
+    if (above.isEmpty()) {
+        painter.drawImage(rect.topLeft(), image_, rect);
+        return;
+    }
+    for (const PixelRect& part : subtracted({rect.x(), rect.y(), rect.width(), rect.height()},
+                                            {above.x(), above.y(), above.width(), above.height()})) {
+        const QRect beneath(part.x, part.y, part.width, part.height);
+        painter.drawImage(beneath.topLeft(), image_, beneath);
+    }
     // The overlay's rows as they are, not copied.
     const QImage overlay(reinterpret_cast<const uchar*>(overlay_.row(0)), overlay_.width(), overlay_.height(),
                          qsizetype(overlay_.stride()) * qsizetype(sizeof(QRgb)), QImage::Format_RGB32);
@@ -99,7 +117,7 @@ void ImageSurface::present() {
 
 void ImageSurface::fill(const QRect& rect) {
     for (int row = rect.top(); row <= rect.bottom(); ++row) {
-        QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(row)) + rect.x();
+        QRgb* line = pixelRow(row) + rect.x();
         std::fill(line, line + rect.width(), background_);
     }
 }

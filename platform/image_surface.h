@@ -45,8 +45,11 @@ public:
 
 private:
     void fill(const QRect& rect);
+    QRgb* pixelRow(int row) { return rows_ + row * stride_; }
 
     QImage image_;
+    QRgb* rows_ = nullptr;
+    qsizetype stride_ = 0;
     Pixels overlay_;
     QRect overlayAt_;
     QRgb background_;
