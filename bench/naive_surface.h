@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QRect>
 
+class QPainter;
+
 #include <functional>
 #include <vector>
 
@@ -19,14 +21,20 @@ public:
 
     NaiveSurface(QSize size, PresentFunction present);
 
+    PictureSize size() const override { return {image_.width(), image_.height()}; }
+    void setBackground(uint32_t colourValue) override;
     void clear() override;
-    void draw(const Picture& picture, int x, int y) override;
+    void clear(const PixelRect& rect) override;
+    void copy(const Pixels& picture, const PixelRect& part, int x, int y) override;
+    // Drawn like any other picture: the copy effects use none.
+    void setOverlay(const Pixels& picture, int x, int y) override { copy(picture, picture.rect(), x, y); }
     void present() override;
 
-    const QImage& image() const { return image_; }
+    void paint(QPainter& painter, const QRect& rect) const;
 
 private:
     QImage image_;
+    QRgb background_;
     PresentFunction present_;
     std::vector<QRect> whole_;
 };

@@ -10,7 +10,7 @@
 
 namespace skyfolio {
 
-ScreenWindow::ScreenWindow(QSize size) {
+ScreenWindow::ScreenWindow(QSize size, PaintFunction paint) : paint_(std::move(paint)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setWindowFlags(Qt::FramelessWindowHint);
@@ -22,8 +22,7 @@ void ScreenWindow::showAndWait() {
     while (!windowHandle() || !windowHandle()->isExposed()) QGuiApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-void ScreenWindow::present(const QImage& image, const std::vector<QRect>& rects) {
-    image_ = &image;
+void ScreenWindow::present(const std::vector<QRect>& rects) {
     QRegion region;
     for (const QRect& r : rects) region += r;
     repaintedRects_ += region.rectCount();
@@ -33,9 +32,8 @@ void ScreenWindow::present(const QImage& image, const std::vector<QRect>& rects)
 }
 
 void ScreenWindow::paintEvent(QPaintEvent* event) {
-    if (!image_) return;
     QPainter painter(this);
-    for (const QRect& r : event->region()) painter.drawImage(r.topLeft(), *image_, r);
+    for (const QRect& r : event->region()) paint_(painter, r);
 }
 
 }  // namespace skyfolio

@@ -1,6 +1,6 @@
 #include "dialog/cache_conversion.h"
 
-#include "platform/units.h"
+#include "imaging/units.h"
 #include "settings/conversions.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "dialog/control_placement.h"
 
-#include "platform/units.h"
+#include "imaging/units.h"
 
 #include <QLabel>
 

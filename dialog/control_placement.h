@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QString>
 
+#include <string_view>
+
 class QLabel;
 class QWidget;
 
@@ -33,6 +35,11 @@ void placeControl(QWidget* control, const char* name, Twips at, const QString& t
 // A font of the design; the desktop's font matching stands in for families
 // it does not have.
 QFont designFont(const char* family, double points);
+
+// A caption of the saver's tables as Qt shows it.
+inline QString captionText(std::string_view caption) {
+    return QString::fromUtf8(caption.data(), qsizetype(caption.size()));
+}
 
 // A label with its caption; `centred` as the design draws some of them.
 QLabel* placeLabel(QWidget* parent, const char* name, const QString& caption, Twips at, bool centred = false);

@@ -1,6 +1,6 @@
 #include "dialog/effect_panel.h"
 
-#include "dialog/effect_layout.h"
+#include "dialog/control_placement.h"
 #include "dialog/effects_tab.h"
 #include "dialog/settled_value.h"
 #include "dialog/slider_mappings.h"
@@ -22,6 +22,11 @@ constexpr int kFloatSpeedTickStep = 1;
 
 }  // namespace
 
+const DialogLayout* EffectPanel::chosenLayout() const {
+    const Effect* effect = findEffect(tab_.EffectCbx->currentIndex());
+    return effect ? &effect->layout : nullptr;
+}
+
 EffectPanel::EffectPanel(EffectsTab& tab, SettingTexts& settings) : tab_(tab), settings_(settings) {
     connect(tab_.EffectCbx, &QComboBox::currentIndexChanged, this, [this] { EffectCbx_Click(); });
     // A slider's handlers run on the user's moves only, never when the
@@ -34,13 +39,13 @@ EffectPanel::EffectPanel(EffectsTab& tab, SettingTexts& settings) : tab_(tab), s
 
 void EffectPanel::EffectCbx_Click() {
     settings_.cfgEffect = DecimalText(tab_.EffectCbx->currentIndex());
-    const EffectLayout* layout = effectLayout(NumberValue(settings_.cfgEffect));
+    const DialogLayout* layout = chosenLayout();
     if (!layout) return;
 
     for (size_t group = 0; group < kOptionGroupCount; ++group)
         for (QWidget* control : tab_.groupControls(static_cast<OptionGroup>(group)))
             control->setVisible(layout->shows[group]);
-    tab_.SpeedLabel->setText(QString::fromLatin1(layout->speedCaption));
+    tab_.SpeedLabel->setText(captionText(layout->speedCaption));
 
     if (layout->speedIsFloatSpeed) {
         tab_.Speed->setRange(kFloatSpeedRange.low, kFloatSpeedRange.high);
@@ -55,7 +60,7 @@ void EffectPanel::EffectCbx_Click() {
     }
 
     if (const SettingKey* feature1 = layout->feature1) {
-        tab_.Feature1Label->setText(QString::fromLatin1(layout->feature1Caption));
+        tab_.Feature1Label->setText(captionText(layout->feature1Caption));
         tab_.Feature1->setValue(settledValue(settings_.*(feature1->text), *feature1, kFeature1Range));
     }
 
@@ -67,7 +72,7 @@ void EffectPanel::EffectCbx_Click() {
 // value follows only after the handler.
 void EffectPanel::Speed_Scroll() {
     const int v = tab_.Speed->sliderPosition();
-    const EffectLayout* layout = effectLayout(NumberValue(settings_.cfgEffect));
+    const DialogLayout* layout = chosenLayout();
     if (layout && layout->speedIsFloatSpeed)
         settings_.cfgFloatSpeed = DecimalText(v);
     else
@@ -75,7 +80,7 @@ void EffectPanel::Speed_Scroll() {
 }
 
 void EffectPanel::Feature1_Scroll() {
-    const EffectLayout* layout = effectLayout(NumberValue(settings_.cfgEffect));
+    const DialogLayout* layout = chosenLayout();
     if (layout && layout->feature1) settings_.*(layout->feature1->text) = DecimalText(tab_.Feature1->sliderPosition());
 }
 

@@ -7,6 +7,7 @@
 namespace skyfolio {
 
 class EffectsTab;
+struct DialogLayout;
 
 // The handlers of the controls whose meaning changes with the chosen effect:
 // the effect list lays out the Effects tab, the sliders and the copies spin
@@ -22,6 +23,10 @@ public:
     void ClonesScroll_Change();
 
 private:
+    // How the Effects tab looks for the effect chosen in the list; none
+    // while nothing is chosen.
+    const DialogLayout* chosenLayout() const;
+
     EffectsTab& tab_;
     SettingTexts& settings_;
 };

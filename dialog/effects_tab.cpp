@@ -2,7 +2,9 @@
 
 #include "dialog/control_placement.h"
 #include "dialog/field_colours.h"
+#include "dialog/slider_mappings.h"
 #include "dialog/spin_control.h"
+#include "saver/transitions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,10 +16,17 @@
 namespace skyfolio {
 namespace {
 
-const QStringList kEffects = {"Skyflock",      "Float",         "Warp",   "Psychedelic",
-                              "Deck of Cards", "Jumping Beans", "Vortex", "Splat"};
-const QStringList kTransitions = {"Standard",       "Left wipe",   "Right wipe",        "Right & Left wipe",
-                                  "Up & down wipe", "Center wipe", "Horizontal blinds", "Vertical blinds"};
+QStringList effectNames() {
+    QStringList names;
+    for (const Effect& effect : kEffects) names.append(captionText(effect.name));
+    return names;
+}
+
+QStringList transitionNames() {
+    QStringList names;
+    for (const std::string_view name : kTransitionNames) names.append(captionText(name));
+    return names;
+}
 
 // Design values of the spin controls, before the load sets them.
 constexpr int kChangeImageDesignValue = 60;
@@ -57,7 +66,7 @@ EffectsTab::EffectsTab(QWidget* parent) : QWidget(parent) {
     QFont bold = EffectLabel->font();
     bold.setBold(true);
     EffectLabel->setFont(bold);
-    EffectCbx = place(dropDown(this, kEffects), "EffectCbx", {1920, 720, 2655, 315}, QStringLiteral("Image Effects"));
+    EffectCbx = place(dropDown(this, effectNames()), "EffectCbx", {1920, 720, 2655, 315}, QStringLiteral("Image Effects"));
 
     Label12 = placeLabel(this, "Label12", QStringLiteral("Change Image(s)"), {120, 1320, 1695, 255}, true);
     ChangeImageText = numberBox(this, "ChangeImageText", {360, 1680, 375, 375}, QStringLiteral("Time Interval Between Images"));
@@ -85,7 +94,7 @@ EffectsTab::EffectsTab(QWidget* parent) : QWidget(parent) {
     Feature2Right = placeLabel(this, "Feature2Right", QStringLiteral("Often"), {1800, 3480, 615, 255});
 
     TransitionsLabel = placeLabel(this, "TransitionsLabel", QStringLiteral("Transitions"), {4200, 2760, 1575, 255}, true);
-    TransitionsCbx = place(dropDown(this, kTransitions), "TransitionsCbx", {4200, 3120, 1695, 315}, QStringLiteral("Transitions"));
+    TransitionsCbx = place(dropDown(this, transitionNames()), "TransitionsCbx", {4200, 3120, 1695, 315}, QStringLiteral("Transitions"));
     setFieldEnabled(TransitionsCbx, true);
     RndTranCheck = place(new QCheckBox(QStringLiteral("Random Transitions"), this), "RndTranCheck", {4200, 3480, 1815, 195},
                          QStringLiteral("Display Transitions at Random"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialog/effect_layout.h"
+#include "saver/effects.h"
 
 #include <QWidget>
 

@@ -14,7 +14,8 @@
 #include "dialog/slider_mappings.h"
 #include "dialog/spin_control.h"
 #include "dialog/tab_control.h"
-#include "platform/line_break.h"
+#include "saver/effects.h"
+#include "settings/line_break.h"
 #include "settings/conversions.h"
 #include "settings/settings_file.h"
 
@@ -230,7 +231,8 @@ void Form2::SaveSettings() {
     }
     // Float shows the user's own files; the cache keeps what it holds.
     std::optional<CacheReplacement> cache;
-    if (NumberValue(settings_.cfgEffect) != 1) cache.emplace(convertPictures(pictures));
+    const Effect* effect = findEffect(effects->EffectCbx->currentIndex());
+    if (!effect || effect->usesCache()) cache.emplace(convertPictures(pictures));
     if (cache && !cache->ok) return;
     // The new cache replaces the old one only once the settings that name its
     // pictures are on disk (files that replace nothing may go in before: no

@@ -2,6 +2,7 @@
 
 #include "dialog/control_placement.h"
 #include "dialog/field_colours.h"
+#include "platform/password_echo.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -18,7 +19,7 @@ constexpr int kSensitivityLargeStep = 5;
 
 QLineEdit* passwordField(QWidget* parent, const char* name, Twips at) {
     auto* field = place(new QLineEdit(parent), name, at);
-    field->setEchoMode(QLineEdit::Password);
+    echoAsAsterisks(*field);
     setFieldEnabled(field, true);
     return field;
 }

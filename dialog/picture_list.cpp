@@ -8,9 +8,10 @@
 #include "dialog/picture_list_limit.h"
 #include "dialog/preview_box.h"
 #include "dialog/preview_fit.h"
-#include "platform/line_break.h"
-#include "platform/units.h"
+#include "settings/line_break.h"
+#include "imaging/units.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -50,6 +51,17 @@ PictureList::PictureList(ImageFilesTab& tab, DialogHost& host) : tab_(tab), host
     connect(tab_.List1, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) List1_Click();
     });
+    // A click on the entry already selected changes no selection, yet shows
+    // the picture again: its file may have gone meanwhile.
+    tab_.List1->viewport()->installEventFilter(this);
+    connect(tab_.List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (tab_.List1->row(item) == rowAtPress_) List1_Click();
+    });
+}
+
+bool PictureList::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) rowAtPress_ = tab_.List1->currentRow();
+    return QObject::eventFilter(watched, event);
 }
 
 void PictureList::add_Click() {

@@ -49,6 +49,9 @@ public:
     bool searching() const { return search_.running(); }
     const BackgroundSearch& search() const { return search_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     std::string entry(int row) const;
     void move(int from, int to);
@@ -65,6 +68,7 @@ private:
     int32_t previewWidth_ = 0;  // twips
     int32_t previewHeight_ = 0;
     BackgroundSearch search_;
+    int rowAtPress_ = -1;  // the selected entry when the mouse button went down
 };
 
 }  // namespace skyfolio

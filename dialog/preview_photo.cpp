@@ -2,7 +2,7 @@
 
 #include "dialog/control_placement.h"
 #include "dialog/preview_fit.h"
-#include "platform/units.h"
+#include "imaging/units.h"
 
 #include <algorithm>
 

@@ -1,8 +1,15 @@
 #pragma once
 
+#include "dialog/settled_value.h"
+
 #include <string>
 
 namespace skyfolio {
+
+// The sliders whose setting depends on the effect: the values they can store.
+inline constexpr ValueRange kImageSpeedRange{1, 200};  // milliseconds per animation tick
+inline constexpr ValueRange kFloatSpeedRange{1, 5};
+inline constexpr ValueRange kFeature1Range{1, 21};
 
 // The speed slider runs from slow (left, 1) to fast (right, 200) while the
 // setting stores milliseconds per tick: 200 at the left end, 1 at the right.

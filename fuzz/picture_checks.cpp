@@ -6,6 +6,7 @@
 #include "imaging/jpeg_dc_decoder.h"
 #include "imaging/jpeg_decoder.h"
 #include "imaging/picture.h"
+#include "imaging/qt_sizes.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -92,7 +93,7 @@ bool bitmapDecoder(std::span<const uint8_t> data) {
     // As the preview takes it: a few dozen pixels a side.
     const QSize to(std::min(header->size.width(), 40), std::min(header->size.height(), 30));
     CountingSink sink(to.width());
-    AreaScaler scaler(header->size, to, sink);
+    AreaScaler scaler(pictureSize(header->size), pictureSize(to), sink);
     const bool decoded = decodeBitmap(input.device(), *header, scaler, error);
     return decoded ? sink.rows == to.height() : !error.empty();
 }

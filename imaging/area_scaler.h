@@ -1,8 +1,7 @@
 #pragma once
 
+#include "imaging/pixels.h"
 #include "imaging/row_sink.h"
-
-#include <QSize>
 
 #include <optional>
 #include <vector>
@@ -17,11 +16,11 @@ namespace skyfolio {
 class AreaScaler : public RowSink {
 public:
     // `out` outlives the scaler.
-    AreaScaler(QSize from, QSize to, RowSink& out);
+    AreaScaler(PictureSize from, PictureSize to, RowSink& out);
 
-    // Rows come in order from one edge, top or bottom, `from.width()` pixels
+    // Rows come in order from one edge, top or bottom, `from.width` pixels
     // each, and leave in the same order; extra rows are ignored.
-    void addRow(const QRgb* row) override;
+    void addRow(const uint32_t* row) override;
 
 private:
     // The input columns under one output column, on a common scale where an
@@ -35,13 +34,13 @@ private:
 
     void emitRow();
 
-    QSize from_;
-    QSize to_;
+    PictureSize from_;
+    PictureSize to_;
     RowSink& out_;
     std::vector<Columns> columns_;
     std::vector<float> rowSums_;  // one input row resized across, 3 channels
     std::vector<float> sums_;     // the output row being gathered, 3 channels
-    std::vector<QRgb> finished_;
+    std::vector<uint32_t> finished_;
     int rowsIn_ = 0;
     int rowsOut_ = 0;
 };
@@ -50,8 +49,8 @@ private:
 // sizes match, through an area scaler otherwise.
 class RowsAtSize : public RowSink {
 public:
-    RowsAtSize(QSize from, QSize to, RowSink& out);
-    void addRow(const QRgb* row) override { target_->addRow(row); }
+    RowsAtSize(PictureSize from, PictureSize to, RowSink& out);
+    void addRow(const uint32_t* row) override { target_->addRow(row); }
 
 private:
     std::optional<AreaScaler> scaler_;
@@ -63,6 +62,6 @@ private:
 // enlargement does not show. A decoder that can shrink cheaply aims for the
 // smallest picture that still passes (a photo is usually wanted at 0.13 of
 // its size, just above 1/8).
-bool scalesWellByArea(QSize from, QSize to);
+bool scalesWellByArea(PictureSize from, PictureSize to);
 
 }  // namespace skyfolio

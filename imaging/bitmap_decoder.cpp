@@ -2,6 +2,7 @@
 
 #include "imaging/buffered_input.h"
 #include "imaging/picture_limits.h"
+#include "imaging/pixels.h"
 
 #include <QByteArray>
 
@@ -84,7 +85,7 @@ public:
         : h_(h), red_(h.masks[0]), green_(h.masks[1]), blue_(h.masks[2]) {}
 
     // False when a pixel names a colour the palette lacks.
-    bool convert(const uint8_t* in, QRgb* out) const {
+    bool convert(const uint8_t* in, uint32_t* out) const {
         const int width = h_.size.width();
         switch (h_.bitsPerPixel) {
             case 1:
@@ -105,7 +106,7 @@ public:
                 for (int x = 0; x < width; ++x) out[x] = pixel(uint32_t(in[2 * x] | in[2 * x + 1] << 8));
                 return true;
             case 24:
-                for (int x = 0; x < width; ++x, in += 3) out[x] = qRgb(in[2], in[1], in[0]);
+                for (int x = 0; x < width; ++x, in += 3) out[x] = rgb32(in[2], in[1], in[0]);
                 return true;
             default:
                 for (int x = 0; x < width; ++x, in += 4)
@@ -115,7 +116,7 @@ public:
     }
 
 private:
-    QRgb pixel(uint32_t value) const { return qRgb(red_(value), green_(value), blue_(value)); }
+    uint32_t pixel(uint32_t value) const { return rgb32(red_(value), green_(value), blue_(value)); }
 
     const BitmapHeader& h_;
     Channel red_, green_, blue_;
@@ -124,7 +125,7 @@ private:
 bool decodePlain(BufferedInput& input, const BitmapHeader& h, RowSink& sink, std::string& error) {
     const size_t rowBytes = (size_t(h.size.width()) * size_t(h.bitsPerPixel) + 31) / 32 * 4;
     std::vector<uint8_t> stored(rowBytes);
-    std::vector<QRgb> row(size_t(h.size.width()));
+    std::vector<uint32_t> row(size_t(h.size.width()));
     const RowConverter converter(h);
     for (int y = 0; y < h.size.height(); ++y) {
         if (input.read(stored.data(), rowBytes) != rowBytes) {
@@ -184,7 +185,7 @@ public:
     }
 
 private:
-    static constexpr QRgb kLeftOut = 0xFF000000;
+    static constexpr uint32_t kLeftOut = 0xFF000000;
 
     bool fail(std::string& error, const std::string& why) {
         error = why;
@@ -218,7 +219,7 @@ private:
     BufferedInput& input_;
     const BitmapHeader& h_;
     RowSink& sink_;
-    std::vector<QRgb> row_;
+    std::vector<uint32_t> row_;
     int x_ = 0;
     int y_ = 0;  // rows handed on
 };
@@ -306,12 +307,11 @@ std::optional<BitmapHeader> readBitmapHeader(QIODevice& file, std::string& error
         if (head.size() < headersEnd + stored * entryBytes) return refused(error, kCutShort);
         for (qint64 i = 0; i < stored; ++i) {
             const int at = int(headersEnd + i * entryBytes);
-            h.palette.push_back(qRgb(uint8_t(head[at + 2]), uint8_t(head[at + 1]), uint8_t(head[at])));
+            h.palette.push_back(rgb32(uint8_t(head[at + 2]), uint8_t(head[at + 1]), uint8_t(head[at])));
         }
     }
     if (xDensity > 0 && yDensity > 0 && (xDensity / yDensity >= kMostPixelAspect || yDensity / xDensity >= kMostPixelAspect))
         return refused(error, "a BMP file whose pixels would be a hundred times as wide as high, or as high as wide");
-
 
     // The file must hold all that its headers promise.
     const qint64 pixelBytes = fileSize - h.pixelsAt;

@@ -24,7 +24,7 @@ struct BitmapHeader {
     int bitsPerPixel = 0;
     Coding coding = Coding::Plain;
     std::array<uint32_t, 3> masks{};  // red, green, blue of 16 and 32 bits a pixel
-    std::vector<QRgb> palette;        // of 1, 4 and 8 bits a pixel
+    std::vector<uint32_t> palette;        // of 1, 4 and 8 bits a pixel
     qint64 pixelsAt = 0;
 };
 

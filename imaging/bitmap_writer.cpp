@@ -1,5 +1,7 @@
 #include "imaging/bitmap_writer.h"
 
+#include "imaging/pixels.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -44,15 +46,15 @@ BitmapWriter::BitmapWriter(const std::string& path, QSize size, RowOrder order, 
     failed_ = size.isEmpty() || !file_.open(QIODevice::WriteOnly) || file_.write(h, kHeaderBytes) != kHeaderBytes;
 }
 
-void BitmapWriter::addRow(const QRgb* row) {
+void BitmapWriter::addRow(const uint32_t* row) {
     const int fromTop = order_ == RowOrder::TopDown ? arrived_ : rowsComing_ - 1 - arrived_;
     ++arrived_;
     if (failed_ || fromTop < 0 || fromTop >= size_.height()) return;
     char* out = line_.data();
     for (int x = 0; x < size_.width(); ++x) {
-        *out++ = char(qBlue(row[x]));
-        *out++ = char(qGreen(row[x]));
-        *out++ = char(qRed(row[x]));
+        *out++ = char(blueOf(row[x]));
+        *out++ = char(greenOf(row[x]));
+        *out++ = char(redOf(row[x]));
     }
     // The file holds the bottom row first.
     const qint64 at = kHeaderBytes + qint64(size_.height() - 1 - fromTop) * qint64(line_.size());

@@ -4,6 +4,7 @@
 #include "imaging/row_sink.h"
 #include "platform/write_result.h"
 
+#include <cstdint>
 #include <QSaveFile>
 #include <QSize>
 
@@ -21,7 +22,7 @@ public:
     // first `size.width()` pixels of the top `size.height()` rows.
     BitmapWriter(const std::string& path, QSize size, RowOrder order = RowOrder::TopDown, int rowsComing = 0);
 
-    void addRow(const QRgb* row) override;
+    void addRow(const uint32_t* row) override;
     // Commits the file once every row has come.
     WriteResult finish();
 

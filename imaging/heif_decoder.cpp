@@ -2,6 +2,8 @@
 
 #include "imaging/area_scaler.h"
 #include "imaging/picture_limits.h"
+#include "imaging/pixels.h"
+#include "imaging/qt_sizes.h"
 
 #include <string>
 #include <vector>
@@ -65,7 +67,7 @@ public:
 
     QSize size() const override { return sizeOf(primary_.get()); }
     QImageIOHandler::Transformations orientation() const override { return QImageIOHandler::TransformationNone; }
-    bool decodesStraightTo(QSize size) const override { return scalesWellByArea(this->size(), size); }
+    bool decodesStraightTo(QSize size) const override { return scalesWellByArea(pictureSize(this->size()), pictureSize(size)); }
     void decode(QSize size, RowSink& sink) override;
 
 private:
@@ -98,7 +100,7 @@ Handle HeifDecoder::thumbnailFor(QSize size) const {
         if (heif_image_handle_get_thumbnail(primary_.get(), id, &thumbnail).code != heif_error_Ok) continue;
         Handle candidate(thumbnail);
         const QSize candidateSize = sizeOf(thumbnail);
-        if (candidateSize.isEmpty() || !scalesWellByArea(candidateSize, size)) continue;
+        if (candidateSize.isEmpty() || !scalesWellByArea(pictureSize(candidateSize), pictureSize(size))) continue;
         if (!best || qint64(candidateSize.width()) * candidateSize.height() <
                          qint64(sizeOf(best.get()).width()) * sizeOf(best.get()).height())
             best = std::move(candidate);
@@ -125,12 +127,12 @@ void HeifDecoder::decode(QSize size, RowSink& sink) {
     const uint8_t* pixels = heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, &stride);
     if (!pixels || decoded.isEmpty()) throw DecodeError("the picture data is damaged");
 
-    RowsAtSize out(decoded, size, sink);
-    std::vector<QRgb> row(size_t(decoded.width()));
+    RowsAtSize out(pictureSize(decoded), pictureSize(size), sink);
+    std::vector<uint32_t> row(size_t(decoded.width()));
     for (int y = 0; y < decoded.height(); ++y) {
         const uint8_t* rgb = pixels + qint64(y) * stride;
-        for (QRgb& pixel : row) {
-            pixel = qRgb(rgb[0], rgb[1], rgb[2]);
+        for (uint32_t& pixel : row) {
+            pixel = rgb32(rgb[0], rgb[1], rgb[2]);
             rgb += 3;
         }
         out.addRow(row.data());

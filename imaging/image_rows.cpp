@@ -12,11 +12,11 @@ ImageRows::ImageRows(QSize size, RowOrder order) : order_(order) {
     if (!image_.isNull()) image_.fill(Qt::black);
 }
 
-void ImageRows::addRow(const QRgb* row) {
+void ImageRows::addRow(const uint32_t* row) {
     if (next_ >= image_.height()) return;
     const int y = order_ == RowOrder::TopDown ? next_ : image_.height() - 1 - next_;
     ++next_;
-    std::memcpy(image_.scanLine(y), row, size_t(image_.width()) * sizeof(QRgb));
+    std::memcpy(image_.scanLine(y), row, size_t(image_.width()) * sizeof(uint32_t));
 }
 
 }  // namespace skyfolio

@@ -14,7 +14,7 @@ public:
 
     bool isNull() const { return image_.isNull(); }
     // Rows beyond the picture's height are ignored.
-    void addRow(const QRgb* row) override;
+    void addRow(const uint32_t* row) override;
     // The picture; rows never added stay black.
     QImage take() { return std::move(image_); }
 

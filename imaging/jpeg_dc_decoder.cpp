@@ -1,6 +1,7 @@
 #include "imaging/jpeg_dc_decoder.h"
 
 #include "imaging/picture_limits.h"
+#include "imaging/pixels.h"
 
 #include <algorithm>
 #include <cstring>
@@ -66,7 +67,7 @@ std::vector<Tap> taps(int outputs, int ratio, int samples) {
 int blend(int a, int b, int weight) { return a * kTapWeight + (b - a) * weight; }
 
 // The JFIF conversion, in 16-bit fixed point.
-QRgb yCbCrToRgb(int y, int cb, int cr) {
+uint32_t yCbCrToRgb(int y, int cb, int cr) {
     constexpr int kOne = 1 << 16, kHalf = 1 << 15;
     constexpr int kCrToR = int(1.402 * kOne + 0.5);
     constexpr int kCbToG = int(0.34414 * kOne + 0.5);
@@ -74,7 +75,7 @@ QRgb yCbCrToRgb(int y, int cb, int cr) {
     constexpr int kCbToB = int(1.772 * kOne + 0.5);
     cb -= 128;
     cr -= 128;
-    return qRgb(clampByte(y + ((kCrToR * cr + kHalf) >> 16)), clampByte(y + ((kHalf - kCbToG * cb - kCrToG * cr) >> 16)),
+    return rgb32(clampByte(y + ((kCrToR * cr + kHalf) >> 16)), clampByte(y + ((kHalf - kCbToG * cb - kCrToG * cr) >> 16)),
                 clampByte(y + ((kCbToB * cb + kHalf) >> 16)));
 }
 
@@ -112,7 +113,7 @@ bool JpegDcDecoder::readHeader() {
     }
 }
 
-bool JpegDcDecoder::decode(const std::function<void(const QRgb* row)>& takeRow) {
+bool JpegDcDecoder::decode(const std::function<void(const uint32_t* row)>& takeRow) {
     for (;;) {
         const int marker = nextMarker();
         if (marker == kEoi || marker < 0) {
@@ -393,7 +394,7 @@ bool JpegDcDecoder::storedAsRgb() const {
     return adobeRgb_ || (components_[0].id == 'R' && components_[1].id == 'G' && components_[2].id == 'B');
 }
 
-void JpegDcDecoder::emitRows(const std::function<void(const QRgb* row)>& takeRow) {
+void JpegDcDecoder::emitRows(const std::function<void(const uint32_t* row)>& takeRow) {
     // The inverse DCT of a block reduced to one pixel is the block's mean.
     for (Component& c : components_)
         for (int16_t& dc : c.dc) dc = int16_t(clampByte(((int64_t(dc) * c.quant + 4) >> 3) + 128));
@@ -404,7 +405,7 @@ void JpegDcDecoder::emitRows(const std::function<void(const QRgb* row)>& takeRow
         across.push_back(taps(picture.width(), maxH_ / c.h, c.ownBlocksWide));
         down.push_back(taps(picture.height(), maxV_ / c.v, c.ownBlocksHigh));
     }
-    std::vector<QRgb> row(size_t(picture.width()));
+    std::vector<uint32_t> row(size_t(picture.width()));
     std::array<int, 3> level{};
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
@@ -418,7 +419,7 @@ void JpegDcDecoder::emitRows(const std::function<void(const QRgb* row)>& takeRow
                 const int bottom = blend(lower[column.first], lower[column.second], column.weight);
                 level[i] = (blend(top, bottom, line.weight) + kHalfTapWeight * kTapWeight) >> (2 * kTapBits);
             }
-            row[size_t(x)] = components_.size() == 1 ? qRgb(level[0], level[0], level[0])
+            row[size_t(x)] = components_.size() == 1 ? rgb32(level[0], level[0], level[0])
                                                      : yCbCrToRgb(level[0], level[1], level[2]);
         }
         takeRow(row.data());

@@ -32,7 +32,7 @@ public:
     QSize size() const;
     // Reads the scans, then hands over the rows top to bottom. Returns false,
     // before handing over any row, on anything it does not read.
-    bool decode(const std::function<void(const QRgb* row)>& takeRow);
+    bool decode(const std::function<void(const uint32_t* row)>& takeRow);
 
 private:
     struct Component {
@@ -80,7 +80,7 @@ private:
 
     bool hasAllDc() const;
     bool storedAsRgb() const;
-    void emitRows(const std::function<void(const QRgb* row)>& takeRow);
+    void emitRows(const std::function<void(const uint32_t* row)>& takeRow);
 
     BufferedInput& input_;
     int width_ = 0;

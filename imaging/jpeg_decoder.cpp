@@ -6,6 +6,8 @@
 #include "imaging/jpeg_dc_decoder.h"
 #include "imaging/jpeg_file_source.h"
 #include "imaging/picture_limits.h"
+#include "imaging/pixels.h"
+#include "imaging/qt_sizes.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -64,7 +66,7 @@ struct Decoding {
     jpeg_decompress_struct info;
     Errors errors;
     jpeg_progress_mgr progress;
-    std::vector<QRgb> row;
+    std::vector<uint32_t> row;
     std::optional<AreaScaler> scaler;
 };
 
@@ -88,24 +90,24 @@ void start(Decoding* d, BufferedInput& input) {
 // The smallest M/8, M in 1..8, whose picture is nearly as large as `size`.
 unsigned scaleEighths(const jpeg_decompress_struct& info, QSize size) {
     for (unsigned m = 1; m < 8; ++m)
-        if (scalesWellByArea(QSize(int((info.image_width * m + 7) / 8), int((info.image_height * m + 7) / 8)), size)) return m;
+        if (scalesWellByArea({int((info.image_width * m + 7) / 8), int((info.image_height * m + 7) / 8)}, pictureSize(size))) return m;
     return 8;
 }
 
 // Adobe writes CMYK inverted; multiplying by K gives the usual look. Each
 // pixel's four bytes become its RGB32 value in place.
-void cmykRowToRgb32(QRgb* row, int width) {
+void cmykRowToRgb32(uint32_t* row, int width) {
     for (int x = 0; x < width; ++x) {
         const JSAMPLE* in = reinterpret_cast<const JSAMPLE*>(&row[x]);
-        row[x] = qRgb(in[3] * in[0] / 255, in[3] * in[1] / 255, in[3] * in[2] / 255);
+        row[x] = rgb32(in[3] * in[0] / 255, in[3] * in[1] / 255, in[3] * in[2] / 255);
     }
 }
 
 bool fromDcCoefficients(BufferedInput& input, QSize size, RowSink& sink) {
     JpegDcDecoder decoder(input);
-    if (!decoder.readHeader() || !scalesWellByArea(decoder.size(), size)) return false;
-    AreaScaler scaler(decoder.size(), size, sink);
-    return decoder.decode([&scaler](const QRgb* row) { scaler.addRow(row); });
+    if (!decoder.readHeader() || !scalesWellByArea(pictureSize(decoder.size()), pictureSize(size))) return false;
+    AreaScaler scaler(pictureSize(decoder.size()), pictureSize(size), sink);
+    return decoder.decode([&scaler](const uint32_t* row) { scaler.addRow(row); });
 }
 
 bool withLibjpeg(BufferedInput& input, QSize size, RowSink& sink, std::string& error) {
@@ -125,7 +127,7 @@ bool withLibjpeg(BufferedInput& input, QSize size, RowSink& sink, std::string& e
     jpeg_calc_output_dimensions(&info);
     const QSize decoded(int(info.output_width), int(info.output_height));
     RowSink* out = &sink;
-    if (decoded != size) out = &d->scaler.emplace(decoded, size, sink);
+    if (decoded != size) out = &d->scaler.emplace(pictureSize(decoded), pictureSize(size), sink);
     d->row.resize(size_t(decoded.width()));
 
     jpeg_start_decompress(&info);
@@ -159,7 +161,7 @@ std::optional<JpegHeader> readJpegHeader(QIODevice& file) {
     return *header;
 }
 
-bool decodesStraightTo(QSize stored, QSize size) { return scalesWellByArea(stored, size); }
+bool decodesStraightTo(QSize stored, QSize size) { return scalesWellByArea(pictureSize(stored), pictureSize(size)); }
 
 bool decodeJpeg(QIODevice& file, QSize size, RowSink& sink, std::string& error) {
     BufferedInput input(file);

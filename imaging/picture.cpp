@@ -156,6 +156,16 @@ std::optional<PictureSize> Picture::probe(const std::string& path) {
     }
 }
 
+Pixels Picture::pixels() const {
+    if (isNull()) return {};
+    // Every picture is RGB32 (see finish()), whose pixels are the engine's.
+    auto kept = std::make_shared<const QImage>(image_.format() == QImage::Format_RGB32
+                                                   ? image_
+                                                   : image_.convertToFormat(QImage::Format_RGB32));
+    const auto* first = reinterpret_cast<const uint32_t*>(kept->constBits());
+    return Pixels(size(), first, kept->bytesPerLine() / std::ptrdiff_t(sizeof(uint32_t)), kept);
+}
+
 Picture Picture::scaled(PictureSize size) const {
     if (size.width <= 0 || size.height <= 0 || isNull()) return {};
     return Picture(image_.scaled(size.width, size.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));

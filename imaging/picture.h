@@ -1,5 +1,6 @@
 #pragma once
 
+#include "imaging/pixels.h"
 #include "platform/write_result.h"
 
 #include <QImage>
@@ -21,12 +22,6 @@ public:
 class PictureTooLarge : public PictureError {
 public:
     using PictureError::PictureError;
-};
-
-struct PictureSize {
-    int width = 0;
-    int height = 0;
-    bool operator==(const PictureSize&) const = default;
 };
 
 // A decoded picture in memory: what a picture box holds.
@@ -67,6 +62,8 @@ public:
     WriteResult saveJpeg(const std::string& path, int quality) const;
 
     const QImage& image() const { return image_; }
+    // The same pixels for the saver's engine, shared, not copied.
+    Pixels pixels() const;
 
 private:
     WriteResult saveAs(const std::string& path, const char* format, int quality) const;

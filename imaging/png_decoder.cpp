@@ -3,6 +3,7 @@
 #include "imaging/area_scaler.h"
 #include "imaging/exif_orientation.h"
 #include "imaging/picture_limits.h"
+#include "imaging/qt_sizes.h"
 
 #include <QImage>
 
@@ -32,7 +33,7 @@ public:
 
     QSize size() const override { return size_; }
     QImageIOHandler::Transformations orientation() const override { return orientation_; }
-    bool decodesStraightTo(QSize size) const override { return scalesWellByArea(size_, size); }
+    bool decodesStraightTo(QSize size) const override { return scalesWellByArea(pictureSize(size_), pictureSize(size)); }
     void decode(QSize size, RowSink& sink) override;
 
 private:
@@ -53,7 +54,7 @@ private:
     QImageIOHandler::Transformations orientation_ = QImageIOHandler::TransformationNone;
     int passes_ = 1;
     bool decoded_ = false;
-    std::vector<QRgb> row_;
+    std::vector<uint32_t> row_;
 };
 
 PngDecoder::PngDecoder(QIODevice& file) {
@@ -99,7 +100,7 @@ void PngDecoder::askForRgb32() {
 void PngDecoder::decode(QSize size, RowSink& sink) {
     if (decoded_) throw DecodeError("the file cannot be read again");
     decoded_ = true;
-    RowsAtSize out(size_, size, sink);
+    RowsAtSize out(pictureSize(size_), pictureSize(size), sink);
     if (passes_ == 1) {
         row_.resize(size_t(size_.width()));
         decodeRows(out);
@@ -111,7 +112,7 @@ void PngDecoder::decode(QSize size, RowSink& sink) {
     std::vector<png_bytep> rows(size_t(size_.height()));
     for (int y = 0; y < size_.height(); ++y) rows[size_t(y)] = whole.scanLine(y);
     decodeInterlaced(rows);
-    for (int y = 0; y < size_.height(); ++y) out.addRow(reinterpret_cast<const QRgb*>(whole.constScanLine(y)));
+    for (int y = 0; y < size_.height(); ++y) out.addRow(reinterpret_cast<const uint32_t*>(whole.constScanLine(y)));
 }
 
 // Nothing here may need destroying: an error jumps back past it.

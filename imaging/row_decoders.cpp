@@ -7,6 +7,7 @@
 #include "imaging/picture_format.h"
 #include "imaging/png_decoder.h"
 #include "imaging/webp_decoder.h"
+#include "imaging/qt_sizes.h"
 
 namespace skyfolio {
 namespace {
@@ -48,7 +49,7 @@ public:
     void decode(QSize size, RowSink& sink) override {
         std::optional<AreaScaler> scaler;
         RowSink* rows = &sink;
-        if (size != header_.size) rows = &scaler.emplace(header_.size, size, sink);
+        if (size != header_.size) rows = &scaler.emplace(pictureSize(header_.size), pictureSize(size), sink);
         std::string error;
         if (!decodeBitmap(file_, header_, *rows, error)) throw DecodeError(error);
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QRgb>
+#include <cstdint>
 
 namespace skyfolio {
 
@@ -10,11 +10,11 @@ enum class RowOrder { TopDown, BottomUp };
 
 // Where a decoder hands a picture over row by row, in one order, so that
 // the rows can be scaled or written as they come and the whole picture
-// never needs to be in memory.
+// never needs to be in memory. Pixels are 0xffRRGGBB.
 class RowSink {
 public:
     virtual ~RowSink() = default;
-    virtual void addRow(const QRgb* row) = 0;
+    virtual void addRow(const uint32_t* row) = 0;
 };
 
 }  // namespace skyfolio

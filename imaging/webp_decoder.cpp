@@ -3,6 +3,7 @@
 #include "imaging/area_scaler.h"
 #include "imaging/exif_orientation.h"
 #include "imaging/picture_limits.h"
+#include "imaging/qt_sizes.h"
 
 #include <QByteArray>
 
@@ -69,7 +70,7 @@ public:
 
     QSize size() const override { return size_; }
     QImageIOHandler::Transformations orientation() const override { return orientation_; }
-    bool decodesStraightTo(QSize size) const override { return scalesWellByArea(size_, size); }
+    bool decodesStraightTo(QSize size) const override { return scalesWellByArea(pictureSize(size_), pictureSize(size)); }
     void decode(QSize size, RowSink& sink) override;
 
 private:
@@ -91,7 +92,7 @@ void WebPDecoder::decode(QSize size, RowSink& sink) {
     d.decoder = WebPIDecode(nullptr, 0, &d.config);
     if (!d.decoder) throw DecodeError("out of memory");
 
-    std::vector<QRgb> row(size_t(size.width()));
+    std::vector<uint32_t> row(size_t(size.width()));
     QByteArray chunk(kChunkBytes, Qt::Uninitialized);
     int handedOn = 0;
     for (VP8StatusCode status = VP8_STATUS_SUSPENDED; status == VP8_STATUS_SUSPENDED;) {
@@ -104,9 +105,9 @@ void WebPDecoder::decode(QSize size, RowSink& sink) {
         if (!pixels) continue;
         if (width != size.width() || height != size.height()) throw DecodeError("the picture data is damaged");
         for (; handedOn < decoded; ++handedOn) {
-            std::memcpy(row.data(), pixels + qint64(handedOn) * stride, row.size() * sizeof(QRgb));
+            std::memcpy(row.data(), pixels + qint64(handedOn) * stride, row.size() * sizeof(uint32_t));
             // The colours as stored, as Qt shows a transparent picture without its alpha.
-            for (QRgb& pixel : row) pixel |= 0xFF000000u;
+            for (uint32_t& pixel : row) pixel |= 0xFF000000u;
             sink.addRow(row.data());
         }
     }

@@ -1,7 +1,8 @@
 #include "password/password_form.h"
 
-#include "saver/form1.h"
+#include "platform/password_echo.h"
 #include "saver/form_window.h"
+#include "saver/saver_host.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -18,7 +19,6 @@ namespace skyfolio {
 namespace {
 
 constexpr int kEnter = 13;
-constexpr char kMaskCharacter = '*';
 constexpr int kPromptWidthPixels = 360;
 constexpr int kBoardLines = 6;
 
@@ -38,8 +38,10 @@ QLabel* label(const char* name, const char* text, QWidget* parent) {
 
 }  // namespace
 
-PasswordForm::PasswordForm(Form1& form, SaverHost& host, FormWindow& window, QWidget* parent)
+PasswordForm::PasswordForm(std::string password, const Form1& form, SaverHost& host, FormWindow& window,
+                           QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
+      password_(std::move(password)),
       form_(form),
       host_(host),
       window_(window),
@@ -57,8 +59,7 @@ PasswordForm::PasswordForm(Form1& form, SaverHost& host, FormWindow& window, QWi
     txtNotes->installEventFilter(this);
 
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
-    txtPassword->setEchoMode(QLineEdit::Password);
-    txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: %1").arg(int(kMaskCharacter)));
+    echoAsAsterisks(*txtPassword);
     txtPassword->installEventFilter(this);
 
     QPalette warning = wrongPass->palette();
@@ -94,7 +95,7 @@ void PasswordForm::txtPassword_KeyPress(int KeyAscii) {
     if (KeyAscii != kEnter) return;
     // Without a stored password only the empty entry matches; taking it as
     // the way back would leave no way out of the saver.
-    if (txtPassword->text().isEmpty() && !form_.cfgPassword.empty())
+    if (txtPassword->text().isEmpty() && !password_.empty())
         ResumeSaver();
     else
         CheckPassword();
@@ -105,12 +106,11 @@ void PasswordForm::txtNotes_KeyPress(int KeyAscii) {
 }
 
 void PasswordForm::CheckPassword() {
-    if (txtPassword->text().toStdString() != form_.cfgPassword) {
+    if (txtPassword->text().toStdString() != password_) {
         wrongPass->show();
         txtPassword->clear();
         return;
     }
-    form_.SwitchScreenSaverRunningOff();
     hide();
     host_.unloadForm();
     host_.endProgram();

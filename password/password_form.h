@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <string>
+
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -22,9 +24,10 @@ class PasswordForm : public QWidget {
     Q_OBJECT
 
 public:
-    // The running saver behind the prompt: its form with the settings, the
-    // form's host, which ends the program, and its window.
-    PasswordForm(Form1& form, SaverHost& host, FormWindow& window, QWidget* parent = nullptr);
+    // The password that ends the saver, and the running saver behind the
+    // prompt: its form, the form's host, which ends the program, and its window.
+    PasswordForm(std::string password, const Form1& form, SaverHost& host, FormWindow& window,
+                 QWidget* parent = nullptr);
 
     void Form_Load();
     // KeyAscii is the character a key press types, 13 for Enter.
@@ -41,7 +44,8 @@ protected:
 private:
     void placeOnScreen();
 
-    Form1& form_;
+    std::string password_;
+    const Form1& form_;
     SaverHost& host_;
     FormWindow& window_;
     QLabel* lblMessage;

@@ -17,6 +17,7 @@ namespace {
 // of it, and one bounding box nearly all.
 constexpr size_t kDrawnRectangles = 32;
 constexpr size_t kPresentedRectangles = 16;
+constexpr int kNarrow = 8;
 
 }  // namespace
 
@@ -27,10 +28,13 @@ ImageSurface::ImageSurface(QSize size, PresentFunction present)
       drawn_(kDrawnRectangles),
       changed_(kPresentedRectangles) {
     image_.fill(background_);
+    // The image is never shared, so its rows stay where they are.
+    rows_ = reinterpret_cast<QRgb*>(image_.bits());
+    stride_ = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
 }
 
-void ImageSurface::setBackground(QColor colour) {
-    background_ = colour.rgb();
+void ImageSurface::setBackground(uint32_t colourValue) {
+    background_ = pixelOfColourValue(colourValue);
     image_.fill(background_);
     drawn_.reset();
     changed_.reset();
@@ -45,25 +49,64 @@ void ImageSurface::clear() {
     drawn_.reset();
 }
 
-void ImageSurface::draw(const Picture& picture, int x, int y) {
-    const QRect target = QRect(x, y, picture.width(), picture.height()) & image_.rect();
+void ImageSurface::clear(const PixelRect& rect) {
+    const QRect target = QRect(rect.x, rect.y, rect.width, rect.height) & image_.rect();
     if (target.isEmpty()) return;
-    const QImage& source = picture.image();
-    if (source.format() == image_.format()) {
-        // A plain copy of pixels of one format needs no painter, which would
-        // allocate its state at every draw.
-        const size_t rowBytes = size_t(target.width()) * sizeof(QRgb);
-        for (int row = 0; row < target.height(); ++row) {
-            const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(target.y() - y + row)) + (target.x() - x);
-            std::memcpy(reinterpret_cast<QRgb*>(image_.scanLine(target.y() + row)) + target.x(), from, rowBytes);
+    fill(target);
+    changed_.add(target);
+}
+
+void ImageSurface::copy(const Pixels& picture, const PixelRect& part, int x, int y) {
+    const PixelRect from = intersected(part, picture.rect());
+    const int dx = x - part.x, dy = y - part.y;  // from the picture's pixels to the image's
+    const QRect target = QRect(from.x + dx, from.y + dy, from.width, from.height) & image_.rect();
+    if (target.isEmpty()) return;
+    const int width = target.width();
+    for (int row = target.top(); row <= target.bottom(); ++row) {
+        QRgb* to = pixelRow(row) + target.x();
+        const uint32_t* from = picture.row(row - dy) + (target.x() - dx);
+        // A transition's steps are often a column or two wide: a call per
+        // row would cost more than its pixels.
+        if (width <= kNarrow) {
+            for (int x = 0; x < width; ++x) to[x] = from[x];
+        } else {
+            std::memcpy(to, from, size_t(width) * sizeof(QRgb));
         }
-    } else {
-        QPainter painter(&image_);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(x, y, source);
     }
     drawn_.add(target);
     changed_.add(target);
+}
+
+void ImageSurface::setOverlay(const Pixels& picture, int x, int y) {
+    changed_.add(overlayAt_ & image_.rect());
+    overlay_ = picture;
+    overlayAt_ = picture.isNull() ? QRect() : QRect(x, y, picture.width(), picture.height());
+    changed_.add(overlayAt_ & image_.rect());
+}
+
+void ImageSurface::paint(QPainter& painter, const QRect& rect) const {
+    const QRect above = overlayAt_ & rect;
+    if (above.isEmpty()) {
+        painter.drawImage(rect.topLeft(), image_, rect);
+        return;
+    }
+    for (const PixelRect& part : subtracted({rect.x(), rect.y(), rect.width(), rect.height()},
+                                            {above.x(), above.y(), above.width(), above.height()})) {
+        const QRect beneath(part.x, part.y, part.width, part.height);
+        painter.drawImage(beneath.topLeft(), image_, beneath);
+    }
+    // The overlay's rows as they are, not copied.
+    const QImage overlay(reinterpret_cast<const uchar*>(overlay_.row(0)), overlay_.width(), overlay_.height(),
+                         qsizetype(overlay_.stride()) * qsizetype(sizeof(QRgb)), QImage::Format_RGB32);
+    painter.drawImage(above.topLeft(), overlay, above.translated(-overlayAt_.topLeft()));
+}
+
+QImage ImageSurface::shown() const {
+    QImage picture(image_.size(), image_.format());
+    QPainter painter(&picture);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    paint(painter, picture.rect());
+    return picture;
 }
 
 void ImageSurface::present() {
@@ -74,7 +117,7 @@ void ImageSurface::present() {
 
 void ImageSurface::fill(const QRect& rect) {
     for (int row = rect.top(); row <= rect.bottom(); ++row) {
-        QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(row)) + rect.x();
+        QRgb* line = pixelRow(row) + rect.x();
         std::fill(line, line + rect.width(), background_);
     }
 }

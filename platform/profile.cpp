@@ -110,8 +110,6 @@ size_t ProfileFile::findKey(size_t header, std::string_view key) const {
     return npos;
 }
 
-bool ProfileFile::hasSection(std::string_view section) const { return findSection(section) != npos; }
-
 std::string ProfileFile::read(std::string_view section, std::string_view key) const {
     const auto found = keyLines().find(indexName(section, key));
     if (found == keyLines().end()) return {};

@@ -40,8 +40,6 @@ public:
     // values, no section). Refuses as `write` does, and then changes nothing.
     WriteResult replaceSection(std::string_view section, const std::vector<std::pair<std::string, std::string>>& entries);
 
-    bool hasSection(std::string_view section) const;
-
     // Replaces the file on disk atomically: a temporary file beside it is
     // written, synced and renamed over it. On failure the old file stays. A
     // new file is for its owner's eyes only (it holds the password); an

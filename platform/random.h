@@ -1,29 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
 
 namespace skyfolio {
 
-// Uniform draws in [0, 1). The saver asks one source for every draw, so tests
-// can hand it a fixed one.
-class RandomSource {
-public:
-    virtual ~RandomSource() = default;
-    virtual double uniform() = 0;
-};
-
-class SeededRandom : public RandomSource {
-public:
-    explicit SeededRandom(uint64_t seed) : engine_(seed) {}
-    double uniform() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
-
-private:
-    std::mt19937_64 engine_;
-};
-
-// Seeded once from the clock at start. Re-seeding before every draw, as the
-// old platform did, would put every copy launched in one tick on one spot.
+// A seed for the saver's one generator, taken from the clock at start.
 uint64_t seedFromClock();
 
 }  // namespace skyfolio

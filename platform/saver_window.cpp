@@ -33,10 +33,7 @@ SaverWindow::SaverWindow()
 
 QRect SaverWindow::screenRect() const { return QGuiApplication::primaryScreen()->geometry(); }
 
-void SaverWindow::setInput(SaverInput input) {
-    input_ = std::move(input);
-    firstPicture_.widget().setMouseMove(input_.pictureMouseMove);
-}
+void SaverWindow::setInput(SaverInput input) { input_ = std::move(input); }
 
 void SaverWindow::showForm() {
     setGeometry(screenRect());
@@ -64,7 +61,7 @@ void SaverWindow::setInputEnabled(bool enabled) { setEnabled(enabled); }
 
 void SaverWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    for (const QRect& rect : event->region()) painter.drawImage(rect, surface_.image(), rect);
+    for (const QRect& rect : event->region()) surface_.paint(painter, rect);
 }
 
 void SaverWindow::keyPressEvent(QKeyEvent*) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/first_picture_box.h"
 #include "platform/image_surface.h"
 #include "saver/form_window.h"
 
@@ -15,8 +14,6 @@ struct SaverInput {
     std::function<void()> keyDown;
     std::function<void()> mouseDown;
     std::function<void(float x, float y)> mouseMove;
-    // Over Float's picture box, in the box's pixels.
-    std::function<void(float x, float y)> pictureMouseMove;
 };
 
 // The saver's full-screen window: frameless, above the others, no pointer
@@ -27,8 +24,6 @@ public:
     SaverWindow();
 
     ImageSurface& surface() { return surface_; }
-    // Float's FirstPicture, a box over the surface.
-    FirstPictureBox& firstPicture() { return firstPicture_; }
     // The primary screen, which the window covers, in pixels.
     QRect screenRect() const;
 
@@ -48,7 +43,6 @@ protected:
 private:
     ImageSurface surface_;
     SaverInput input_;
-    FirstPictureBox firstPicture_{*this};
 };
 
 }  // namespace skyfolio

@@ -38,10 +38,7 @@ void TimerDriver::follow() {
 }
 
 void TimerDriver::fire() {
-    if (running_ || halted_) return;
-    running_ = true;
-    handler_();
-    running_ = false;
+    if (!halted_) handler_();
 }
 
 }  // namespace skyfolio

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/timer.h"
+#include "saver/timer.h"
 
 #include <QTimer>
 
@@ -9,18 +9,15 @@
 
 namespace skyfolio {
 
-// The old platform's timers could not fire more than about 64 times a second;
-// the effects' speeds were designed against that. One display frame is our
-// floor: faster ticks would speed the animations up and draw frames nobody sees.
-inline constexpr int kShortestTimerInterval = 16;
+// One display frame is the floor of every saver timer (see kDisplayFrame).
+inline constexpr int kShortestTimerInterval = int(kDisplayFrame.count());
 
 // The interval the platform runs a saver timer at; none for 0, which never fires.
 std::optional<int> platformInterval(int interval);
 
 // Runs one of the saver's timers on the event loop: follows the timer's
 // interval and enabled flag and calls its handler. A new interval starts the
-// count afresh. The handler is never re-entered: a tick that falls due while
-// it runs, also inside a nested event loop, is dropped.
+// count afresh.
 class TimerDriver {
 public:
     TimerDriver(Timer& timer, std::function<void()> handler);
@@ -40,7 +37,6 @@ private:
     QTimer ticks_;
     int interval_;
     bool enabled_ = false;
-    bool running_ = false;
     bool halted_ = false;
 };
 

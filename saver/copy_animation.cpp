@@ -2,9 +2,10 @@
 // is re-launched when it has left the screen, moved, drawn from the set it
 // belongs to, and stepped on by its effect's motion rule.
 
-#include "saver/copy_effect_profile.h"
 #include "saver/copy_phase.h"
 #include "saver/form1.h"
+#include "saver/random.h"
+#include "saver/surface.h"
 #include "settings/conversions.h"
 
 namespace skyfolio {
@@ -14,48 +15,46 @@ void Form1::Timer1_Timer() { CopyTick(kTimer1Phase); }
 void Form1::Timer5_Timer() { CopyTick(kTimer5Phase); }
 
 void Form1::CopyTick(const CopyPhase& phase) {
-    Surface& surface = host_.surface();
-    if (keepTrails == 0) surface.clear();
-    const CopyEffectProfile& profile = copyEffectProfile(NumberValue(cfgEffect));
-    const int lastCopy = RoundInt16(cfgCopies);
-    for (copyIndex = 0; copyIndex <= lastCopy; ++copyIndex) {
-        const size_t i = size_t(copyIndex);
+    if (!keepTrails) surface_.clear();
+    for (size_t i = 0; i < copies.size(); ++i) {
+        Copy& copy = copies[i];
         const int W = ScaleWidth();
         const int H = ScaleHeight();
         // Judged by the corner alone: a copy vanishes as soon as its corner
         // passes the left or top edge, but slides out over the right and bottom.
-        if (copyX[i] > W || copyY[i] > H || copyX[i] < 0 || copyY[i] < 0) RelaunchCopy(profile, W, H);
-        copyX[i] += copyStepX[i];
-        copyY[i] += copyStepY[i];
-        surface.draw(ChooseSource(phase).member(copySize[i]), copyX[i], copyY[i]);
-        if (profile.course == SizeCourse::Shrink)
-            StepWarpCopy();
+        if (copy.x > W || copy.y > H || copy.x < 0 || copy.y < 0) RelaunchCopy(copy, W, H);
+        copy.x += copy.stepX;
+        copy.y += copy.stepY;
+        surface_.draw(ChooseSource(phase, i).member(copy.size), copy.x, copy.y);
+        if (effect.motion.course == SizeCourse::Shrink)
+            StepWarpCopy(copy);
         else
-            StepCopy();
+            StepCopy(copy);
     }
-    surface.present();
+    surface_.present();
 }
 
-void Form1::RelaunchCopy(const CopyEffectProfile& profile, int W, int H) {
-    const size_t i = size_t(copyIndex);
-    copySize[i] = profile.launchSize;
+void Form1::RelaunchCopy(Copy& copy, int W, int H) {
+    const MotionProfile& motion = effect.motion;
+    copy.size = motion.launchSize;
     const double r1 = random_.uniform();
     const double r2 = random_.uniform();
-    copyX[i] = int(Floor(W * profile.launchSpan * r1 + W * profile.launchFrom));
-    copyY[i] = int(Floor(H * profile.launchSpan * r2 + H * profile.launchFrom));
-    SetCopyStep(effectParam[speedOf(profile.launchSize)]);
+    copy.x = int(Floor(W * motion.launchSpan * r1 + W * motion.launchFrom));
+    copy.y = int(Floor(H * motion.launchSpan * r2 + H * motion.launchFrom));
+    SetCopyStep(copy, effectParam[speedOf(motion.launchSize)]);
 }
 
 // A copy changes over to the incoming picture only at its smallest size, and
 // only once its index has been admitted.
-const PictureSet& Form1::ChooseSource(const CopyPhase& phase) {
-    const size_t i = size_t(copyIndex);
-    if (copyPicture[i] == phase.switchedPicture && copyIndex < admittedCopies) {
+const PictureSet& Form1::ChooseSource(const CopyPhase& phase, size_t index) {
+    Copy& copy = copies[index];
+    const bool admitted = int(index) < admittedCopies;
+    if (copy.picture == phase.switchedPicture && admitted) {
         AdmissionStep(phase);
         return this->*phase.incoming;
     }
-    if (copySize[i] == kSmallestSizeStep && secondImageReady == phase.readyValue && copyIndex < admittedCopies) {
-        copyPicture[i] = phase.switchedPicture;
+    if (copy.size == kSmallestSizeStep && secondImageReady == phase.readyValue && admitted) {
+        copy.picture = phase.switchedPicture;
         return this->*phase.incoming;
     }
     return this->*phase.outgoing;
@@ -65,17 +64,16 @@ const PictureSet& Form1::ChooseSource(const CopyPhase& phase) {
 // round again showing the incoming picture, and change the picture once
 // enough have been admitted.
 void Form1::AdmissionStep(const CopyPhase& phase) {
-    if (copyEffectProfile(NumberValue(cfgEffect)).change != PictureChange::PacedByCopy0) return;
-    if (NumberValue(cfgImageTotal) <= 1) return;
-    if (admittedCopies >= NumberValue(cfgCopies) + phase.thresholdBeyondLast) {
+    if (effect.change != PictureChange::PacedByCopy0) return;
+    if (cfg_.cfgImageTotal <= 1) return;
+    if (admittedCopies >= lastCopy_ + phase.thresholdBeyondLast) {
         imageChangeDue = phase.changeDue;
         Timer4.setEnabled(true);
         return;
     }
-    if (copySize[0] != kSmallestSizeStep) return;  // copy 0 is not at its re-launch
-    const double changeNext = NumberValue(cfgChangeNext);
+    if (copies[0].size != kSmallestSizeStep) return;  // copy 0 is not at its re-launch
     for (const CopyPhase::Pace& pace : phase.pacing) {
-        if (pace.changeNext != changeNext) continue;
+        if (pace.changeNext != cfg_.cfgChangeNext) continue;
         if (pace.ticks == kAdmitAtOnce) {
             AdmitMoreCopies();
         } else if (++admitTicks == pace.ticks) {
@@ -86,6 +84,6 @@ void Form1::AdmissionStep(const CopyPhase& phase) {
     }
 }
 
-void Form1::AdmitMoreCopies() { admittedCopies = SaturatedInt16(NumberValue(cfgIntroAmount) + admittedCopies); }
+void Form1::AdmitMoreCopies() { admittedCopies = SaturatedInt16(cfg_.cfgIntroAmount + admittedCopies); }
 
 }  // namespace skyfolio

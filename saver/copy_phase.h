@@ -1,6 +1,6 @@
 #pragma once
 
-#include "saver/engine_state.h"
+#include "saver/form1.h"
 
 #include <array>
 
@@ -9,10 +9,10 @@ namespace skyfolio {
 // One of the animation's two phases. Each picture change hands the animation
 // to the phase whose incoming set just received the new picture.
 struct CopyPhase {
-    Timer EngineState::*tick;  // the timer that drives this phase
-    PictureSet EngineState::*outgoing;
-    PictureSet EngineState::*incoming;
-    int switchedPicture;  // copyPicture of a copy that shows the incoming set
+    Timer Form1::*tick;  // the timer that drives this phase
+    PictureSet Form1::*outgoing;
+    PictureSet Form1::*incoming;
+    int switchedPicture;  // Copy::picture of a copy that shows the incoming set
     int readyValue;       // secondImageReady while the incoming set is the newest
     // Paced effects change the picture once admittedCopies reaches the last
     // copy's index plus this, and then set imageChangeDue to `changeDue`.
@@ -31,8 +31,8 @@ struct CopyPhase {
 inline constexpr int kAdmitAtOnce = 0;
 
 inline constexpr CopyPhase kTimer1Phase = {
-    &EngineState::Timer1, &EngineState::first, &EngineState::second, 1, 1, 5, 1, {{{3, kAdmitAtOnce}, {2, 2}, {1, 4}}}};
+    &Form1::Timer1, &Form1::first, &Form1::second, 1, 1, 5, 1, {{{3, kAdmitAtOnce}, {2, 2}, {1, 4}}}};
 inline constexpr CopyPhase kTimer5Phase = {
-    &EngineState::Timer5, &EngineState::second, &EngineState::first, 0, 0, 10, 0, {{{3, 3}, {2, 6}, {1, 9}}}};
+    &Form1::Timer5, &Form1::second, &Form1::first, 0, 0, 10, 0, {{{3, 3}, {2, 6}, {1, 9}}}};
 
 }  // namespace skyfolio

@@ -1,32 +1,27 @@
 #pragma once
 
-#include "imaging/picture.h"
-#include "saver/copy_step.h"
+#include "imaging/pixels.h"
+#include "imaging/units.h"
 
 namespace skyfolio {
 
-// FirstPicture as Float uses it: a picture box shown over the form and moved
-// about it. Position and size are twips, the form's scale in Float; the box
-// draws its picture at its own top-left corner and shows the form's
-// background colour where it has none.
-class FloatBox {
-public:
-    virtual ~FloatBox() = default;
-
-    virtual int left() const = 0;
-    virtual int top() const = 0;
-    virtual int width() const = 0;
-    virtual int height() const = 0;
-    virtual void move(int left, int top) = 0;
-    virtual void resize(int width, int height) = 0;
-    virtual void setVisible(bool visible) = 0;
-
-    // The box's picture; an empty one clears it.
-    virtual void setPicture(const Picture& picture) = 0;
-    // One step of a transition: the step's rectangle of `source` drawn at the
-    // same place in the box, clipped to both. Steps reach the screen at the
-    // host's pace, and nothing else is handled between them.
-    virtual void copy(const Picture& source, const CopyStep& step) = 0;
+// FirstPicture as Float moves it.
+struct FloatBox {
+    // Twips, exactly as set: the bounce compares them with the screen's edges.
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool visible = false;
+    // Shown at the box's top-left corner; the form's background elsewhere.
+    Pixels picture;
+    // The list entry the picture came from; -1 for none.
+    int pictureIndex = -1;
 };
+
+// Where the box lies on the screen, in whole pixels.
+inline PixelRect pixelsOf(const FloatBox& box) {
+    return {twipsToPixels(box.left), twipsToPixels(box.top), twipsToPixels(box.width), twipsToPixels(box.height)};
+}
 
 }  // namespace skyfolio

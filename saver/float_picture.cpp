@@ -1,86 +1,150 @@
 // Float's picture changes: the next picture of the list into FirstPicture,
-// after a blank pause or through a drawn transition.
+// after a blank pause or through a drawn transition. Neither waits: the
+// change is state that ChangeTimer's ticks carry to its end.
 
-#include "platform/line_break.h"
-#include "platform/units.h"
+#include "imaging/units.h"
 #include "saver/form1.h"
+#include "saver/monotonic_clock.h"
+#include "saver/picture_source.h"
+#include "saver/random.h"
+#include "saver/surface.h"
 #include "saver/transitions.h"
-#include "settings/conversions.h"
 
-#include <chrono>
 #include <exception>
 
 namespace skyfolio {
 namespace {
 
 constexpr std::chrono::milliseconds kStandardPause{300};
+// Asks for a tick at every display frame.
+constexpr int kEveryFrame = 1;
 
 int twips(int pixels) { return pixels * kTwipsPerPixel; }
 
 }  // namespace
 
-std::string Form1::FloatFailureMessage(const std::string& picturePath) {
-    const std::string lineBreak(kLineBreak);
-    return picturePath + lineBreak + "does not exist! Skyfolio will" + lineBreak +
-           "not function unless a different image is reloaded.";
+void Form1::ShowFloatPicture(AfterChange after) {
+    afterChange_ = after;
+    // A list shorter than its count leaves an empty path, which fails to load.
+    const std::vector<std::string>& files = *cfg_.imageFiles;
+    const auto index = static_cast<size_t>(floatImageIndex);
+    floatPicturePath_ = index < files.size() ? files[index] : std::string();
+    if (cfg_.cfgTransition != kStandard || cfg_.cfgRandomTransition == 1)
+        StartTransition();
+    else
+        StartPause();
 }
 
-bool Form1::ShowFloatPicture() {
-    // A list shorter than its count leaves an empty path, which fails to load.
-    const auto index = static_cast<size_t>(floatImageIndex);
-    const std::string path = index < imageFiles.size() ? imageFiles[index] : std::string();
+Pixels Form1::LoadFloatPicture() { return pictures_.userPicture(floatPicturePath_); }
+
+// The box blank for a moment; the saver handles input and its other timers meanwhile.
+void Form1::StartPause() {
+    FirstPicture.visible = false;
+    ShowFirstPicture();
+    floatChange_ = FloatChange::Pausing;
+    pauseStart_ = clock_.now();
+    ChangeTimer.setInterval(int(kStandardPause.count()));
+    ChangeTimer.setEnabled(true);
+}
+
+void Form1::EndPause() {
+    ChangeTimer.setEnabled(false);
     try {
-        if (NumberValue(cfgTransition) != kStandard || NumberValue(cfgRandomTransition) == 1) {
-            ShowThroughTransition(path);
-            return true;
-        }
-        return ShowAfterPause(path);
+        FirstPicture.picture = LoadFloatPicture();
     } catch (const std::exception&) {
-        EndWithMessage(FloatFailureMessage(path));
-        return false;
+        EndWithMessage(FloatFailureMessage(floatPicturePath_));
+        return;
+    }
+    FirstPicture.pictureIndex = floatImageIndex;
+    FirstPicture.width = twips(FirstPicture.picture.width());
+    FirstPicture.height = twips(FirstPicture.picture.height());
+    CentreFirstPicture();
+    FirstPicture.visible = true;
+    ShowFirstPicture();
+    EndFloatChange();
+}
+
+// The box emptied at once, then made the new picture's size and centred;
+// the steps copy the picture into it from second.source.
+void Form1::StartTransition() {
+    FirstPicture.picture = Pixels();
+    FirstPicture.pictureIndex = floatImageIndex;
+    FirstPicture.width = 1;
+    FirstPicture.height = 1;
+    FirstPicture.visible = true;
+    ShowFirstPicture();
+    second.source = Pixels();  // not held twice while the next one loads
+    try {
+        second.source = LoadFloatPicture();
+    } catch (const std::exception&) {
+        EndWithMessage(FloatFailureMessage(floatPicturePath_));
+        return;
+    }
+    FirstPicture.height = twips(second.source.height());
+    FirstPicture.width = twips(second.source.width());
+    CentreFirstPicture();
+    view_.show(FirstPicture);
+
+    // Standard is never drawn at random.
+    const double transition = cfg_.cfgRandomTransition == 1 ? randomTransition(random_.uniform()) : cfg_.cfgTransition;
+    const PixelRect at = pixelsOf(FirstPicture);
+    const PixelRect screen{-at.x, -at.y, surface_.size().width, surface_.size().height};
+    reveal_ = TransitionReveal(TransitionSteps(transition, second.source.width(), second.source.height()),
+                               intersected(second.source.rect(), screen), clock_.now());
+    floatChange_ = FloatChange::Revealing;
+    ChangeTimer_Timer();
+    if (floatChange_ != FloatChange::Revealing) return;
+    ChangeTimer.setInterval(kEveryFrame);
+    ChangeTimer.setEnabled(true);
+}
+
+void Form1::EndTransition() {
+    ChangeTimer.setEnabled(false);
+    // Whatever the transition left undrawn, the whole picture stands now.
+    FirstPicture.picture = second.source;
+    ShowFirstPicture();
+    EndFloatChange();
+    if (motionHeld_) {
+        motionHeld_ = false;
+        Timer3_Timer();
     }
 }
 
-void Form1::ShowThroughTransition(const std::string& path) {
-    FloatBox& box = host_.firstPicture();
-    box.setPicture(Picture());
-    box.resize(1, 1);
-    box.setVisible(true);
-    second.source = Picture::load(path);
-    box.resize(twips(second.source.width()), twips(second.source.height()));
-    CentreFirstPicture();
-    RunTransition();
-    // Whatever the transition left undrawn, the whole picture stands now.
-    first.source = second.source;
-    box.setPicture(first.source);
-}
-
-bool Form1::ShowAfterPause(const std::string& path) {
-    FloatBox& box = host_.firstPicture();
-    box.setVisible(false);
-    // The saver stays responsive meanwhile; a key may end it.
-    if (!host_.pauseHandlingEvents(kStandardPause)) return false;
-    first.source = Picture::load(path);
-    box.setPicture(first.source);
-    box.resize(twips(first.source.width()), twips(first.source.height()));
-    CentreFirstPicture();
-    box.setVisible(true);
-    return true;
+void Form1::ChangeTimer_Timer() {
+    switch (floatChange_) {
+    case FloatChange::None:
+        ChangeTimer.setEnabled(false);
+        return;
+    case FloatChange::Pausing: {
+        const auto waited = clock_.now() - pauseStart_;
+        if (waited >= kStandardPause) {
+            EndPause();
+            return;
+        }
+        // Early by the timer's reckoning: the rest of the pause.
+        const auto rest = std::chrono::ceil<std::chrono::milliseconds>(kStandardPause - waited);
+        ChangeTimer.setInterval(int(rest.count()));
+        return;
+    }
+    case FloatChange::Revealing:
+        reveal_.advance(clock_.now(), view_, FirstPicture, second.source);
+        if (reveal_.done())
+            EndTransition();
+        else
+            surface_.present();
+        return;
+    }
 }
 
 // Division truncates toward zero, also for a picture larger than the screen.
 void Form1::CentreFirstPicture() {
-    FloatBox& box = host_.firstPicture();
-    box.move((ScaleWidth() - box.width()) / 2, (ScaleHeight() - box.height()) / 2);
+    FirstPicture.left = (ScaleWidth() - FirstPicture.width) / 2;
+    FirstPicture.top = (ScaleHeight() - FirstPicture.height) / 2;
 }
 
-void Form1::RunTransition() {
-    // Standard is never drawn at random.
-    if (NumberValue(cfgRandomTransition) == 1) cfgTransition = DecimalText(randomTransition(random_.uniform()));
-    FloatBox& box = host_.firstPicture();
-    const Picture& picture = second.source;
-    forEachTransitionStep(NumberValue(cfgTransition), picture.width(), picture.height(),
-                          [&](const CopyStep& step) { box.copy(picture, step); });
+void Form1::ShowFirstPicture() {
+    view_.show(FirstPicture);
+    surface_.present();
 }
 
 }  // namespace skyfolio

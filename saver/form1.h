@@ -1,27 +1,51 @@
 #pragma once
 
-#include "platform/random.h"
-#include "saver/engine_state.h"
-#include "saver/saver_host.h"
+#include "saver/copy.h"
+#include "saver/effects.h"
+#include "saver/float_box.h"
+#include "saver/float_box_view.h"
+#include "saver/picture_set.h"
+#include "saver/timer.h"
+#include "saver/transition_reveal.h"
+#include "settings/saver_settings.h"
 
+#include <array>
+#include <chrono>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace skyfolio {
 
-class SettingsFile;
-struct CopyEffectProfile;
+class MonotonicClock;
+class PictureSource;
+class RandomSource;
+class SaverHost;
+class Surface;
 struct CopyPhase;
 
-// The saver form's procedures over the engine state. Nothing here knows Qt:
-// the host draws and shows, the random source is injected, so a test drives
-// every procedure with a fixed generator and checks positions.
-class Form1 : public EngineState {
-public:
-    Form1(SaverHost& host, RandomSource& random) : host_(host), random_(random) {}
+// What the engine works with, all owned by the program around it. One
+// random source may serve several engines.
+struct SaverSeams {
+    Surface& surface;
+    PictureSource& pictures;
+    SaverHost& host;
+    RandomSource& random;
+    const MonotonicClock& clock;
+};
 
-    // Set-up: settings, background, the first pictures and their members,
-    // the effect's timers.
+// The saver form's procedures over the engine state, plain C++: the seams
+// draw, load pictures, tell the time and end the run, so a test drives every
+// procedure with fakes and checks positions. Nothing here waits: a pause or
+// a transition is state that later timer ticks carry on.
+class Form1 {
+public:
+    Form1(const SaverSettings& settings, SaverSeams seams);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    // Set-up: the background, the first pictures and their members, the
+    // effect's timers.
     void Form_Load();
 
     // The copy animation: one tick in each phase, the picture-change clock,
@@ -31,58 +55,114 @@ public:
     void Timer2_Timer();
     void Timer4_Timer();
 
-    // Motion rules of the copy `copyIndex`.
-    void SetCopyStep(int16_t speed);
-    void StepCopy();
-    void StepWarpCopy();
+    // Motion rules: how a copy is aimed and moved through its size steps.
+    void SetCopyStep(Copy& copy, int16_t speed);
+    void StepCopy(Copy& copy);
+    void StepWarpCopy(Copy& copy);
 
-    // Float: the motion tick; the next picture shown centred, false when it
-    // could not be and the saver is ending; the drawn transition into it.
+    // Float: the motion tick, and the picture change under way (the end of
+    // the pause, or the next steps of a transition).
     void Timer3_Timer();
-    [[nodiscard]] bool ShowFloatPicture();
-    void RunTransition();
+    void ChangeTimer_Timer();
 
     // Form1's inner width and height in its current scale.
     int ScaleWidth() const;
     int ScaleHeight() const;
 
-    // The screen-saver-running switch of the older platform family; every
-    // "on" at set-up is paired with an "off" on each path that ends the run.
-    void SwitchScreenSaverRunningOn();
-    void SwitchScreenSaverRunningOff();
+    // While a transition is drawn, key and mouse input waits until it is over.
+    bool holdsInput() const { return floatChange_ == FloatChange::Revealing; }
 
-    // Ends a run that cannot go on: the switch back off, the form unloaded,
-    // the message shown, the program ended. The caller returns at once.
+    // Ends a run that cannot go on: the form unloaded, the message shown, the
+    // program ended. The caller returns at once.
     void EndWithMessage(const std::string& text);
     // What a cache picture that cannot be shown makes the saver say.
     static std::string CacheFailureMessage(const std::string& cachePath);
     // What a Float picture that cannot be shown makes the saver say.
     static std::string FloatFailureMessage(const std::string& picturePath);
+    // What a setting that Float's clock cannot use makes the saver say.
+    static std::string SettingFailureMessage(const SettingError& error);
+
+    // The engine state, shared by the procedures.
+    const Effect& effect;
+    std::vector<Copy> copies;
+    std::array<int16_t, 12> effectParam{};
+    bool keepTrails = false;
+    // Picture change: which set holds the newest picture (1 the second),
+    // how many copies may show it, the pacing count, and which set is next.
+    int secondImageReady = 0;
+    int admittedCopies = 0;
+    int admitTicks = 0;
+    int imageChangeDue = 0;
+    int cacheNumber = 0;  // the cache picture loaded last
+    PictureSet first;
+    PictureSet second;
+
+    // Float: FirstPicture, the picture box shown and moved; the new picture
+    // of a transition comes in from second.source.
+    FloatBox FirstPicture;
+    int floatImageIndex = 0;  // the list entry shown next
+    int floatStepX = 0;       // twips per motion tick
+    int floatStepY = 0;
+
+    // Form1's scale: pixels for the copy effects, twips for Float.
+    bool scaleInTwips = false;
+
+    // Design intervals; all disabled at design time.
+    Timer Timer1{1};  // animation tick while the second set is the newest
+    Timer Timer2{0};  // picture-change clock; Float's picture clock
+    Timer Timer3{100};  // Float's motion tick
+    Timer Timer4{1};  // one picture change, a one-shot
+    Timer Timer5{1};  // animation tick while the first set is the newest
+    Timer ChangeTimer{1};  // Float's picture change under way
 
 private:
-    void ReadSettings(const SettingsFile& file);
-    void ReadFloatSettings(const SettingsFile& file);
-    void ReadPlatform();
+    enum class FloatChange { None, Pausing, Revealing };
+    // What Float's clock does once the change it started is over.
+    enum class AfterChange { NextPicture, KeepCentred, KeepFloating };
+
     void PrepareCachePictures();
-    void SetDrawingUnits();
     void ArmEffect();
+    void ArmCopyEffect();
+    void ArmFloat();
+
     void CopyTick(const CopyPhase& phase);
-    void RelaunchCopy(const CopyEffectProfile& profile, int W, int H);
-    const PictureSet& ChooseSource(const CopyPhase& phase);
+    void RelaunchCopy(Copy& copy, int W, int H);
+    const PictureSet& ChooseSource(const CopyPhase& phase, size_t index);
     void AdmissionStep(const CopyPhase& phase);
     void AdmitMoreCopies();
     void CopyEffectsClock();
+
     void FloatPictureClock();
     void ChooseFloatDirection();
-    void ShowThroughTransition(const std::string& path);
-    [[nodiscard]] bool ShowAfterPause(const std::string& path);
+    void ShowFloatPicture(AfterChange after);
+    void StartPause();
+    void EndPause();
+    void StartTransition();
+    void EndTransition();
+    void EndFloatChange();
     void CentreFirstPicture();
+    void ShowFirstPicture();
+    Pixels LoadFloatPicture();
 
+    const SaverSettings& cfg_;
+    Surface& surface_;
+    PictureSource& pictures_;
     SaverHost& host_;
     RandomSource& random_;
-    bool screenSaverRunningOn_ = false;
+    const MonotonicClock& clock_;
+
+    // cfgCopies in the saver: the index of the last copy.
+    double lastCopy_ = -1;
     // For the load-error message: the cache picture path built last.
     std::string cachePathBuiltLast_;
+
+    FloatChange floatChange_ = FloatChange::None;
+    AfterChange afterChange_ = AfterChange::NextPicture;
+    std::string floatPicturePath_;  // of the change under way
+    std::chrono::nanoseconds pauseStart_{};
+    TransitionReveal reveal_;
+    FloatBoxView view_;
+    bool motionHeld_ = false;  // a motion tick fell due during a transition
 };
 
 }  // namespace skyfolio

@@ -2,11 +2,9 @@
 // effects, and the change itself, which loads the picture into the set that
 // is not showing the newest one and hands the animation to that set's phase.
 
-#include "saver/copy_effect_profile.h"
 #include "saver/copy_phase.h"
 #include "saver/form1.h"
-#include "settings/conversions.h"
-#include "settings/program_files.h"
+#include "saver/picture_source.h"
 
 #include <exception>
 
@@ -19,10 +17,10 @@ constexpr int kChangeIntervalMs = 1;
 }  // namespace
 
 void Form1::CopyEffectsClock() {
-    switch (copyEffectProfile(NumberValue(cfgEffect)).change) {
+    switch (effect.change) {
     case PictureChange::ByClock:
         // Once every copy is admitted, the next tick starts the change.
-        if (admittedCopies >= NumberValue(cfgCopies) + 1) {
+        if (admittedCopies >= lastCopy_ + 1) {
             if (imageChangeDue == 0)
                 imageChangeDue = 1;
             else if (imageChangeDue == 1)
@@ -39,6 +37,7 @@ void Form1::CopyEffectsClock() {
         Timer2.setEnabled(false);
         return;
     case PictureChange::Never:
+    case PictureChange::FloatList:
         return;
     }
 }
@@ -48,20 +47,19 @@ void Form1::Timer4_Timer() {
     try {
         // The count is compared as a number, so a stored "03" or " 3" still
         // wraps after the third picture instead of running past the cache.
-        cacheNumber = DecimalText(int64_t(NumberValue(cacheNumber)) + 1);
-        if (NumberValue(cacheNumber) >= NumberValue(cfgImageTotal)) cacheNumber = "0";
-        cachePath = cacheFilePath(cacheNumber);
+        ++cacheNumber;
+        if (cacheNumber >= cfg_.cfgImageTotal) cacheNumber = 0;
+        cachePath = pictures_.cachePicturePath(cacheNumber);
 
         const bool toSecondSet = imageChangeDue == 0;
         const CopyPhase& next = toSecondSet ? kTimer1Phase : kTimer5Phase;
         const CopyPhase& previous = toSecondSet ? kTimer5Phase : kTimer1Phase;
         PictureSet& target = this->*next.incoming;
         target = PictureSet();
-        target.source = Picture::load(cachePath);
-        buildMembers(target);
+        target = buildPictureSet(pictures_.cachePicture(cacheNumber));
 
         secondImageReady = next.readyValue;
-        admittedCopies = copyEffectProfile(NumberValue(cfgEffect)).change == PictureChange::PacedByCopy0 ? 1 : 0;
+        admittedCopies = effect.change == PictureChange::PacedByCopy0 ? 1 : 0;
         (this->*previous.tick).setEnabled(false);
         (this->*next.tick).setEnabled(true);
     } catch (const std::exception&) {

@@ -2,8 +2,8 @@
 // size steps. Together with the speed table effectParam they give each effect
 // its course.
 
-#include "saver/copy_effect_profile.h"
 #include "saver/form1.h"
+#include "saver/random.h"
 #include "settings/conversions.h"
 
 #include <array>
@@ -31,7 +31,7 @@ struct Step {
 // By quadrant: toward its outer corner, per pixel of speed.
 constexpr std::array<Step, 4> kOutward = {{{-1, -1}, {1, -1}, {-1, 1}, {1, 1}}};
 // By quadrant: clockwise round the centre (y grows downward).
-constexpr std::array<Step, 4> kVortex = {{{15, -20}, {20, 15}, {-20, -15}, {-15, 20}}};
+constexpr std::array<Step, 4> kVortexSteps = {{{15, -20}, {20, 15}, {-20, -15}, {-15, 20}}};
 
 // A Vortex copy is re-aimed and grows when its count reaches this.
 constexpr int kVortexReaimCount = 2;
@@ -41,64 +41,61 @@ constexpr double kJumpLeftward = 10;
 
 }  // namespace
 
-void Form1::SetCopyStep(int16_t speed) {
-    const size_t i = size_t(copyIndex);
-    const auto quadrant = [&] { return QuadrantOf(copyX[i], copyY[i], ScaleWidth(), ScaleHeight()); };
-    switch (copyEffectProfile(NumberValue(cfgEffect)).stepRule) {
+void Form1::SetCopyStep(Copy& copy, int16_t speed) {
+    const auto quadrant = [&] { return QuadrantOf(copy.x, copy.y, ScaleWidth(), ScaleHeight()); };
+    switch (effect.motion.stepRule) {
     case StepRule::JumpingBeans: {
-        const double S = NumberValue(cfgJumpSpeed);
+        const double S = cfg_.cfgJumpSpeed;
         const double r1 = random_.uniform();
         const double r2 = random_.uniform();
-        copyStepX[i] = SaturatedInt16(Floor((2 * S - kJumpLeftward) * r1) - S);
-        copyStepY[i] = SaturatedInt16(Floor(2 * S * r2) - S);
+        copy.stepX = SaturatedInt16(Floor((2 * S - kJumpLeftward) * r1) - S);
+        copy.stepY = SaturatedInt16(Floor(2 * S * r2) - S);
         return;
     }
     case StepRule::Vortex: {
-        const Step step = kVortex[quadrant()];
-        copyStepX[i] = step.x;
-        copyStepY[i] = step.y;
+        const Step step = kVortexSteps[quadrant()];
+        copy.stepX = step.x;
+        copy.stepY = step.y;
         return;
     }
     case StepRule::OutwardDiagonal: {
         const Step direction = kOutward[quadrant()];
-        copyStepX[i] = direction.x * speed;
-        copyStepY[i] = direction.y * speed;
+        copy.stepX = direction.x * speed;
+        copy.stepY = direction.y * speed;
         return;
     }
     }
 }
 
-void Form1::StepCopy() {
-    const size_t i = size_t(copyIndex);
-    const int k = copySize[i];
-    const SizeCourse course = copyEffectProfile(NumberValue(cfgEffect)).course;
+void Form1::StepCopy(Copy& copy) {
+    const int k = copy.size;
+    const SizeCourse course = effect.motion.course;
     if (course == SizeCourse::GrowEveryThirdTick) {
-        if (copyVortex[i] != kVortexReaimCount) {
-            ++copyVortex[i];
+        if (copy.vortex != kVortexReaimCount) {
+            ++copy.vortex;
             return;
         }
-        SetCopyStep(effectParam[speedOf(k)]);
-        if (k > kLargestSizeStep) copySize[i] = k - 1;
-        copyVortex[i] = 0;
+        SetCopyStep(copy, effectParam[speedOf(k)]);
+        if (k > kLargestSizeStep) copy.size = k - 1;
+        copy.vortex = 0;
         return;
     }
     if (k > kLargestSizeStep) {
-        SetCopyStep(effectParam[speedOf(k)]);
-        copySize[i] = k - 1;
+        SetCopyStep(copy, effectParam[speedOf(k)]);
+        copy.size = k - 1;
         return;
     }
-    SetCopyStep(effectParam[speedOf(kLargestSizeStep)]);
-    if (course == SizeCourse::GrowAndDealAgain) copySize[i] = kSmallestSizeStep;
+    SetCopyStep(copy, effectParam[speedOf(kLargestSizeStep)]);
+    if (course == SizeCourse::GrowAndDealAgain) copy.size = kSmallestSizeStep;
 }
 
-void Form1::StepWarpCopy() {
-    const size_t i = size_t(copyIndex);
-    const int k = copySize[i];
+void Form1::StepWarpCopy(Copy& copy) {
+    const int k = copy.size;
     if (k < kSmallestSizeStep) {
-        SetCopyStep(effectParam[speedOf(k)]);
-        copySize[i] = k + 1;
+        SetCopyStep(copy, effectParam[speedOf(k)]);
+        copy.size = k + 1;
     } else {
-        SetCopyStep(effectParam[speedOf(kSmallestSizeStep)]);
+        SetCopyStep(copy, effectParam[speedOf(kSmallestSizeStep)]);
     }
 }
 

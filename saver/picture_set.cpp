@@ -1,5 +1,6 @@
 #include "saver/picture_set.h"
 
+#include "imaging/pixel_scaling.h"
 #include "settings/conversions.h"
 
 namespace skyfolio {
@@ -19,9 +20,11 @@ std::array<PictureSize, kMemberCount> memberSizes(int W, int H) {
     return sizes;
 }
 
-void buildMembers(PictureSet& set) {
+PictureSet buildPictureSet(Pixels source) {
+    PictureSet set{std::move(source), {}};
     const auto sizes = memberSizes(set.source.width(), set.source.height());
-    for (size_t i = 0; i < sizes.size(); ++i) set.members[i] = set.source.scaled(sizes[i]);
+    for (size_t i = 0; i < sizes.size(); ++i) set.members[i] = scaledByArea(set.source, sizes[i]);
+    return set;
 }
 
 }  // namespace skyfolio

@@ -1,20 +1,35 @@
 #pragma once
 
-#include "imaging/picture.h"
+#include "imaging/pixels.h"
+
+#include <cstdint>
 
 namespace skyfolio {
 
-// Where the copy effects draw: the saver window's persistent image, shown on
-// the screen when presented. Coordinates are pixels; drawing is clipped.
+// Where the saver draws: the saver window's persistent image, shown on the
+// screen when presented. Coordinates are pixels; drawing is clipped.
 class Surface {
 public:
     virtual ~Surface() = default;
-    // The whole surface to the background colour.
+
+    // The screen the saver covers.
+    virtual PictureSize size() const = 0;
+    // The background colour, 0x00BBGGRR as the settings give it; the whole
+    // surface takes it.
+    virtual void setBackground(uint32_t colourValue) = 0;
+    // The whole surface, or one rectangle of it, back to the background.
     virtual void clear() = 0;
-    // The whole picture with its top-left corner at (x, y), plain copy.
-    virtual void draw(const Picture& picture, int x, int y) = 0;
+    virtual void clear(const PixelRect& rect) = 0;
+    // The `part` of `picture` with its top-left corner at (x, y), a plain copy.
+    virtual void copy(const Pixels& picture, const PixelRect& part, int x, int y) = 0;
+    // One picture above everything drawn, its top-left corner at (x, y):
+    // moving it redraws nothing beneath it. A null picture takes it away.
+    virtual void setOverlay(const Pixels& picture, int x, int y) = 0;
     // Shows what was drawn since the last present.
     virtual void present() = 0;
+
+    // The whole picture with its top-left corner at (x, y).
+    void draw(const Pixels& picture, int x, int y) { copy(picture, picture.rect(), x, y); }
 };
 
 }  // namespace skyfolio

@@ -3,7 +3,6 @@
 #include "settings/conversions.h"
 
 #include <algorithm>
-#include <array>
 
 namespace skyfolio {
 namespace {
@@ -11,60 +10,71 @@ namespace {
 constexpr int kBlindWidth = 20;  // pixels per band; also the number of passes
 constexpr int kDrawnTransitions = 7;
 
-// The loops' fractional bounds (W / 2, W / 20) are written as whole-number
-// comparisons: k <= W / 2 holds exactly when 2k <= W.
-
-void leftWipe(int W, int H, const StepSink& step) {
-    for (int k = 1; k <= W; ++k) step({0, 0, k, H});
-}
-
-void rightWipe(int W, int H, const StepSink& step) {
-    for (int k = 1; k <= W; ++k) step({double(W - k), 0, k, H});
-}
-
-// A band in the middle, growing by a pixel on each side per step. Its
-// position is halved in single precision and may fall between pixels.
-void rightAndLeftWipe(int W, int H, const StepSink& step) {
-    int a = 1;
-    for (int k = 1; 2 * k <= W; ++k, a += 2) step({float(W - a) / 2, 0, a, H});
-}
-
-void upAndDownWipe(int W, int H, const StepSink& step) {
-    int b = 1;
-    for (int k = 1; 2 * k <= H; ++k, b += 2) step({0, float(H - b) / 2, W, b});
-}
-
-// A centred rectangle that keeps the difference between its sides and grows
-// by a pixel each way per step.
-void centerWipe(int W, int H, const StepSink& step) {
-    int a = W > H ? W - H : 1;
-    int b = W < H ? H - W : 1;
-    const int last = W - a;
-    for (int k = 1; k <= last; ++k, ++a, ++b)
-        step({Floor((W - a) / 2.0), Floor((H - b) / 2.0), a, b});
-}
-
-// Every band opens one more row (or column) per pass, all bands together.
-void horizontalBlinds(int W, int H, const StepSink& step) {
-    const int m = H / kBlindWidth;
-    for (int i = 1; i <= kBlindWidth; ++i)
-        for (int j = 0; j <= m; ++j) step({0, double(kBlindWidth * j), W, i});
-}
-
-void verticalBlinds(int W, int H, const StepSink& step) {
-    for (int i = 1; i <= kBlindWidth; ++i)
-        for (int j = 0; kBlindWidth * j <= W; ++j) step({double(kBlindWidth * j), 0, i, H});
-}
-
-constexpr std::array<void (*)(int, int, const StepSink&), kDrawnTransitions> kDrawnSteps = {
-    leftWipe, rightWipe, rightAndLeftWipe, upAndDownWipe, centerWipe, horizontalBlinds, verticalBlinds,
-};
-
 }  // namespace
 
-void forEachTransitionStep(double transition, int W, int H, const StepSink& step) {
+// The loops' fractional bounds (W / 2, W / 20) are whole-number divisions:
+// k <= W / 2 holds exactly when k <= W \ 2.
+TransitionSteps::TransitionSteps(double transition, int W, int H) : W_(W), H_(H) {
     if (transition < kLeftWipe || transition > kVerticalBlinds || transition != Floor(transition)) return;
-    kDrawnSteps[static_cast<size_t>(transition) - 1](W, H, step);
+    transition_ = static_cast<int>(transition);
+    switch (transition_) {
+    case kLeftWipe:
+    case kRightWipe:
+        count_ = W;
+        break;
+    case kRightAndLeftWipe:
+        count_ = W / 2;
+        break;
+    case kUpAndDownWipe:
+        count_ = H / 2;
+        break;
+    case kCenterWipe:
+        a0_ = W > H ? W - H : 1;
+        b0_ = W < H ? H - W : 1;
+        count_ = std::max(0, W - a0_);
+        break;
+    case kHorizontalBlinds:
+        stride_ = H / kBlindWidth + 1;
+        count_ = kBlindWidth * stride_;
+        break;
+    case kVerticalBlinds:
+        stride_ = W / kBlindWidth + 1;
+        count_ = kBlindWidth * stride_;
+        break;
+    }
+    count_ = std::max(0, count_);
+}
+
+TransitionStep TransitionSteps::operator[](int n) const {
+    const int k = n + 1;
+    switch (transition_) {
+    case kLeftWipe:
+        return {0, 0, k, H_};
+    case kRightWipe:
+        return {double(W_ - k), 0, k, H_};
+    case kRightAndLeftWipe: {
+        // A band in the middle, growing by a pixel on each side per step. Its
+        // position is halved in single precision and may fall between pixels.
+        const int a = 1 + 2 * n;
+        return {float(W_ - a) / 2, 0, a, H_};
+    }
+    case kUpAndDownWipe: {
+        const int b = 1 + 2 * n;
+        return {0, float(H_ - b) / 2, W_, b};
+    }
+    case kCenterWipe: {
+        // A centred rectangle that keeps the difference between its sides and
+        // grows by a pixel each way per step.
+        const int a = a0_ + n, b = b0_ + n;
+        return {Floor((W_ - a) / 2.0), Floor((H_ - b) / 2.0), a, b};
+    }
+    case kHorizontalBlinds:
+        // Every band opens one more row per pass, all bands together.
+        return {0, double(kBlindWidth * (n % stride_)), W_, n / stride_ + 1};
+    case kVerticalBlinds:
+        return {double(kBlindWidth * (n % stride_)), 0, n / stride_ + 1, H_};
+    }
+    return {};
 }
 
 int randomTransition(double r) {

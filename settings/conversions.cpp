@@ -87,7 +87,6 @@ int32_t RoundInt32(double x) { return roundTo<int32_t>(x); }
 int32_t RoundInt32(std::string_view text) { return roundTo<int32_t>(StrictNumber(text)); }
 
 double Floor(double x) { return std::floor(x); }
-double Trunc(double x) { return std::trunc(x); }
 
 int64_t WholeDiv(int64_t a, int64_t b) {
     if (b == 0) throw ConversionError("division by zero");

@@ -34,7 +34,6 @@ int32_t RoundInt32(std::string_view text);
 int16_t SaturatedInt16(double x);
 
 double Floor(double x);
-double Trunc(double x);
 
 // Whole-number division truncating toward zero ("\").
 int64_t WholeDiv(int64_t a, int64_t b);

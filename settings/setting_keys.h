@@ -1,19 +1,19 @@
 #pragma once
 
+#include "settings/saver_settings.h"
 #include "settings/setting_texts.h"
 
 #include <array>
 #include <string_view>
+#include <variant>
 
 namespace skyfolio {
 
-// How the saver turns a stored text into a value.
-enum class Conversion {
-    Lenient,      // NumberValue: leading number, 0 when none
-    Strict,       // the whole text must be a number
-    BooleanText,  // True or False, or a number
-    Text,         // used as it stands
-};
+// Where the saver keeps a key's value; the field's type is the conversion:
+// a leading number (NumberValue, 0 when none), a strict number, True or
+// False (or a number), or the text as it stands.
+using SaverField = std::variant<double SaverSettings::*, Held<double> SaverSettings::*, Held<bool> SaverSettings::*,
+                                std::string SaverSettings::*>;
 
 // One key of the settings file, declared once for the installer, the saver,
 // the dialog and the save.
@@ -21,31 +21,31 @@ struct SettingKey {
     std::string_view section;
     std::string_view key;
     std::string_view installedValue;
-    Conversion saverReads;
-    std::string SettingTexts::*text;
+    SaverField saver;
+    std::string SettingTexts::*text;  // the dialog's working copy, which the save writes
 };
 
 namespace keys {
-inline constexpr SettingKey newTotal{"total", "newTotal", "2", Conversion::Lenient, &SettingTexts::cfgImageTotal};
-inline constexpr SettingKey clonesOfImage{"total", "ClonesOfImage", "10", Conversion::Lenient, &SettingTexts::cfgCopies};
-inline constexpr SettingKey imageSpeed{"speed", "imageSpeed", "20", Conversion::Strict, &SettingTexts::cfgImageSpeed};
-inline constexpr SettingKey mode{"saver", "mode", "0", Conversion::Lenient, &SettingTexts::cfgEffect};
-inline constexpr SettingKey speedOfSplat{"saver", "SpeedofSplat", "10", Conversion::Strict, &SettingTexts::cfgSplatSpeed};
-inline constexpr SettingKey speedOfJump{"saver", "SpeedofJump", "10", Conversion::Lenient, &SettingTexts::cfgJumpSpeed};
-inline constexpr SettingKey deckGradient{"saver", "DeckGradient", "10", Conversion::Strict, &SettingTexts::cfgDeckGradient};
-inline constexpr SettingKey psychGradient{"saver", "PsychGradient", "10", Conversion::Strict, &SettingTexts::cfgPsychGradient};
-inline constexpr SettingKey nextImageTime{"saver", "NextImageTime", "10", Conversion::Lenient, &SettingTexts::cfgNextImageTime};
-inline constexpr SettingKey introImageAmount{"saver", "IntroImageAmount", "3", Conversion::Lenient, &SettingTexts::cfgIntroAmount};
-inline constexpr SettingKey neverChange{"saver", "NeverChange", "False", Conversion::BooleanText, &SettingTexts::cfgNeverChange};
-inline constexpr SettingKey changeNextImage{"saver", "ChangeNextImage", "2", Conversion::Lenient, &SettingTexts::cfgChangeNext};
-inline constexpr SettingKey mouseSensitivity{"saver", "mouseSensitivity", "5", Conversion::Lenient, &SettingTexts::cfgMouseSensitivity};
-inline constexpr SettingKey newBackColor{"saver", "newBackColor", "0", Conversion::Strict, &SettingTexts::cfgBackColor};
-inline constexpr SettingKey effectMode{"saver", "effectMode", "0", Conversion::Lenient, &SettingTexts::cfgTransition};
-inline constexpr SettingKey randomEffect{"saver", "randomEffect", "1", Conversion::Lenient, &SettingTexts::cfgRandomTransition};
-inline constexpr SettingKey centerImage{"saver", "centerImage", "0", Conversion::Lenient, &SettingTexts::cfgCenterImage};
-inline constexpr SettingKey floatImageSpeed{"saver", "floatImageSpeed", "3", Conversion::Lenient, &SettingTexts::cfgFloatSpeed};
-inline constexpr SettingKey saverPassword{"password", "saverPassword", "", Conversion::Text, &SettingTexts::cfgPassword};
-inline constexpr SettingKey saverEnabled{"password", "saverEnabled", "0", Conversion::Lenient, &SettingTexts::cfgPasswordOn};
+inline constexpr SettingKey newTotal{"total", "newTotal", "2", &SaverSettings::cfgImageTotal, &SettingTexts::cfgImageTotal};
+inline constexpr SettingKey clonesOfImage{"total", "ClonesOfImage", "10", &SaverSettings::cfgCopies, &SettingTexts::cfgCopies};
+inline constexpr SettingKey imageSpeed{"speed", "imageSpeed", "20", &SaverSettings::cfgImageSpeed, &SettingTexts::cfgImageSpeed};
+inline constexpr SettingKey mode{"saver", "mode", "0", &SaverSettings::cfgEffect, &SettingTexts::cfgEffect};
+inline constexpr SettingKey speedOfSplat{"saver", "SpeedofSplat", "10", &SaverSettings::cfgSplatSpeed, &SettingTexts::cfgSplatSpeed};
+inline constexpr SettingKey speedOfJump{"saver", "SpeedofJump", "10", &SaverSettings::cfgJumpSpeed, &SettingTexts::cfgJumpSpeed};
+inline constexpr SettingKey deckGradient{"saver", "DeckGradient", "10", &SaverSettings::cfgDeckGradient, &SettingTexts::cfgDeckGradient};
+inline constexpr SettingKey psychGradient{"saver", "PsychGradient", "10", &SaverSettings::cfgPsychGradient, &SettingTexts::cfgPsychGradient};
+inline constexpr SettingKey nextImageTime{"saver", "NextImageTime", "10", &SaverSettings::cfgNextImageTime, &SettingTexts::cfgNextImageTime};
+inline constexpr SettingKey introImageAmount{"saver", "IntroImageAmount", "3", &SaverSettings::cfgIntroAmount, &SettingTexts::cfgIntroAmount};
+inline constexpr SettingKey neverChange{"saver", "NeverChange", "False", &SaverSettings::cfgNeverChange, &SettingTexts::cfgNeverChange};
+inline constexpr SettingKey changeNextImage{"saver", "ChangeNextImage", "2", &SaverSettings::cfgChangeNext, &SettingTexts::cfgChangeNext};
+inline constexpr SettingKey mouseSensitivity{"saver", "mouseSensitivity", "5", &SaverSettings::cfgMouseSensitivity, &SettingTexts::cfgMouseSensitivity};
+inline constexpr SettingKey newBackColor{"saver", "newBackColor", "0", &SaverSettings::cfgBackColor, &SettingTexts::cfgBackColor};
+inline constexpr SettingKey effectMode{"saver", "effectMode", "0", &SaverSettings::cfgTransition, &SettingTexts::cfgTransition};
+inline constexpr SettingKey randomEffect{"saver", "randomEffect", "1", &SaverSettings::cfgRandomTransition, &SettingTexts::cfgRandomTransition};
+inline constexpr SettingKey centerImage{"saver", "centerImage", "0", &SaverSettings::cfgCenterImage, &SettingTexts::cfgCenterImage};
+inline constexpr SettingKey floatImageSpeed{"saver", "floatImageSpeed", "3", &SaverSettings::cfgFloatSpeed, &SettingTexts::cfgFloatSpeed};
+inline constexpr SettingKey saverPassword{"password", "saverPassword", "", &SaverSettings::cfgPassword, &SettingTexts::cfgPassword};
+inline constexpr SettingKey saverEnabled{"password", "saverEnabled", "0", &SaverSettings::cfgPasswordOn, &SettingTexts::cfgPasswordOn};
 }  // namespace keys
 
 // Every key, in the order the save writes them.

@@ -17,6 +17,12 @@ SettingsFile::SettingsFile(std::string path) : profile_(std::move(path)) {}
 
 std::string SettingsFile::read(const SettingKey& key) const { return profile_.read(key.section, key.key); }
 
+SettingTexts SettingsFile::readAll() const {
+    SettingTexts texts;
+    for (const SettingKey* key : kSettingKeysInFileOrder) texts.*(key->text) = read(*key);
+    return texts;
+}
+
 std::string SettingsFile::readImage(std::string_view keyText) const { return profile_.read(kImagesSection, keyText); }
 
 bool SettingsFile::isFirstRun() const { return profile_.read(kFirstRunSection, kFirstRunKey) == kFirstRunValue; }
@@ -27,6 +33,10 @@ WriteResult SettingsFile::writeFirstRunEntries() {
         if (WriteResult r = profile_.write(kImagesSection, std::to_string(i), programPath(kSamplePictures[i])); !r)
             return r;
     return profile_.save();
+}
+
+SaverSettings readSaverSettings(const SettingsFile& file) {
+    return convertSaverSettings(file.readAll(), [&](int index) { return file.readImage(std::to_string(index)); });
 }
 
 WriteResult writeAllSettings(const std::string& path, const SettingTexts& texts,

@@ -2,6 +2,7 @@
 
 #include "platform/profile.h"
 #include "settings/program_files.h"
+#include "settings/saver_settings.h"
 #include "settings/setting_keys.h"
 
 #include <string>
@@ -17,6 +18,8 @@ public:
     explicit SettingsFile(std::string path = settingsFilePath());
 
     std::string read(const SettingKey& key) const;
+    // Every key's text.
+    SettingTexts readAll() const;
     // The "images" entry under the given key text ("0", "1", ...).
     std::string readImage(std::string_view keyText) const;
 
@@ -29,6 +32,9 @@ public:
 private:
     ProfileFile profile_;
 };
+
+// The settings as the saver uses them, converted once.
+SaverSettings readSaverSettings(const SettingsFile& file);
 
 // Writes the whole file as the save does: the picture list under a freshly
 // emptied "images" section, then every key in file order, and ends the

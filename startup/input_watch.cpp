@@ -22,7 +22,7 @@ double secondsSince(int32_t start, double now) {
 
 }  // namespace
 
-InputWatch::InputWatch(const SettingTexts& settings, SaverHost& host, FormWindow& window, const Clock& clock,
+InputWatch::InputWatch(const SaverSettings& settings, SaverHost& host, FormWindow& window, const Clock& clock,
                        std::function<void()> showPasswordForm)
     : settings_(settings), host_(host), window_(window), clock_(clock),
       showPasswordForm_(std::move(showPasswordForm)) {}
@@ -53,11 +53,11 @@ void InputWatch::CountMouseMove() {
     }
     mouseMoveCount = mouseMoveCount + 1;
     if (mouseWindowStart == 0) mouseWindowStart = RoundInt32(now);
-    if (NumberValue(settings_.cfgMouseSensitivity) == mouseMoveCount) EndSaver();
+    if (settings_.cfgMouseSensitivity == mouseMoveCount) EndSaver();
 }
 
 void InputWatch::EndSaver() {
-    if (NumberValue(settings_.cfgPasswordOn) != kPasswordOn) {
+    if (settings_.cfgPasswordOn != kPasswordOn) {
         host_.unloadForm();
         host_.endProgram();
         return;

@@ -3,7 +3,7 @@
 #include "platform/clock.h"
 #include "saver/form_window.h"
 #include "saver/saver_host.h"
-#include "settings/setting_texts.h"
+#include "settings/saver_settings.h"
 
 #include <cstdint>
 #include <functional>
@@ -15,7 +15,7 @@ namespace skyfolio {
 // window. With password protection on, the password prompt opens instead.
 class InputWatch {
 public:
-    InputWatch(const SettingTexts& settings, SaverHost& host, FormWindow& window, const Clock& clock,
+    InputWatch(const SaverSettings& settings, SaverHost& host, FormWindow& window, const Clock& clock,
                std::function<void()> showPasswordForm);
 
     void Form_MouseDown();
@@ -33,7 +33,7 @@ private:
     void filterMovement(float X, float Y, int32_t& lastX, int32_t& lastY);
     void CountMouseMove();
 
-    const SettingTexts& settings_;
+    const SaverSettings& settings_;
     SaverHost& host_;
     FormWindow& window_;
     const Clock& clock_;
@@ -42,7 +42,7 @@ private:
     int mouseMoveCount = 0;
     // Second of the day at which the counting window opened; 0 means none.
     int32_t mouseWindowStart = 0;
-    // Wider than the old 16 bits: twips on a wide screen pass 32767.
+    // 32 bits: twips on a wide screen pass 32767.
     int32_t lastFormX = 0, lastFormY = 0;
     int32_t lastPictureX = 0, lastPictureY = 0;
 };

@@ -24,8 +24,7 @@ std::optional<uint32_t> PreviewHandle(std::string_view argumentText) {
 
 int ShowPreview(std::string_view argumentText) {
     const PuzzleForm form;
-    // The old platform yielded to its message queue around the copy so the
-    // form could finish loading; ours is drawn in memory and needs no queue.
+    // Drawn in memory: nothing waits for the event queue.
     if (const std::optional<uint32_t> handle = PreviewHandle(argumentText))
         paintIntoX11Window(*handle, form.Picture1.topLeft(PuzzleForm::kPreviewBlock));
     return 0;

@@ -66,9 +66,8 @@ TEST(BooleanTest, WordsInAnyCaseOrNumbers) {
     EXPECT_EQ(BooleanText(false), "False");
 }
 
-TEST(WholeNumberTest, FloorTruncAndDivision) {
+TEST(WholeNumberTest, FloorAndDivision) {
     EXPECT_EQ(Floor(-0.5), -1);
-    EXPECT_EQ(Trunc(-0.5), 0);
     EXPECT_EQ(Floor(2.999), 2);
     EXPECT_EQ(WholeDiv(7, 2), 3);
     EXPECT_EQ(WholeDiv(-7, 2), -3);

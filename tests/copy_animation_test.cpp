@@ -2,6 +2,7 @@
 // outgoing to the incoming picture, in both phases.
 
 #include "platform/image_surface.h"
+#include "saver/effects.h"
 #include "tests/support/allocation_counter.h"
 #include "tests/support/saver_fixture.h"
 
@@ -16,7 +17,13 @@ protected:
         set(keys::mode, std::to_string(effect));
         set(keys::clonesOfImage, copies);
         load();
-        ASSERT_TRUE(host.messages.empty());
+        ASSERT_TRUE(fakes.host.messages.empty());
+    }
+    // Which set each copy has switched to.
+    std::vector<int> switchedTo() {
+        std::vector<int> sets;
+        for (const Copy& copy : form().copies) sets.push_back(copy.picture);
+        return sets;
     }
     // The set each copy was drawn from in the last tick.
     std::vector<int> setsOfLastTick() const {
@@ -27,41 +34,41 @@ protected:
 };
 
 TEST_F(CopyAnimationTest, TheFirstTickLaunchesEveryCopyAndDrawsThemInOrder) {
-    loadEffect(0, "21");
-    for (int i = 0; i < 21; ++i) random.draws.insert(random.draws.end(), {(i * 30 + 0.5) / 800, (i * 20 + 0.5) / 600});
-    form.Timer1_Timer();
-    ASSERT_EQ(host.recording.draws.size(), 21u);
+    loadEffect(kSkyflock, "21");
+    for (int i = 0; i < 21; ++i) fakes.random.draws.insert(fakes.random.draws.end(), {(i * 30 + 0.5) / 800, (i * 20 + 0.5) / 600});
+    form().Timer1_Timer();
+    ASSERT_EQ(fakes.surface.draws.size(), 21u);
     for (int i = 0; i < 21; ++i) EXPECT_EQ(lastTick()[i], (Shown{i * 30, i * 20, 12, 0})) << i;
-    EXPECT_EQ(host.recording.clears, 1);
-    EXPECT_EQ(host.recording.presents, 1);
+    EXPECT_EQ(fakes.surface.clears, 1);
+    EXPECT_EQ(fakes.surface.presents, 1);
 
-    form.Timer1_Timer();
-    EXPECT_EQ(host.recording.draws.size(), 42u);
-    EXPECT_EQ(host.recording.clears, 2);
+    form().Timer1_Timer();
+    EXPECT_EQ(fakes.surface.draws.size(), 42u);
+    EXPECT_EQ(fakes.surface.clears, 2);
     EXPECT_EQ(lastTick()[20], (Shown{600, 400, 11, 0}));
 }
 
 TEST_F(CopyAnimationTest, TrailsAreNeverCleared) {
     set(keys::clonesOfImage, "5");
-    for (const int effect : {3, 4}) {
+    for (const int effect : {kPsychedelic, kDeckOfCards}) {
         set(keys::mode, std::to_string(effect));
-        test::FakeSaverHost screen;
-        Form1 saver{screen, random};
-        saver.Form_Load();
+        test::FakeSeams screen;
+        screen.pictures.cache = fakes.pictures.cache;
+        Form1& saver = start(screen);
         for (int t = 0; t < 30; ++t) saver.Timer1_Timer();
-        EXPECT_EQ(screen.recording.clears, 0) << effect;
-        EXPECT_EQ(screen.recording.presents, 30) << effect;
+        EXPECT_EQ(screen.surface.clears, 0) << effect;
+        EXPECT_EQ(screen.surface.presents, 30) << effect;
     }
 }
 
 TEST_F(CopyAnimationTest, ACornerOnTheRightOrBottomEdgeIsStillOnTheScreen) {
-    loadEffect(0, "1");
+    loadEffect(kSkyflock, "1");
     const auto drawnAfterPlacingAt = [&](int x, int y) {
-        form.copyX[0] = x;
-        form.copyY[0] = y;
-        form.copyStepX[0] = form.copyStepY[0] = 0;
-        random.draws = {0.5, 0.5};
-        form.Timer1_Timer();
+        form().copies[0].x = x;
+        form().copies[0].y = y;
+        form().copies[0].stepX = form().copies[0].stepY = 0;
+        fakes.random.draws = {0.5, 0.5};
+        form().Timer1_Timer();
         return std::pair(lastTick()[0].x, lastTick()[0].y);
     };
     EXPECT_EQ(drawnAfterPlacingAt(800, 600), std::pair(800, 600));
@@ -72,57 +79,57 @@ TEST_F(CopyAnimationTest, ACornerOnTheRightOrBottomEdgeIsStillOnTheScreen) {
 }
 
 TEST_F(CopyAnimationTest, AdmittedCopiesChangeOverAtTheirSmallestSize) {
-    loadEffect(0, "3");
-    form.admittedCopies = 2;
-    form.Timer1_Timer();
+    loadEffect(kSkyflock, "3");
+    form().admittedCopies = 2;
+    form().Timer1_Timer();
     EXPECT_EQ(setsOfLastTick(), (std::vector<int>{1, 1, 0}));
-    EXPECT_EQ(form.copyPicture, (std::vector<int>{1, 1, 0}));
+    EXPECT_EQ(switchedTo(), (std::vector<int>{1, 1, 0}));
 
     // Copy 2 is admitted, but has grown past its smallest size: it waits
     // for its re-launch, while the others stay changed over.
-    form.admittedCopies = 3;
-    form.Timer1_Timer();
+    form().admittedCopies = 3;
+    form().Timer1_Timer();
     EXPECT_EQ(setsOfLastTick(), (std::vector<int>{1, 1, 0}));
-    form.copyX[2] = -1;
-    form.Timer1_Timer();
+    form().copies[2].x = -1;
+    form().Timer1_Timer();
     EXPECT_EQ(setsOfLastTick(), (std::vector<int>{1, 1, 1}));
 }
 
 TEST_F(CopyAnimationTest, WithOnePictureNothingChangesOver) {
     set(keys::newTotal, "1");
-    loadEffect(0, "3");
-    form.admittedCopies = 3;
+    loadEffect(kSkyflock, "3");
+    form().admittedCopies = 3;
     for (int t = 0; t < 20; ++t) {
-        form.Timer1_Timer();
+        form().Timer1_Timer();
         EXPECT_EQ(setsOfLastTick(), (std::vector<int>{0, 0, 0}));
     }
 }
 
 TEST_F(CopyAnimationTest, AWarpCopyChangesOverOnceItHasShrunkToItsSmallest) {
-    loadEffect(2, "1");
-    form.admittedCopies = 1;
-    random.draws = {0.5, 0.5};
+    loadEffect(kWarp, "1");
+    form().admittedCopies = 1;
+    fakes.random.draws = {0.5, 0.5};
     for (int tick = 1; tick <= 11; ++tick) {
-        form.Timer1_Timer();
+        form().Timer1_Timer();
         EXPECT_EQ(setsOfLastTick()[0], 0) << tick;
     }
-    form.Timer1_Timer();
+    form().Timer1_Timer();
     EXPECT_EQ(lastTick()[0], (Shown{439, 339, 12, 1}));
 }
 
 TEST_F(CopyAnimationTest, ACopyLeftBehindChangesOverAsSoonAsItIsAdmittedInTheNextPhase) {
-    loadEffect(0, "2");
-    form.Timer1_Timer();
-    form.Timer1_Timer();
+    loadEffect(kSkyflock, "2");
+    form().Timer1_Timer();
+    form().Timer1_Timer();
     // Handed over to the Timer5 phase: the first set has the newest picture.
-    form.secondImageReady = 0;
-    form.admittedCopies = 0;
-    form.Timer5_Timer();
+    form().secondImageReady = 0;
+    form().admittedCopies = 0;
+    form().Timer5_Timer();
     EXPECT_EQ(setsOfLastTick(), (std::vector<int>{1, 1}));
-    form.admittedCopies = 1;
-    form.Timer5_Timer();
+    form().admittedCopies = 1;
+    form().Timer5_Timer();
     EXPECT_EQ(setsOfLastTick(), (std::vector<int>{0, 1}));
-    EXPECT_EQ(form.copySize[0], 8) << "changed over without a re-launch";
+    EXPECT_EQ(form().copies[0].size, 8) << "changed over without a re-launch";
 }
 
 // Paced admission: how often a re-launch of copy 0 showing the incoming
@@ -139,22 +146,22 @@ TEST_P(AdmissionTest, CopyZeroPacesTheAdmission) {
     const Pacing p = GetParam();
     set(keys::changeNextImage, p.changeNext);
     set(keys::introImageAmount, "2");
-    loadEffect(3, "100");
-    form.admittedCopies = 1;
-    form.secondImageReady = p.timer5Phase ? 0 : 1;
+    loadEffect(kPsychedelic, "100");
+    form().admittedCopies = 1;
+    form().secondImageReady = p.timer5Phase ? 0 : 1;
     std::vector<int> admitting;
     for (int tick = 1; tick <= 16; ++tick) {
-        form.copyX[0] = -1;  // copy 0 is re-launched at every tick
-        form.copyPicture[0] = p.timer5Phase ? 0 : 1;
-        const int before = form.admittedCopies;
-        p.timer5Phase ? form.Timer5_Timer() : form.Timer1_Timer();
-        if (form.admittedCopies != before) {
-            EXPECT_EQ(form.admittedCopies, before + 2);
+        form().copies[0].x = -1;  // copy 0 is re-launched at every tick
+        form().copies[0].picture = p.timer5Phase ? 0 : 1;
+        const int before = form().admittedCopies;
+        p.timer5Phase ? form().Timer5_Timer() : form().Timer1_Timer();
+        if (form().admittedCopies != before) {
+            EXPECT_EQ(form().admittedCopies, before + 2);
             admitting.push_back(tick);
         }
     }
     EXPECT_EQ(admitting, p.admittingTicks);
-    EXPECT_FALSE(form.Timer4.Enabled());
+    EXPECT_FALSE(form().Timer4.Enabled());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -169,76 +176,70 @@ TEST_F(CopyAnimationTest, OnlyPacedEffectsWithSeveralPicturesAdmitAtTheTick) {
     set(keys::clonesOfImage, "100");
     const auto admitsAfterTicks = [&](int effect) {
         set(keys::mode, std::to_string(effect));
-        Form1 saver{host, random};
-        saver.Form_Load();
+        Form1& saver = load();
         saver.admittedCopies = 1;
         for (int tick = 0; tick < 10; ++tick) {
-            saver.copyX[0] = -1;
-            saver.copyPicture[0] = 1;
+            saver.copies[0].x = -1;
+            saver.copies[0].picture = 1;
             saver.Timer1_Timer();
         }
         return saver.admittedCopies > 1;
     };
-    for (const int effect : {3, 5, 7}) EXPECT_TRUE(admitsAfterTicks(effect)) << effect;
-    for (const int effect : {0, 2, 4, 6}) EXPECT_FALSE(admitsAfterTicks(effect)) << effect;
+    for (const int effect : {kPsychedelic, kJumpingBeans, kSplat}) EXPECT_TRUE(admitsAfterTicks(effect)) << effect;
+    for (const int effect : {kSkyflock, kWarp, kDeckOfCards, kVortex}) EXPECT_FALSE(admitsAfterTicks(effect)) << effect;
     set(keys::newTotal, "1");
-    EXPECT_FALSE(admitsAfterTicks(7));
+    EXPECT_FALSE(admitsAfterTicks(kSplat));
 }
 
 TEST_F(CopyAnimationTest, ACounterPastItsTargetNeverAdmitsAgain) {
     set(keys::changeNextImage, "1");
-    loadEffect(5, "100");
-    form.admittedCopies = 1;
-    form.admitTicks = 7;  // the Timer1 phase admits when it reaches 4
+    loadEffect(kJumpingBeans, "100");
+    form().admittedCopies = 1;
+    form().admitTicks = 7;  // the Timer1 phase admits when it reaches 4
     for (int tick = 0; tick < 30; ++tick) {
-        form.copyX[0] = -1;
-        form.copyPicture[0] = 1;
-        form.Timer1_Timer();
+        form().copies[0].x = -1;
+        form().copies[0].picture = 1;
+        form().Timer1_Timer();
     }
-    EXPECT_EQ(form.admittedCopies, 1);
-    EXPECT_EQ(form.admitTicks, 37);
+    EXPECT_EQ(form().admittedCopies, 1);
+    EXPECT_EQ(form().admitTicks, 37);
 }
 
 TEST_F(CopyAnimationTest, EnoughAdmittedCopiesStartTheChangeInEachPhase) {
-    loadEffect(7, "10");  // copies 0 to 9
-    form.copyPicture[0] = 1;
-    form.admittedCopies = 13;
-    form.Timer1_Timer();
-    EXPECT_FALSE(form.Timer4.Enabled()) << "the Timer1 phase waits for 9 + 5";
-    form.admittedCopies = 14;
-    form.copySize[0] = 5;  // the threshold needs no re-launch
-    form.Timer1_Timer();
-    EXPECT_TRUE(form.Timer4.Enabled());
-    EXPECT_EQ(form.imageChangeDue, 1);
-    EXPECT_EQ(form.admittedCopies, 14);
+    loadEffect(kSplat, "10");  // copies 0 to 9
+    form().copies[0].picture = 1;
+    form().admittedCopies = 13;
+    form().Timer1_Timer();
+    EXPECT_FALSE(form().Timer4.Enabled()) << "the Timer1 phase waits for 9 + 5";
+    form().admittedCopies = 14;
+    form().copies[0].size = 5;  // the threshold needs no re-launch
+    form().Timer1_Timer();
+    EXPECT_TRUE(form().Timer4.Enabled());
+    EXPECT_EQ(form().imageChangeDue, 1);
+    EXPECT_EQ(form().admittedCopies, 14);
 
-    form.Timer4.setEnabled(false);
-    form.secondImageReady = 0;
-    form.copyPicture[0] = 0;
-    form.admittedCopies = 18;
-    form.Timer5_Timer();
-    EXPECT_FALSE(form.Timer4.Enabled()) << "the Timer5 phase waits for 9 + 10";
-    form.admittedCopies = 19;
-    form.Timer5_Timer();
-    EXPECT_TRUE(form.Timer4.Enabled());
-    EXPECT_EQ(form.imageChangeDue, 0);
+    form().Timer4.setEnabled(false);
+    form().secondImageReady = 0;
+    form().copies[0].picture = 0;
+    form().admittedCopies = 18;
+    form().Timer5_Timer();
+    EXPECT_FALSE(form().Timer4.Enabled()) << "the Timer5 phase waits for 9 + 10";
+    form().admittedCopies = 19;
+    form().Timer5_Timer();
+    EXPECT_TRUE(form().Timer4.Enabled());
+    EXPECT_EQ(form().imageChangeDue, 0);
 }
-
-// The saver window's surface, so that a tick does the work it does on screen.
-class ImageSaverHost : public test::FakeSaverHost {
-public:
-    explicit ImageSaverHost(PictureSize screen) : FakeSaverHost(screen) {}
-    Surface& surface() override { return image; }
-    ImageSurface image{QSize(screen.width, screen.height), [](const std::vector<QRect>&) {}};
-};
 
 TEST_F(CopyAnimationTest, ATickAllocatesNothing) {
     set(keys::clonesOfImage, "21");
-    for (const int effect : {0, 2, 3, 4, 5, 6, 7}) {
-        set(keys::mode, std::to_string(effect));
-        ImageSaverHost screen({1920, 1080});
-        SeededRandom seeded(effect);
-        Form1 saver(screen, seeded);
+    for (const Effect& effect : kEffects) {
+        if (!effect.usesCache()) continue;
+        set(keys::mode, std::to_string(effect.id));
+        // The saver window's surface, so that a tick does the work it does on screen.
+        ImageSurface image(QSize(1920, 1080), [](const std::vector<QRect>&) {});
+        SeededRandom seeded(uint64_t(effect.id));
+        const SaverSettings& kept = settings();
+        Form1 saver(kept, {image, fakes.pictures, fakes.host, seeded, fakes.clock});
         const int64_t beforeLoad = test::allocationsSoFar();
         saver.Form_Load();
         ASSERT_GT(test::allocationsSoFar(), beforeLoad) << "the counter counts";
@@ -246,7 +247,7 @@ TEST_F(CopyAnimationTest, ATickAllocatesNothing) {
         for (int tick = 0; tick < 50; ++tick) saver.Timer1_Timer();
         const int64_t before = test::allocationsSoFar();
         for (int tick = 0; tick < 200; ++tick) saver.Timer1_Timer();
-        EXPECT_EQ(test::allocationsSoFar() - before, 0) << "effect " << effect;
+        EXPECT_EQ(test::allocationsSoFar() - before, 0) << effect.name;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "dialog/misc_tab.h"
 #include "dialog/option_controls.h"
 #include "dialog/spin_control.h"
+#include "saver/effects.h"
 #include "tests/support/fake_dialog_host.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/widgets.h"
@@ -84,13 +85,13 @@ TEST_F(EffectOptionsTest, EachEffectShowsItsOwnGroupsOfOptions) {
 
 TEST_F(EffectOptionsTest, TheSpeedSliderRunsFromTheSlowestIntervalToTheFastest) {
     settings.cfgImageSpeed = "200";
-    choose(0);
+    choose(kSkyflock);
     EXPECT_EQ(effects.Speed->value(), 1);
     settings.cfgImageSpeed = "1";
-    choose(0);
+    choose(kSkyflock);
     EXPECT_EQ(effects.Speed->value(), 200);
     settings.cfgImageSpeed = "50";
-    choose(2);
+    choose(kWarp);
     EXPECT_EQ(effects.Speed->value(), 150);
 
     move(effects.Speed, 199);
@@ -104,7 +105,7 @@ TEST_F(EffectOptionsTest, FloatSpeedIsItsOwnSettingAndDoNotFloatDisablesIt) {
     settings.cfgFloatSpeed = "4";
     effects.CenterCheck->setChecked(true);
     EXPECT_EQ(settings.cfgCenterImage, "1");
-    choose(1);
+    choose(kFloat);
     EXPECT_EQ(effects.Speed->value(), 4);
     EXPECT_FALSE(effects.Speed->isEnabled());
 
@@ -118,13 +119,13 @@ TEST_F(EffectOptionsTest, FloatSpeedIsItsOwnSettingAndDoNotFloatDisablesIt) {
 TEST_F(EffectOptionsTest, EffectSpeedsAreKeptPerEffectAcrossSwitches) {
     settings.cfgPsychGradient = "7";
     settings.cfgSplatSpeed = "16";
-    choose(3);
+    choose(kPsychedelic);
     EXPECT_EQ(effects.Feature1->value(), 7);
     move(effects.Feature1, 12);
     EXPECT_EQ(settings.cfgPsychGradient, "12");
-    choose(7);
+    choose(kSplat);
     EXPECT_EQ(effects.Feature1->value(), 16);
-    choose(3);
+    choose(kPsychedelic);
     EXPECT_EQ(effects.Feature1->value(), 12);
     EXPECT_EQ(settings.cfgSplatSpeed, "16");
     EXPECT_EQ(settings.cfgDeckGradient, "10");
@@ -132,7 +133,7 @@ TEST_F(EffectOptionsTest, EffectSpeedsAreKeptPerEffectAcrossSwitches) {
 
 TEST_F(EffectOptionsTest, TheAmountFollowsTheChangeFrequencyOrTheChangeOptionByEffect) {
     effects.NeverChangeOption1->setChecked(true);
-    choose(3);
+    choose(kPsychedelic);
     move(effects.Feature2, 2);
     EXPECT_EQ(settings.cfgChangeNext, "2");
     EXPECT_TRUE(paintedAsEnabledField(effects.IntroAmountText));
@@ -141,7 +142,7 @@ TEST_F(EffectOptionsTest, TheAmountFollowsTheChangeFrequencyOrTheChangeOptionByE
     EXPECT_TRUE(paintedAsDisabledField(effects.IntroAmountText));
     EXPECT_FALSE(effects.IntroAmountScroll->isEnabled());
 
-    choose(0);  // Skyflock: the "Yes" option decides, not Feature2
+    choose(kSkyflock);  // Skyflock: the "Yes" option decides, not Feature2
     EXPECT_TRUE(effects.Feature2->isHidden());
     EXPECT_TRUE(paintedAsEnabledField(effects.IntroAmountText));
     EXPECT_TRUE(effects.IntroAmountScroll->isEnabled());

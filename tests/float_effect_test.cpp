@@ -1,250 +1,394 @@
-#include "platform/profile.h"
-#include "platform/program_folder.h"
-#include "saver/form1.h"
-#include "settings/settings_file.h"
-#include "tests/support/fake_saver_host.h"
-#include "tests/support/temp_folder.h"
+// Float on a headless screen: the picture clock, the pause and the drawn
+// transitions as timed state, the motion tick, and their failures.
+
+#include "platform/image_surface.h"
+#include "saver/effects.h"
+#include "saver/transitions.h"
+#include "tests/support/allocation_counter.h"
+#include "tests/support/saver_fixture.h"
 
 #include <gtest/gtest.h>
 
-#include <QColor>
+#include <algorithm>
 
 namespace skyfolio {
 namespace {
 
 using namespace std::chrono_literals;
-using test::FakeSaverHost;
+using test::FakeSeams;
 
 constexpr int kTwips = 15;
 
-// Float over an 800 x 600 screen (12000 x 9000 twips) with pictures of
-// known sizes in a temporary program folder.
-class FloatEffectTest : public ::testing::Test {
+uint32_t colourOf(int width) { return rgb32((width * 7) % 256, 200, 100); }
+
+// Float over an 800 x 600 screen (12000 x 9000 twips), centred, with three
+// pictures of known sizes and a Standard change every 10 seconds.
+class FloatEffectTest : public test::SaverFixture {
 protected:
-    void SetUp() override {
-        setProgramFolder(folder.path());
-        // As the dialog saves it: past the first run, which would name the sample pictures.
-        SettingTexts installed;
-        for (const SettingKey* key : kSettingKeysInFileOrder) installed.*(key->text) = key->installedValue;
-        ASSERT_TRUE(writeAllSettings(settingsFilePath(), installed, {}));
-        set(keys::mode, "1");
-        set(keys::effectMode, "0");
+    FloatEffectTest() {
+        set(keys::mode, std::to_string(kFloat));
+        set(keys::effectMode, std::to_string(kStandard));
         set(keys::randomEffect, "0");
         set(keys::centerImage, "1");
         set(keys::nextImageTime, "10");
         list({picture("a.bmp", 40, 30), picture("b.bmp", 20, 10), picture("c.bmp", 60, 50)});
     }
     std::string picture(const std::string& name, int w, int h) {
-        QImage image(w, h, QImage::Format_RGB32);
-        image.fill(QColor::fromHsv((w * 7) % 360, 200, 200));
-        EXPECT_TRUE(Picture(image).saveBitmap(folder.file(name)));
-        return folder.file(name);
+        fakes.pictures.files[name] = test::flatPixels(w, h, colourOf(w));
+        return name;
     }
     // The picture list afresh, its count `total` unless given.
     void list(const std::vector<std::string>& paths, int total = -1) {
-        ProfileFile file(settingsFilePath());
-        file.deleteSection(kImagesSection);
-        for (size_t i = 0; i < paths.size(); ++i) ASSERT_TRUE(file.write(kImagesSection, std::to_string(i), paths[i]));
-        ASSERT_TRUE(file.write(keys::newTotal.section, keys::newTotal.key, std::to_string(total < 0 ? int(paths.size()) : total)));
-        ASSERT_TRUE(file.save());
+        images = paths;
+        set(keys::newTotal, std::to_string(total < 0 ? int(paths.size()) : total));
     }
-    void set(const SettingKey& key, const std::string& value) {
-        ASSERT_TRUE(writeProfileString(settingsFilePath(), key.section, key.key, value));
+    Form1& loadFloat() {
+        Form1& saver = load();
+        EXPECT_TRUE(fakes.host.messages.empty());
+        EXPECT_TRUE(saver.Timer2.Enabled());
+        return saver;
     }
-    void load() {
-        form.Form_Load();
-        ASSERT_TRUE(host.messages.empty());
-        ASSERT_TRUE(form.Timer2.Enabled());
+    // The change under way carried to its end by ChangeTimer's ticks, as the
+    // timers would fire them; the ticks it took.
+    static int finishChange(Form1& saver, test::FakeSteadyClock& clock) {
+        int ticks = 0;
+        while (saver.ChangeTimer.Enabled() && ticks < 100000) {
+            clock.advance(std::chrono::milliseconds(std::max(saver.ChangeTimer.Interval(), 16)));
+            saver.ChangeTimer_Timer();
+            ++ticks;
+        }
+        return ticks;
     }
-    PictureSize shown() const { return host.box.picture.size(); }
-    std::string missingMessage(const std::string& path) const {
+    // A tick of the picture clock and the change it starts, to its end.
+    static void change(Form1& saver, test::FakeSteadyClock& clock) {
+        saver.Timer2_Timer();
+        finishChange(saver, clock);
+    }
+    void change(Form1& saver) { change(saver, fakes.clock); }
+    PictureSize shown() { return form().FirstPicture.picture.size(); }
+    static std::string missingMessage(const std::string& path) {
         return path + "\ndoes not exist! Skyfolio will\nnot function unless a different image is reloaded.";
     }
-
-    test::TempFolder folder;
-    FakeSaverHost host;
-    test::ScriptedRandom random;
-    Form1 form{host, random};
-    test::FakeFloatBox& box = host.box;
 };
 
 TEST_F(FloatEffectTest, StandardShowsTheListInOrderCentredAfterAPauseAndWraps) {
-    load();
-    bool visibleDuringPause = true;
-    host.duringPause = [&] { visibleDuringPause = box.visible; };
+    Form1& saver = loadFloat();
+    const FloatBox& box = saver.FirstPicture;
     const std::vector<PictureSize> expected = {{40, 30}, {20, 10}, {60, 50}, {40, 30}};
     for (const PictureSize& size : expected) {
-        form.Timer2_Timer();
+        const auto start = fakes.clock.now();
+        saver.Timer2_Timer();
+        EXPECT_FALSE(box.visible) << "blank during the pause";
+        EXPECT_FALSE(saver.holdsInput()) << "the pause handles input";
+        EXPECT_GE(finishChange(saver, fakes.clock), 1);
+        EXPECT_EQ(fakes.clock.now() - start, 300ms);
         EXPECT_EQ(shown(), size);
         EXPECT_TRUE(box.visible);
-        EXPECT_EQ(box.x, (12000 - size.width * kTwips) / 2);
-        EXPECT_EQ(box.y, (9000 - size.height * kTwips) / 2);
-        EXPECT_EQ(form.Timer2.Interval(), 10000);
+        EXPECT_EQ(box.left, (12000 - size.width * kTwips) / 2);
+        EXPECT_EQ(box.top, (9000 - size.height * kTwips) / 2);
+        EXPECT_EQ(saver.Timer2.Interval(), 10000);
     }
-    EXPECT_FALSE(visibleDuringPause);
-    EXPECT_EQ(host.pauses, std::vector<std::chrono::milliseconds>(4, 300ms));
-    EXPECT_TRUE(box.steps.empty());
-    EXPECT_FALSE(form.Timer3.Enabled());  // centred: it never moves
+    EXPECT_FALSE(saver.Timer3.Enabled());  // centred: it never moves
 }
 
-TEST_F(FloatEffectTest, AKeyDuringThePauseEndsTheRunAndNothingFollows) {
-    load();
-    host.duringPause = [&] {
-        host.unloadForm();
-        host.endProgram();
-    };
-    form.Timer2_Timer();
-    EXPECT_TRUE(box.picture.isNull());
-    EXPECT_EQ(form.Timer2.Interval(), 250);
-    EXPECT_TRUE(host.messages.empty());
+TEST_F(FloatEffectTest, ThePauseIsTimedOnTheSteadyClockAndThePictureClockNeverNests) {
+    Form1& saver = loadFloat();
+    saver.Timer2_Timer();
+    ASSERT_TRUE(saver.ChangeTimer.Enabled());
+    EXPECT_EQ(saver.ChangeTimer.Interval(), 300);
+    // A tick the driver delivers early only waits for the rest.
+    fakes.clock.advance(120ms);
+    saver.ChangeTimer_Timer();
+    EXPECT_EQ(saver.ChangeTimer.Interval(), 180);
+    EXPECT_FALSE(saver.FirstPicture.visible);
+    // The clock's own tick during the change is dropped.
+    saver.Timer2_Timer();
+    EXPECT_EQ(saver.floatImageIndex, 0);
+    fakes.clock.advance(180ms);
+    saver.ChangeTimer_Timer();
+    EXPECT_TRUE(saver.FirstPicture.visible);
+    EXPECT_FALSE(saver.ChangeTimer.Enabled());
+    EXPECT_EQ(saver.floatImageIndex, 1);
+    EXPECT_EQ(fakes.pictures.loaded, std::vector<std::string>{"a.bmp"});
 }
 
-TEST_F(FloatEffectTest, ATransitionRevealsTheNewPictureFromSecondPictureWithoutAPause) {
-    set(keys::effectMode, "1");
-    load();
-    form.Timer2_Timer();
-    ASSERT_EQ(box.steps.size(), 40u);  // Left wipe: one step per column
-    EXPECT_EQ(box.steps.back(), (CopyStep{0, 0, 40, 30}));
-    EXPECT_EQ(box.copiedFrom, &form.second.source);
-    EXPECT_EQ(shown(), (PictureSize{40, 30}));
-    EXPECT_TRUE(box.visible);
-    EXPECT_EQ(box.x, (12000 - 600) / 2);
-    EXPECT_TRUE(host.pauses.empty());
+// The steps drawn on the screen, as a real surface keeps them.
+class FloatScreenTest : public FloatEffectTest {
+protected:
+    Form1& startOnScreen(PictureSize screen = {800, 600}) {
+        image.emplace(QSize(screen.width, screen.height), [this](const std::vector<QRect>&) { ++presents; });
+        saver_ = std::make_unique<Form1>(settings(), SaverSeams{*image, fakes.pictures, fakes.host, fakes.random, fakes.clock});
+        saver_->Form_Load();
+        return *saver_;
+    }
+    // How many columns of row `y` show the picture's colour from `x` on.
+    int columnsShown(int x, int y, uint32_t colour) const {
+        const QImage screen = image->shown();
+        int n = 0;
+        while (x + n < screen.width() && screen.pixel(x + n, y) == colour) ++n;
+        return n;
+    }
+
+    std::optional<ImageSurface> image;
+    int presents = 0;
+
+private:
+    std::unique_ptr<Form1> saver_;
+};
+
+TEST_F(FloatScreenTest, ALeftWipeRevealsAColumnPerMillisecondPresentedOncePerTick) {
+    list({picture("wide.bmp", 200, 30)});
+    set(keys::effectMode, std::to_string(kLeftWipe));
+    Form1& saver = startOnScreen();
+    const PixelRect at{300, 285, 200, 30};  // centred
+    const uint32_t colour = colourOf(200);
+
+    saver.Timer2_Timer();
+    EXPECT_TRUE(saver.holdsInput());
+    EXPECT_EQ(columnsShown(at.x, at.y, colour), 1) << "the first step at once";
+    EXPECT_TRUE(saver.ChangeTimer.Enabled());
+    for (int tick = 1; tick <= 5; ++tick) {
+        const int before = presents;
+        fakes.clock.advance(16ms);
+        saver.ChangeTimer_Timer();
+        EXPECT_EQ(columnsShown(at.x, at.y, colour), 1 + 16 * tick);
+        EXPECT_EQ(presents, before + 1);
+    }
+    // A tick long overdue catches up by one display frame, no more.
+    fakes.clock.advance(200ms);
+    saver.ChangeTimer_Timer();
+    EXPECT_EQ(columnsShown(at.x, at.y, colour), 81 + 17);
+    EXPECT_EQ(columnsShown(at.x + 98, at.y + 29, rgb32(0, 0, 0)), 800 - (at.x + 98)) << "the rest still blank";
+
+    finishChange(saver, fakes.clock);
+    EXPECT_FALSE(saver.holdsInput());
+    EXPECT_EQ(columnsShown(at.x, at.y + 29, colour), 200);
+    EXPECT_EQ(saver.FirstPicture.picture.size(), (PictureSize{200, 30}));
+    EXPECT_EQ(saver.Timer2.Interval(), 10000);
+}
+
+TEST_F(FloatScreenTest, StepsThatShowNothingTakeNoTime) {
+    // 1000 pixels wide on an 800-pixel screen: the first 100 columns lie off it.
+    list({picture("huge.bmp", 1000, 20)});
+    set(keys::effectMode, std::to_string(kLeftWipe));
+    Form1& saver = startOnScreen();
+    saver.Timer2_Timer();
+    EXPECT_EQ(columnsShown(0, 290, colourOf(1000)), 1);
+    fakes.clock.advance(16ms);
+    saver.ChangeTimer_Timer();
+    EXPECT_EQ(columnsShown(0, 290, colourOf(1000)), 17);
+    // The last 100 columns are off the screen too: the wipe ends with the 800th.
+    EXPECT_EQ(finishChange(saver, fakes.clock), (800 - 17 + 15) / 16);
+}
+
+TEST_F(FloatScreenTest, EveryTransitionEndsWithTheWholePictureAndNoStrayPixels) {
+    for (int transition = kLeftWipe; transition <= kVerticalBlinds; ++transition) {
+        SCOPED_TRACE(kTransitionNames[size_t(transition)]);
+        list({picture("odd.bmp", 41, 45)});
+        set(keys::effectMode, std::to_string(transition));
+        Form1& saver = startOnScreen({100, 100});
+        saver.Timer2_Timer();
+        while (saver.ChangeTimer.Enabled()) {
+            fakes.clock.advance(16ms);
+            saver.ChangeTimer_Timer();
+            // Part way, only the picture or the background shows, and only in the box.
+            const QImage screen = image->shown();
+            for (int y = 0; y < 100; ++y)
+                for (int x = 0; x < 100; ++x) {
+                    const uint32_t pixel = screen.pixel(x, y);
+                    const bool inBox = x >= 29 && x < 70 && y >= 27 && y < 72;
+                    ASSERT_TRUE(pixel == rgb32(0, 0, 0) || (inBox && pixel == colourOf(41))) << x << "," << y;
+                }
+        }
+        EXPECT_EQ(columnsShown(29, 27, colourOf(41)), 41);
+        EXPECT_EQ(columnsShown(29, 71, colourOf(41)), 41);
+    }
+}
+
+TEST_F(FloatEffectTest, MotionWaitsForATransitionAndComesRightAfter) {
+    set(keys::centerImage, "0");
+    set(keys::effectMode, std::to_string(kRightWipe));
+    Form1& saver = loadFloat();
+    fakes.random.draws = {0.0, 0.0};  // right and down
+    saver.Timer2_Timer();
+    ASSERT_TRUE(saver.holdsInput());
+    const int left = saver.FirstPicture.left;
+    saver.Timer3_Timer();
+    saver.Timer3_Timer();
+    EXPECT_EQ(saver.FirstPicture.left, left);
+    finishChange(saver, fakes.clock);
+    EXPECT_EQ(saver.FirstPicture.left, left + 15) << "one held tick, once";
 }
 
 TEST_F(FloatEffectTest, RandomModeDrawsATransitionEvenWhenStandardIsChosen) {
     set(keys::randomEffect, "1");
-    load();
-    random.draws = {0.5, 0.99};
-    form.Timer2_Timer();
-    EXPECT_EQ(form.cfgTransition, "4");  // Up & down wipe
-    EXPECT_EQ(box.steps.size(), 15u);
-    form.Timer2_Timer();
-    EXPECT_EQ(form.cfgTransition, "7");
-    EXPECT_TRUE(host.pauses.empty());
-    EXPECT_EQ(SettingsFile().read(keys::effectMode), "0");  // the choice stays in memory
+    Form1& saver = loadFloat();
+    fakes.random.draws = {0.5};  // Up & down wipe: 15 steps of a 30-pixel-high picture
+    saver.Timer2_Timer();
+    EXPECT_TRUE(saver.holdsInput());
+    ASSERT_FALSE(fakes.surface.draws.empty());
+    EXPECT_EQ(fakes.surface.draws[0].part, (PixelRect{0, 15, 40, 1}));  // the middle row first
+    EXPECT_EQ(finishChange(saver, fakes.clock), 1);
+    EXPECT_EQ(shown(), (PictureSize{40, 30}));
 }
 
 TEST_F(FloatEffectTest, AnUnknownTransitionShowsThePictureAtOnce) {
     for (const char* index : {"9", "-1"}) {
-        FakeSaverHost other;
-        Form1 f{other, random};
         set(keys::effectMode, index);
-        f.Form_Load();
-        f.Timer2_Timer();
-        EXPECT_TRUE(other.box.steps.empty() && other.pauses.empty() && other.messages.empty()) << index;
-        EXPECT_EQ(other.box.picture.size(), (PictureSize{40, 30})) << index;
+        FakeSeams other;
+        other.pictures = fakes.pictures;
+        Form1& saver = start(other);
+        saver.Timer2_Timer();
+        EXPECT_FALSE(saver.ChangeTimer.Enabled()) << index;
+        EXPECT_TRUE(other.host.messages.empty()) << index;
+        EXPECT_EQ(saver.FirstPicture.picture.size(), (PictureSize{40, 30})) << index;
     }
 }
 
 TEST_F(FloatEffectTest, FloatingPicksADiagonalAtEveryChange) {
     set(keys::centerImage, "0");
-    load();
-    random.draws = {0.7, 0.2, 0.1, 0.9};
-    form.Timer2_Timer();
-    EXPECT_TRUE(form.Timer3.Enabled());
-    EXPECT_EQ(form.floatListA[0], -15);
-    EXPECT_EQ(form.floatListB[0], 15);
-    form.Timer2_Timer();
-    EXPECT_EQ(form.floatListA[0], 15);
-    EXPECT_EQ(form.floatListB[0], -15);
-    EXPECT_TRUE(form.Timer2.Enabled());
+    Form1& saver = loadFloat();
+    fakes.random.draws = {0.7, 0.2, 0.1, 0.9};
+    change(saver);
+    EXPECT_TRUE(saver.Timer3.Enabled());
+    EXPECT_EQ(saver.floatStepX, -15);
+    EXPECT_EQ(saver.floatStepY, 15);
+    change(saver);
+    EXPECT_EQ(saver.floatStepX, 15);
+    EXPECT_EQ(saver.floatStepY, -15);
+    EXPECT_TRUE(saver.Timer2.Enabled());
 }
 
 TEST_F(FloatEffectTest, NeverChangeShowsOnePictureForTheWholeRun) {
     set(keys::neverChange, "True");
-    load();
-    form.Timer2_Timer();
-    EXPECT_FALSE(form.Timer2.Enabled());
-    EXPECT_FALSE(form.Timer3.Enabled());
+    Form1& centred = loadFloat();
+    change(centred);
+    EXPECT_FALSE(centred.Timer2.Enabled());
+    EXPECT_FALSE(centred.Timer3.Enabled());
     EXPECT_EQ(shown(), (PictureSize{40, 30}));
 
-    Form1 floating{host, random};
     set(keys::centerImage, "0");
-    floating.Form_Load();
+    Form1& floating = loadFloat();
     floating.Timer2_Timer();
+    EXPECT_FALSE(floating.Timer3.Enabled()) << "it floats once the picture is in";
+    finishChange(floating, fakes.clock);
     EXPECT_FALSE(floating.Timer2.Enabled());
     EXPECT_TRUE(floating.Timer3.Enabled());
 }
 
-TEST_F(FloatEffectTest, TheMotionTickOvershootsOneStepThenTurns) {
+TEST_F(FloatEffectTest, TheMotionTickOvershootsOneStepThenTurnsAndMovesThePictureOnTheScreen) {
     set(keys::centerImage, "0");
-    load();
-    random.draws = {0.0, 0.9};  // right and up
-    form.Timer2_Timer();
-    box.move(12000 - 600 - 15, 630);  // the 40-pixel picture a step from the right edge
+    Form1& saver = loadFloat();
+    fakes.random.draws = {0.0, 0.9};  // right and up
+    change(saver);
+    FloatBox& box = saver.FirstPicture;
+    box.left = 12000 - 600 - 15;  // the 40-pixel picture a step from the right edge
+    box.top = 630;
     std::vector<std::pair<int, int>> path;
     for (int tick = 0; tick < 4; ++tick) {
-        form.Timer3_Timer();
-        path.emplace_back(box.x, box.y);
+        saver.Timer3_Timer();
+        path.emplace_back(box.left, box.top);
     }
-    const std::vector<std::pair<int, int>> expected = {
-        {11400, 615}, {11415, 600}, {11400, 615}, {11385, 630}};
+    const std::vector<std::pair<int, int>> expected = {{11400, 615}, {11415, 600}, {11400, 615}, {11385, 630}};
     EXPECT_EQ(path, expected);
+    // The picture floats above the surface, where the box stands.
+    EXPECT_EQ(fakes.surface.overlay.size(), (PictureSize{40, 30}));
+    EXPECT_EQ(fakes.surface.overlayAt, std::pair(759, 42));  // 11385 and 630 twips
 }
 
 TEST_F(FloatEffectTest, APictureLargerThanTheScreenJittersInPlace) {
     list({picture("wide.bmp", 900, 20)});
     set(keys::centerImage, "0");
-    load();
-    random.draws = {0.0, 0.0};
-    form.Timer2_Timer();
-    const int left = box.x;
+    Form1& saver = loadFloat();
+    fakes.random.draws = {0.0, 0.0};
+    change(saver);
+    const int left = saver.FirstPicture.left;
     EXPECT_EQ(left, (12000 - 13500) / 2);
     std::vector<int> lefts;
     for (int tick = 0; tick < 4; ++tick) {
-        form.Timer3_Timer();
-        lefts.push_back(box.x);
+        saver.Timer3_Timer();
+        lefts.push_back(saver.FirstPicture.left);
     }
     EXPECT_EQ(lefts, (std::vector<int>{left - 15, left, left - 15, left}));
-    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(fakes.host.messages.empty());
 }
 
 TEST_F(FloatEffectTest, AMissingPictureEndsTheRunWhenItIsDue) {
-    const std::string gone = folder.file("gone.jpg");
-    list({picture("a.bmp", 40, 30), gone});
-    set(keys::saverEnabled, "1");
-    host.platform = 1;  // the older family, where the saver switch is used
-    load();
-    form.Timer2_Timer();
-    EXPECT_TRUE(host.messages.empty());
-    form.Timer2_Timer();
-    ASSERT_EQ(host.messages, std::vector<std::string>{missingMessage(gone)});
-    EXPECT_EQ(host.unloads, 1);
-    EXPECT_TRUE(host.ended);
-    EXPECT_EQ(host.screenSaverSwitch, (std::vector<bool>{true, false}));
-    EXPECT_EQ(form.floatImageIndex, 1);  // nothing more happened after the failure
+    list({picture("a.bmp", 40, 30), "gone.jpg"});
+    Form1& saver = loadFloat();
+    change(saver);
+    EXPECT_TRUE(fakes.host.messages.empty());
+    saver.Timer2_Timer();
+    EXPECT_TRUE(fakes.host.messages.empty()) << "a Standard change fails after its pause";
+    finishChange(saver, fakes.clock);
+    ASSERT_EQ(fakes.host.messages, std::vector<std::string>{missingMessage("gone.jpg")});
+    EXPECT_EQ(fakes.host.unloads, 1);
+    EXPECT_TRUE(fakes.host.ended);
+    EXPECT_EQ(saver.floatImageIndex, 1);  // nothing more happened after the failure
 }
 
 TEST_F(FloatEffectTest, UnreadablePicturesAndShortListsEndTheRunWithTheMessage) {
-    test::writeFile(folder.file("text.jpg"), "not a picture");
-    test::writeFile(folder.file("empty.gif"), "");
-    for (const std::string& bad : {folder.file("text.jpg"), folder.file("empty.gif"), folder.path()}) {
-        for (const char* transition : {"0", "6"}) {
-            SCOPED_TRACE(bad + " " + transition);
-            list({bad});
-            set(keys::effectMode, transition);
-            FakeSaverHost failing;
-            Form1 f{failing, random};
-            f.Form_Load();
-            f.Timer2_Timer();
-            EXPECT_EQ(failing.messages, std::vector<std::string>{missingMessage(bad)});
-            EXPECT_TRUE(failing.ended);
-        }
+    for (const char* transition : {"0", "6"}) {
+        SCOPED_TRACE(transition);
+        list({"unreadable.jpg"});
+        set(keys::effectMode, transition);
+        FakeSeams failing;
+        Form1& saver = start(failing);
+        change(saver, failing.clock);
+        EXPECT_EQ(failing.host.messages, std::vector<std::string>{missingMessage("unreadable.jpg")});
+        EXPECT_TRUE(failing.host.ended);
     }
     // A count of 3 with two entries: the third path is empty.
     list({picture("a.bmp", 40, 30), picture("b.bmp", 20, 10)}, 3);
-    load();
-    for (int tick = 0; tick < 3; ++tick) form.Timer2_Timer();
-    EXPECT_EQ(host.messages, std::vector<std::string>{missingMessage("")});
+    set(keys::effectMode, "0");
+    Form1& saver = loadFloat();
+    for (int tick = 0; tick < 3; ++tick) change(saver);
+    EXPECT_EQ(fakes.host.messages, std::vector<std::string>{missingMessage("")});
 }
 
-TEST_F(FloatEffectTest, ASettingTheClockCannotReadEndsTheRun) {
+TEST_F(FloatEffectTest, ASettingTheClockCannotUseEndsTheRunNamingIt) {
     set(keys::neverChange, "maybe");
-    load();
-    form.Timer2_Timer();
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_TRUE(host.ended);
+    Form1& neverChange = loadFloat();
+    neverChange.Timer2_Timer();
+    EXPECT_EQ(fakes.host.messages,
+              std::vector<std::string>{"The setting NeverChange=maybe cannot be used! Skyfolio will\n"
+                                       "not function unless the settings are saved again.\n"
+                                       "Please go into settings and press OK."});
+    EXPECT_TRUE(fakes.host.ended);
+
+    set(keys::neverChange, "False");
+    set(keys::nextImageTime, "1e300");
+    FakeSeams later;
+    later.pictures = fakes.pictures;
+    Form1& saver = start(later);
+    later.random.draws = {};
+    saver.Timer2_Timer();
+    finishChange(saver, later.clock);
+    ASSERT_EQ(later.host.messages.size(), 1u);
+    EXPECT_EQ(later.host.messages[0].substr(0, 30), "The setting NextImageTime=1e+3");
+    EXPECT_EQ(saver.FirstPicture.picture.size(), (PictureSize{40, 30})) << "after the first picture, as it is due";
+}
+
+TEST_F(FloatScreenTest, AMotionTickAndATransitionTickAllocateNothing) {
+    list({picture("a.bmp", 960, 540)});
+    set(keys::centerImage, "0");
+    set(keys::effectMode, std::to_string(kVerticalBlinds));
+    Form1& saver = startOnScreen({1920, 1080});
+    saver.Timer2_Timer();
+    for (int tick = 0; tick < 3; ++tick) {
+        fakes.clock.advance(16ms);
+        saver.ChangeTimer_Timer();
+    }
+    int64_t before = test::allocationsSoFar();
+    for (int tick = 0; tick < 20; ++tick) {
+        fakes.clock.advance(16ms);
+        saver.ChangeTimer_Timer();
+    }
+    EXPECT_EQ(test::allocationsSoFar() - before, 0) << "transition";
+    finishChange(saver, fakes.clock);
+    before = test::allocationsSoFar();
+    for (int tick = 0; tick < 100; ++tick) saver.Timer3_Timer();
+    EXPECT_EQ(test::allocationsSoFar() - before, 0) << "motion";
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/program_folder.h"
 #include "settings/settings_file.h"
+#include "saver/effects.h"
 #include "tests/support/settings_dialog_fixture.h"
 #include "tests/support/widgets.h"
 
@@ -149,7 +150,7 @@ TEST_F(Form2LoadTest, AStoredPasswordIsShownMaskedAndDisabledWhileProtectionIsOf
     EXPECT_FALSE(m.Password_enabled->isChecked());
     for (QLineEdit* field : {m.SS_password, m.SS_Confirm}) {
         EXPECT_EQ(field->text(), "Geheim");
-        EXPECT_EQ(field->echoMode(), QLineEdit::Password);
+        EXPECT_EQ(field->displayText(), "******");
         EXPECT_TRUE(test::paintedAsDisabledField(field));
     }
 }
@@ -211,10 +212,10 @@ TEST_F(Form2LoadTest, EachDamagedKeyFallsBackToItsInstalledValue) {
 }
 
 TEST_F(Form2LoadTest, LeavingWithoutSavingWritesNothing) {
-    saveFile({{&keys::mode, "3"}}, pictures(2));
+    saveFile({{&keys::mode, std::to_string(kPsychedelic)}}, pictures(2));
     const std::string before = readFile(settingsFilePath());
     Form2& f = load();
-    f.effects->EffectCbx->setCurrentIndex(5);
+    f.effects->EffectCbx->setCurrentIndex(kJumpingBeans);
     f.effects->ClonesScroll->setValue(2);
     f.misc->Password_enabled->setChecked(true);
     f.imageFiles->List1->clear();

@@ -2,6 +2,7 @@
 // only what changed must show exactly what clearing and showing everything
 // would.
 
+#include "imaging/picture.h"
 #include "platform/image_surface.h"
 #include "tests/support/allocation_counter.h"
 
@@ -52,8 +53,8 @@ TEST(ImageSurfaceTest, ShowsWhatAFullClearAndPresentWouldShow) {
     for (const bool trails : {false, true}) {
         SCOPED_TRACE(trails ? "with trails" : "cleared every frame");
         Screen screen(size, Qt::black);
-        ImageSurface surface(size, [&](const std::vector<QRect>& rects) { screen.copy(surface.image(), rects); });
-        surface.setBackground(background);
+        ImageSurface surface(size, [&](const std::vector<QRect>& rects) { screen.copy(surface.shown(), rects); });
+        surface.setBackground(background.red() | background.green() << 8 | background.blue() << 16);
         QImage expected(size, QImage::Format_RGB32);
         expected.fill(background);
 
@@ -67,13 +68,13 @@ TEST(ImageSurfaceTest, ShowsWhatAFullClearAndPresentWouldShow) {
             for (int copy = between(0, 25); copy > 0; --copy) {
                 const Picture& picture = pictures[size_t(between(0, int(pictures.size()) - 1))];
                 const int x = between(-120, 340), y = between(-80, 220);
-                surface.draw(picture, x, y);
+                surface.draw(picture.pixels(), x, y);
                 QPainter painter(&expected);
                 painter.setCompositionMode(QPainter::CompositionMode_Source);
                 if (!picture.isNull()) painter.drawImage(x, y, picture.image());
             }
             surface.present();
-            ASSERT_EQ(surface.image(), expected) << "frame " << frame;
+            ASSERT_EQ(surface.shown(), expected) << "frame " << frame;
             ASSERT_EQ(screen.image, expected) << "frame " << frame;
         }
         for (const size_t rects : screen.presents) EXPECT_LE(rects, 16u);
@@ -83,7 +84,7 @@ TEST(ImageSurfaceTest, ShowsWhatAFullClearAndPresentWouldShow) {
 TEST(ImageSurfaceTest, PresentsOnlyAroundWhatChanged) {
     std::vector<std::vector<QRect>> presented;
     ImageSurface surface(QSize(800, 600), [&](const std::vector<QRect>& rects) { presented.push_back(rects); });
-    const Picture copy = patterned(50, 40, 1);
+    const Pixels copy = patterned(50, 40, 1).pixels();
     surface.draw(copy, 100, 100);
     surface.present();
     surface.present();  // nothing changed: nothing handed over
@@ -108,7 +109,7 @@ TEST(ImageSurfaceTest, PresentsOnlyAroundWhatChanged) {
 TEST(ImageSurfaceTest, DrawingClearingAndPresentingAllocateNothing) {
     int presents = 0;
     ImageSurface surface(QSize(640, 480), [&](const std::vector<QRect>&) { ++presents; });
-    const Picture copies[] = {patterned(60, 40, 1), patterned(200, 150, 2)};
+    const Pixels copies[] = {patterned(60, 40, 1).pixels(), patterned(200, 150, 2).pixels()};
     const int64_t before = test::allocationsSoFar();
     for (int frame = 0; frame < 100; ++frame) {
         surface.clear();
@@ -117,6 +118,54 @@ TEST(ImageSurfaceTest, DrawingClearingAndPresentingAllocateNothing) {
     }
     EXPECT_EQ(test::allocationsSoFar() - before, 0);
     EXPECT_EQ(presents, 100);
+}
+
+TEST(ImageSurfaceTest, CopiesAPartOfAPictureAndClearsARectangle) {
+    std::vector<std::vector<QRect>> presented;
+    ImageSurface surface(QSize(100, 80), [&](const std::vector<QRect>& rects) { presented.push_back(rects); });
+    surface.setBackground(0x0000FF);  // red, as 0x00BBGGRR
+    surface.present();
+    const Picture picture = patterned(40, 30, 3);
+    // The part's own corner lands at (x, y); what lies outside the picture
+    // or the surface is left out.
+    surface.copy(picture.pixels(), {10, 5, 50, 10}, -5, 70);
+    surface.present();
+    EXPECT_EQ(presented.back(), (std::vector<QRect>{QRect(0, 70, 25, 10)}));
+    EXPECT_EQ(surface.shown().pixel(0, 70), picture.image().pixel(15, 5));
+    EXPECT_EQ(surface.shown().pixel(24, 79), picture.image().pixel(39, 14));
+    EXPECT_EQ(surface.shown().pixel(25, 70), qRgb(255, 0, 0));
+
+    surface.clear({20, 75, 500, 500});
+    surface.present();
+    EXPECT_EQ(presented.back(), (std::vector<QRect>{QRect(20, 75, 80, 5)}));
+    EXPECT_EQ(surface.shown().pixel(20, 76), qRgb(255, 0, 0));
+    EXPECT_EQ(surface.shown().pixel(19, 76), picture.image().pixel(34, 11));
+    // Clearing the whole surface reaches what was drawn before.
+    surface.clear();
+    EXPECT_EQ(surface.shown().pixel(0, 70), qRgb(255, 0, 0));
+}
+
+TEST(ImageSurfaceTest, TheOverlayLiesAboveTheImageAndMovesWithoutRedrawingIt) {
+    std::vector<std::vector<QRect>> presented;
+    ImageSurface surface(QSize(100, 80), [&](const std::vector<QRect>& rects) { presented.push_back(rects); });
+    const Picture beneath = patterned(100, 80, 1);
+    surface.draw(beneath.pixels(), 0, 0);
+    surface.present();
+    const Picture above = patterned(20, 10, 2);
+    surface.setOverlay(above.pixels(), 30, 40);
+    surface.present();
+    EXPECT_EQ(presented.back(), (std::vector<QRect>{QRect(30, 40, 20, 10)}));
+    EXPECT_EQ(surface.shown().pixel(30, 40), above.image().pixel(0, 0));
+    // Moved a pixel: the old and the new place are repainted, the image is untouched.
+    surface.setOverlay(above.pixels(), 31, 41);
+    surface.present();
+    EXPECT_EQ(presented.back(), (std::vector<QRect>{QRect(30, 40, 21, 11)}));
+    EXPECT_EQ(surface.shown().pixel(30, 40), beneath.image().pixel(30, 40));
+    EXPECT_EQ(surface.shown().pixel(50, 50), above.image().pixel(19, 9));
+    // Taken away, the image shows again.
+    surface.setOverlay(Pixels(), 0, 0);
+    surface.present();
+    EXPECT_EQ(surface.shown(), beneath.image());
 }
 
 TEST(DirtyRectanglesTest, CoversEverythingAddedWithinItsLimit) {

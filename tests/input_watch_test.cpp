@@ -1,6 +1,7 @@
 #include "startup/input_watch.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/fake_form_window.h"
+#include "settings/conversions.h"
 #include "tests/support/fake_saver_host.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +12,8 @@ namespace {
 class InputWatchTest : public ::testing::Test {
 protected:
     InputWatchTest() {
-        settings.cfgMouseSensitivity = "5";
-        settings.cfgPasswordOn = "0";
+        settings.cfgMouseSensitivity = 5;
+        settings.cfgPasswordOn = 0;
     }
 
     // Moves the pointer to x on one line, a little later each time.
@@ -26,7 +27,7 @@ protected:
         for (int i = 0; i < count; ++i) moveTo(x_ += 20);
     }
 
-    SettingTexts settings;
+    SaverSettings settings;
     test::FakeSaverHost host;
     test::FakeFormWindow window;
     test::FakeClock clock;
@@ -50,7 +51,7 @@ TEST_F(InputWatchTest, AnyKeyOrMouseButtonEndsTheSaver) {
 }
 
 TEST_F(InputWatchTest, WithPasswordProtectionThePromptOpensAboveTheRunningSaver) {
-    settings.cfgPasswordOn = "1";
+    settings.cfgPasswordOn = 1;
     watch.Form_KeyDown();
     EXPECT_FALSE(host.ended);
     EXPECT_EQ(host.unloads, 0);
@@ -60,7 +61,7 @@ TEST_F(InputWatchTest, WithPasswordProtectionThePromptOpensAboveTheRunningSaver)
     EXPECT_EQ(prompts, 1);
 
     // Enough movement does the same.
-    settings.cfgMouseSensitivity = "1";
+    settings.cfgMouseSensitivity = 1;
     arm();
     movesBy20(1);
     EXPECT_FALSE(host.ended);
@@ -68,7 +69,7 @@ TEST_F(InputWatchTest, WithPasswordProtectionThePromptOpensAboveTheRunningSaver)
 }
 
 TEST_F(InputWatchTest, TheFirstMovementOnlyGivesThePositionToCompareWith) {
-    settings.cfgMouseSensitivity = "1";
+    settings.cfgMouseSensitivity = 1;
     moveTo(800);
     EXPECT_FALSE(host.ended);
     moveTo(820);
@@ -76,7 +77,7 @@ TEST_F(InputWatchTest, TheFirstMovementOnlyGivesThePositionToCompareWith) {
 }
 
 TEST_F(InputWatchTest, MovementsOfThreeUnitsOrLessNeverCount) {
-    settings.cfgMouseSensitivity = "1";
+    settings.cfgMouseSensitivity = 1;
     arm();
     for (int i = 0; i < 200; ++i) {
         const float step = (i % 2) ? -3.0f : 3.0f;
@@ -143,7 +144,7 @@ TEST_F(InputWatchTest, AWindowStartRoundedUpIsNotADayAgo) {
 }
 
 TEST_F(InputWatchTest, ThePictureBoxKeepsItsOwnPositionInPixels) {
-    settings.cfgMouseSensitivity = "1";
+    settings.cfgMouseSensitivity = 1;
     arm();
     watch.FirstPicture_MouseMove(50, 40);  // the box's first event
     EXPECT_FALSE(host.ended);
@@ -154,14 +155,14 @@ TEST_F(InputWatchTest, ThePictureBoxKeepsItsOwnPositionInPixels) {
 }
 
 TEST_F(InputWatchTest, TwipsOfAWideScreenAreNoProblem) {
-    settings.cfgMouseSensitivity = "1";
+    settings.cfgMouseSensitivity = 1;
     watch.Form_MouseMove(2560 * 15, 1440 * 15);
     watch.Form_MouseMove(2559 * 15, 1440 * 15);
     EXPECT_TRUE(host.ended);
 }
 
 TEST_F(InputWatchTest, ASensitivityThatIsNoCountNeverEndsByMovement) {
-    settings.cfgMouseSensitivity = "many";
+    settings.cfgMouseSensitivity = NumberValue("many");
     arm();
     movesBy20(30);
     EXPECT_FALSE(host.ended);

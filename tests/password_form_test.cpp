@@ -1,6 +1,7 @@
 #include "password/password_form.h"
-#include "platform/units.h"
+#include "imaging/units.h"
 #include "saver/form1.h"
+#include "settings/setting_keys.h"
 #include "tests/support/fake_form_window.h"
 #include "tests/support/fake_saver_host.h"
 #include "tests/support/qt_application.h"
@@ -23,13 +24,17 @@ namespace {
 
 class PasswordFormTest : public ::testing::Test {
 protected:
-    // A saver as set-up leaves it with protection on, on the older platform
-    // family, where the running switch is turned on.
+    // A saver as set-up leaves it with protection on.
     PasswordFormTest() {
-        form.cfgPassword = "Secret";
-        form.cfgPasswordOn = "1";
-        form.platformId = 1;
-        form.SwitchScreenSaverRunningOn();
+        SettingTexts texts;
+        for (const SettingKey* key : kSettingKeysInFileOrder) texts.*(key->text) = key->installedValue;
+        settings = convertSaverSettings(texts, [](int) { return std::string(); });
+    }
+
+    // The prompt, built on the first stop as the saver builds it.
+    PasswordForm& prompt() {
+        if (!prompt_) prompt_ = std::make_unique<PasswordForm>(password, form, fakes.host, window);
+        return *prompt_;
     }
 
     // One key press per character, as the keyboard delivers them.
@@ -48,106 +53,107 @@ protected:
     void stop() {
         window.inputEnabled = false;
         window.topmost = false;
-        prompt.show();
+        prompt().show();
         QApplication::processEvents();
     }
 
-    QLineEdit* password() { return prompt.findChild<QLineEdit*>("txtPassword"); }
-    QPlainTextEdit* notes() { return prompt.findChild<QPlainTextEdit*>("txtNotes"); }
-    QLabel* wrongPass() { return prompt.findChild<QLabel*>("wrongPass"); }
+    QLineEdit* passwordBox() { return prompt().findChild<QLineEdit*>("txtPassword"); }
+    QPlainTextEdit* notes() { return prompt().findChild<QPlainTextEdit*>("txtNotes"); }
+    QLabel* wrongPass() { return prompt().findChild<QLabel*>("wrongPass"); }
 
-    // The right password: the program ended, and the screen-saver-running
-    // switch that set-up turned on turned off again.
+    // The right password: the program ended.
     void expectEnded() {
-        EXPECT_TRUE(host.ended);
-        EXPECT_EQ(host.screenSaverSwitch, (std::vector<bool>{true, false}));
-        EXPECT_TRUE(prompt.isHidden());
+        EXPECT_TRUE(fakes.host.ended);
+        EXPECT_EQ(fakes.host.unloads, 1);
+        EXPECT_TRUE(prompt().isHidden());
     }
     void expectStillPrompting() {
-        EXPECT_FALSE(host.ended);
-        EXPECT_EQ(host.unloads, 0);
-        EXPECT_EQ(host.screenSaverSwitch, std::vector<bool>{true});
+        EXPECT_FALSE(fakes.host.ended);
+        EXPECT_EQ(fakes.host.unloads, 0);
         EXPECT_EQ(window.shows, 0);
-        EXPECT_TRUE(prompt.isVisible());
+        EXPECT_TRUE(prompt().isVisible());
     }
     // Back to the saver as at start: pointer beyond the far corner, the
     // window shown, enabled and topmost; the prompt hidden, nothing ended.
     void expectResumed(std::pair<int, int> pointer = {810, 610}) {
-        EXPECT_FALSE(host.ended);
+        EXPECT_FALSE(fakes.host.ended);
         EXPECT_EQ(window.cursor, pointer);
         EXPECT_EQ(window.shows, 1);
         EXPECT_TRUE(window.inputEnabled);
         EXPECT_TRUE(window.topmost);
-        EXPECT_TRUE(prompt.isHidden());
+        EXPECT_TRUE(prompt().isHidden());
     }
 
     test::QtApplication application;  // before any widget
-    test::FakeSaverHost host;
+    SaverSettings settings;
+    test::FakeSeams fakes;
     test::FakeFormWindow window;
-    test::ScriptedRandom random;
-    Form1 form{host, random};
-    PasswordForm prompt{form, host, window};
+    Form1 form{settings, fakes.seams()};
+    std::string password = "Secret";
+
+private:
+    std::unique_ptr<PasswordForm> prompt_;
 };
 
 TEST_F(PasswordFormTest, LoadsWithItsFiveControls) {
-    EXPECT_EQ(prompt.windowTitle(), "Password Protection");
-    EXPECT_EQ(prompt.findChild<QLabel*>("lblMessage")->text(), "Message Board");
-    EXPECT_EQ(prompt.findChild<QLabel*>("lblPassword")->text(), "Password");
+    EXPECT_EQ(prompt().windowTitle(), "Password Protection");
+    EXPECT_EQ(prompt().findChild<QLabel*>("lblMessage")->text(), "Message Board");
+    EXPECT_EQ(prompt().findChild<QLabel*>("lblPassword")->text(), "Password");
     EXPECT_EQ(notes()->toPlainText(), " \n");
-    EXPECT_EQ(password()->text(), "");
+    EXPECT_EQ(passwordBox()->text(), "");
     EXPECT_EQ(wrongPass()->text(), "INVALID PASSWORD!");
     EXPECT_TRUE(wrongPass()->isHidden());
 
-    type(password(), "abc");
-    EXPECT_EQ(password()->displayText(), "***");
+    type(passwordBox(), "abc");
+    EXPECT_EQ(passwordBox()->displayText(), "***");
 }
 
 TEST_F(PasswordFormTest, WrongPasswordsAreRefusedAndEnterOnTheEmptyBoxGoesBack) {
     stop();
-    type(password(), "secret");  // differs in letter case only
-    pressKey(password(), Qt::Key_Return);
+    type(passwordBox(), "secret");  // differs in letter case only
+    pressKey(passwordBox(), Qt::Key_Return);
     EXPECT_FALSE(wrongPass()->isHidden());
-    EXPECT_EQ(password()->text(), "");
+    EXPECT_EQ(passwordBox()->text(), "");
     expectStillPrompting();
 
-    type(password(), "S");  // the next key press takes the warning away
+    type(passwordBox(), "S");  // the next key press takes the warning away
     EXPECT_TRUE(wrongPass()->isHidden());
 
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        password()->insert(QString(300, QChar(u'x')));
-        pressKey(password(), Qt::Key_Return);
-        ASSERT_EQ(password()->text(), "");
+        passwordBox()->insert(QString(300, QChar(u'x')));
+        pressKey(passwordBox(), Qt::Key_Return);
+        ASSERT_EQ(passwordBox()->text(), "");
     }
     EXPECT_FALSE(wrongPass()->isHidden());
     expectStillPrompting();
 
-    pressKey(password(), Qt::Key_Return);
+    pressKey(passwordBox(), Qt::Key_Return);
     EXPECT_TRUE(wrongPass()->isHidden());
     expectResumed();
 }
 
 TEST_F(PasswordFormTest, TheRightPasswordEndsTheRunLongAndNonAsciiOnesToo) {
     const QString stored = QString::fromUtf8("Grüße-日本-😀-").repeated(30);  // 300 characters and more
-    form.cfgPassword = stored.toStdString();
+    password = stored.toStdString();
     stop();
 
-    type(password(), QString::fromUtf8("GRÜSSE"));
-    pressKey(password(), Qt::Key_Return);
+    type(passwordBox(), QString::fromUtf8("GRÜSSE"));
+    pressKey(passwordBox(), Qt::Key_Return);
     EXPECT_FALSE(wrongPass()->isHidden());
     expectStillPrompting();
 
-    type(password(), stored);
-    pressKey(password(), Qt::Key_Return);
+    type(passwordBox(), stored);
+    pressKey(passwordBox(), Qt::Key_Return);
     expectEnded();
 }
 
 TEST_F(PasswordFormTest, WithoutAStoredPasswordTheEmptyEntryEnds) {
-    form.cfgPassword.clear();
+    password.clear();
     stop();
-    type(password(), "x");
-    pressKey(password(), Qt::Key_Return);
+    type(passwordBox(), "x");
+    pressKey(passwordBox(), Qt::Key_Return);
     expectStillPrompting();
-    pressKey(password(), Qt::Key_Return);
+    pressKey(passwordBox(), Qt::Key_Return);
     expectEnded();
 }
 
@@ -157,27 +163,27 @@ TEST_F(PasswordFormTest, TheBoardKeepsItsNoteBetweenStops) {
     notes()->setFocus();
     notes()->setPlainText(QString());
     type(notes(), QString::fromUtf8("Back at 3 – Zoë ☕"));
-    type(password(), "half");
+    type(passwordBox(), "half");
     pressKey(notes(), Qt::Key_Return);
     expectResumed({800 * kTwipsPerPixel + 10, 600 * kTwipsPerPixel + 10});
 
     stop();
     EXPECT_EQ(notes()->toPlainText(), QString::fromUtf8("Back at 3 – Zoë ☕"));  // Enter typed nothing
-    EXPECT_EQ(password()->text(), "half");
+    EXPECT_EQ(passwordBox()->text(), "half");
     // The box that has the focus once the window is active.
-    EXPECT_EQ(prompt.focusWidget(), password());
-    EXPECT_TRUE(prompt.isVisible());
+    EXPECT_EQ(prompt().focusWidget(), passwordBox());
+    EXPECT_TRUE(prompt().isVisible());
 }
 
 TEST_F(PasswordFormTest, KeepsStandingWhenTheWindowManagerClosesIt) {
     stop();
     QCloseEvent fromWindowManager;
     QSpontaneKeyEvent::setSpontaneous(&fromWindowManager);
-    QApplication::sendEvent(&prompt, &fromWindowManager);
-    EXPECT_TRUE(prompt.isVisible());
+    QApplication::sendEvent(&prompt(), &fromWindowManager);
+    EXPECT_TRUE(prompt().isVisible());
 
-    prompt.close();  // the program's own close still works
-    EXPECT_TRUE(prompt.isHidden());
+    prompt().close();  // the program's own close still works
+    EXPECT_TRUE(prompt().isHidden());
 }
 
 }  // namespace

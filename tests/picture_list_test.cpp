@@ -12,6 +12,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -194,6 +195,23 @@ TEST_F(PictureListTest, APictureThatWentMissingShowsTheMessageAndThePreviousPict
     list.select(1);
     EXPECT_EQ(host.messages, Strings{kImageNotFound});
     EXPECT_EQ(tab.photo1->shownArea(), QRect(6, 7, 213, 106));
+}
+
+TEST_F(PictureListTest, ClickingTheSelectedEntryShowsItAgainAndClickingAnotherShowsItOnce) {
+    listThree();
+    tab.show();
+    list.select(1);
+    const auto click = [&](int row) {
+        const QRect item = tab.List1->visualItemRect(tab.List1->item(row));
+        QTest::mouseClick(tab.List1->viewport(), Qt::LeftButton, Qt::NoModifier, item.center());
+    };
+    removeFile(path("b"));
+    click(1);
+    EXPECT_EQ(host.messages, Strings{kImageNotFound}) << "the file went while it was selected";
+    removeFile(path("c"));
+    click(2);
+    EXPECT_EQ(host.messages, (Strings{kImageNotFound, kImageNotFound})) << "one message for one click";
+    EXPECT_EQ(selected(), 2);
 }
 
 TEST_F(PictureListTest, HostileFilesGiveTheMessageOrAPreviewNeverACrash) {

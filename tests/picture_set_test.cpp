@@ -31,17 +31,16 @@ TEST(MemberSizesTest, NarrowAndHugePictures) {
     EXPECT_THROW(memberSizes(40000, 10), ConversionError);
 }
 
-TEST(BuildMembersTest, MembersHoldTheScaledPicture) {
-    QImage image(200, 100, QImage::Format_RGB32);
-    image.fill(QColor(250, 10, 10));
-    PictureSet set{Picture(image), {}};
-    buildMembers(set);
+TEST(BuildPictureSetTest, MembersHoldTheScaledPicture) {
+    const uint32_t red = rgb32(250, 10, 10);
+    const PictureSet set = buildPictureSet(Pixels({200, 100}, std::vector<uint32_t>(200 * 100, red)));
+    EXPECT_EQ(set.source.size(), (PictureSize{200, 100}));
     EXPECT_EQ(set.member(1).size(), (PictureSize{198, 99}));
     EXPECT_EQ(set.member(12).size(), (PictureSize{25, 12}));
-    EXPECT_EQ(qRed(set.member(7).image().pixel(10, 10)), 250);
+    EXPECT_EQ(set.member(7).row(10)[10], red);
 
-    PictureSet thin{Picture(QImage(1, 30, QImage::Format_RGB32)), {}};
-    buildMembers(thin);
+    const PictureSet thin = buildPictureSet(Pixels({1, 30}, std::vector<uint32_t>(30, red)));
+    EXPECT_EQ(thin.member(5).size(), (PictureSize{1, 18}));
     EXPECT_TRUE(thin.member(6).isNull());  // nothing to draw, nothing drawn
 }
 

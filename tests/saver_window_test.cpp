@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
@@ -43,7 +44,8 @@ TEST_F(SaverWindowTest, CoversThePrimaryScreenWithoutAPointer) {
     window.showForm();
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.geometry(), QGuiApplication::primaryScreen()->geometry());
-    EXPECT_EQ(window.surface().image().size(), QGuiApplication::primaryScreen()->geometry().size());
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    EXPECT_EQ(window.surface().size(), (PictureSize{screen.width(), screen.height()}));
     EXPECT_EQ(window.cursor().shape(), Qt::BlankCursor);
     EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
 
@@ -79,16 +81,27 @@ TEST_F(SaverWindowTest, UnloadingHidesTheFormAndStopsItsTimersAndEndingIsRemembe
     EXPECT_TRUE(host.ended());
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(unloads, 2);
+    // The loop that starts afterwards ends at once.
+    QTimer::singleShot(5000, [] { QApplication::exit(1); });
+    EXPECT_EQ(QApplication::exec(), 0);
+}
 
-    // A message box shown afterwards still waits for its answer.
-    QEventLoop later;
-    bool ran = false;
-    QTimer::singleShot(0, &later, [&] {
-        ran = true;
-        later.quit();
+TEST_F(SaverWindowTest, TheProgramEndsOnlyOnceItsMessageIsAnswered) {
+    QtSaverHost host(window);
+    host.showMessage("gone.jpg\ndoes not exist!");
+    host.unloadForm();
+    host.endProgram();
+    QMessageBox* message = nullptr;
+    bool runningWhileAsked = false;
+    QTimer::singleShot(50, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) message = box;
+        runningWhileAsked = message != nullptr;
+        if (message) message->accept();
     });
-    later.exec();
-    EXPECT_TRUE(ran);
+    QTimer::singleShot(5000, [] { QApplication::exit(1); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(runningWhileAsked);
 }
 
 }  // namespace

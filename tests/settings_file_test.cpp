@@ -8,6 +8,8 @@
 
 #include <sys/stat.h>
 
+#include <variant>
+
 namespace skyfolio {
 namespace {
 
@@ -32,14 +34,17 @@ TEST(ProgramPathTest, AddsOneSeparatorOnlyWhenMissing) {
 TEST_F(SettingsFileTest, InstalledFileHoldsEveryKeyAndIsInItsFirstRunState) {
     const SettingsFile file;
     EXPECT_TRUE(file.isFirstRun());
+    const SaverSettings saver = readSaverSettings(file);
     for (const SettingKey* key : kSettingKeysInFileOrder) {
         EXPECT_EQ(file.read(*key), key->installedValue) << key->key;
-        if (key->saverReads == Conversion::Strict) {
-            EXPECT_NO_THROW(RoundInt32(file.read(*key))) << key->key;
-        }
-        if (key->saverReads == Conversion::BooleanText) {
-            EXPECT_NO_THROW(BooleanValue(file.read(*key))) << key->key;
-        }
+        // The saver can use every value as installed.
+        std::visit(
+            [&](auto field) {
+                if constexpr (requires { (saver.*field).convertible(); }) {
+                    EXPECT_TRUE((saver.*field).convertible()) << key->key;
+                }
+            },
+            key->saver);
     }
     EXPECT_EQ(file.readImage("0"), "");
     EXPECT_EQ(cacheFilePath("12"), folder.path() + "/SkyfolioImg/skyfss12.dib");

@@ -6,6 +6,7 @@
 #include "imaging/picture.h"
 #include "platform/files.h"
 #include "settings/settings_file.h"
+#include "saver/effects.h"
 #include "tests/support/settings_dialog_fixture.h"
 #include "tests/support/unprivileged.h"
 #include "tests/support/widgets.h"
@@ -105,7 +106,7 @@ TEST_F(SettingsSaveTest, CachedPicturesAreReducedByTheTable) {
 }
 
 TEST_F(SettingsSaveTest, FloatSavesTheListWithoutTouchingTheCache) {
-    saveFile({{&keys::mode, "1"}}, {"/p/not even there.jpg"});
+    saveFile({{&keys::mode, std::to_string(kFloat)}}, {"/p/not even there.jpg"});
     Form2& f = load();
     f.Save->trigger();
     EXPECT_TRUE(host.ended);
@@ -124,7 +125,7 @@ TEST_F(SettingsSaveTest, APictureThatFailsToConvertLeavesCacheAndSettingsAsTheyW
 
     host = {};
     Form2& f = load();
-    f.effects->EffectCbx->setCurrentIndex(6);
+    f.effects->EffectCbx->setCurrentIndex(kVortex);
     host.fileToChoose = folder.file("deleted.jpg");
     test::writePicture(*host.fileToChoose, 50, 50);
     f.imageFiles->add->click();
@@ -147,7 +148,7 @@ TEST_F(SettingsSaveTest, APictureThatFailsToConvertLeavesCacheAndSettingsAsTheyW
 }
 
 TEST_F(SettingsSaveTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheDialogStays) {
-    saveFile({{&keys::mode, "1"}}, {"/p/a.jpg"});
+    saveFile({{&keys::mode, std::to_string(kFloat)}}, {"/p/a.jpg"});
     const std::string before = readFile(settingsFilePath());
     Form2& f = load();
     f.imageFiles->List1->item(0)->setData(Qt::UserRole, QByteArray("/p/line\nbreak.jpg"));

@@ -8,15 +8,16 @@
 
 namespace skyfolio {
 
-void PrintTo(const CopyStep& s, std::ostream* out) {
+void PrintTo(const TransitionStep& s, std::ostream* out) {
     *out << "(" << s.x << ", " << s.y << ", " << s.width << ", " << s.height << ")";
 }
 
 namespace {
 
-std::vector<CopyStep> steps(double transition, int W, int H) {
-    std::vector<CopyStep> all;
-    forEachTransitionStep(transition, W, H, [&](const CopyStep& s) { all.push_back(s); });
+std::vector<TransitionStep> steps(double transition, int W, int H) {
+    const TransitionSteps made(transition, W, H);
+    std::vector<TransitionStep> all;
+    for (int n = 0; n < made.count(); ++n) all.push_back(made[n]);
     return all;
 }
 
@@ -24,7 +25,7 @@ struct Expected {
     int transition;
     int W, H;
     size_t count;
-    CopyStep first, last;
+    TransitionStep first, last;
 };
 
 void PrintTo(const Expected& e, std::ostream* out) { *out << e.transition << " on " << e.W << "x" << e.H; }
@@ -73,10 +74,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TransitionStepsTest, BlindsOpenAllBandsTogetherOnePixelPerPass) {
     const auto all = steps(kHorizontalBlinds, 3, 45);
     // Pass 2 starts after the three bands of pass 1.
-    EXPECT_EQ(all[2], (CopyStep{0, 40, 3, 1}));
-    EXPECT_EQ(all[3], (CopyStep{0, 0, 3, 2}));
+    EXPECT_EQ(all[2], (TransitionStep{0, 40, 3, 1}));
+    EXPECT_EQ(all[3], (TransitionStep{0, 0, 3, 2}));
     int beyondBottom = 0;
-    for (const CopyStep& s : all) beyondBottom += s.y + s.height > 45;
+    for (const TransitionStep& s : all) beyondBottom += s.y + s.height > 45;
     EXPECT_EQ(beyondBottom, 15);  // passes 6 to 20 of the third band
 }
 
@@ -87,7 +88,7 @@ TEST(TransitionStepsTest, StandardAndUnknownIndicesDrawNothing) {
 TEST(TransitionStepsTest, TallPicturesKeepTheirFullHeight) {
     // Beyond 16-bit heights the band is still the picture's height.
     EXPECT_EQ(steps(kRightAndLeftWipe, 2, 40000).front().height, 40000);
-    EXPECT_EQ(steps(kCenterWipe, 3, 40000).back(), (CopyStep{0, 1, 2, 39998}));
+    EXPECT_EQ(steps(kCenterWipe, 3, 40000).back(), (TransitionStep{0, 1, 2, 39998}));
 }
 
 TEST(RandomTransitionTest, OneOfTheSevenDrawnOnesNeverStandard) {

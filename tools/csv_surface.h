@@ -1,34 +1,41 @@
 #pragma once
 
-#include "saver/form1.h"
 #include "saver/surface.h"
 
 #include <cstdio>
 
 namespace skyfolio {
 
+class Form1;
 class ImageSurface;
 
-// A surface that writes one CSV row per drawn copy: the tick, the copy, where
-// it was drawn, the size step it was drawn from and its set (0 the first,
-// 1 the second). With an image surface given, it draws there as well.
+// A surface of a given size that writes one CSV row per drawn copy of a copy
+// effect: the tick, the copy, where it was drawn, the size step it was drawn
+// from and its set (0 the first, 1 the second). With an image surface given,
+// it draws there as well.
 class CsvSurface : public Surface {
 public:
-    CsvSurface(std::FILE* out, ImageSurface* frames) : out_(out), frames_(frames) {}
+    CsvSurface(std::FILE* out, PictureSize size, ImageSurface* frames) : out_(out), size_(size), frames_(frames) {}
 
     void watch(const Form1& form) { form_ = &form; }
-    void startTick(int tick) { tick_ = tick; }
+    void startTick(int tick);
     void writeHeader();
 
+    PictureSize size() const override { return size_; }
+    void setBackground(uint32_t colourValue) override;
     void clear() override;
-    void draw(const Picture& picture, int x, int y) override;
+    void clear(const PixelRect& rect) override;
+    void copy(const Pixels& picture, const PixelRect& part, int x, int y) override;
+    void setOverlay(const Pixels& picture, int x, int y) override;
     void present() override;
 
 private:
     std::FILE* out_;
+    PictureSize size_;
     ImageSurface* frames_;
     const Form1* form_ = nullptr;
     int tick_ = 0;
+    int drawnThisTick_ = 0;  // the copies are drawn in order, one each
 };
 
 }  // namespace skyfolio

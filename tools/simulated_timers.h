@@ -1,25 +1,36 @@
 #pragma once
 
 #include "saver/form1.h"
+#include "saver/monotonic_clock.h"
 
 #include <array>
 #include <cstdint>
 
 namespace skyfolio {
 
-// The copy effects' timers driven on a simulated clock instead of a window's
-// event loop: each enabled timer fires when its interval has passed since it
-// was enabled or last fired, earliest first, one handler at a time.
+// A clock that moves only when the simulated timers say so.
+class SimulatedClock : public MonotonicClock {
+public:
+    std::chrono::nanoseconds now() const override { return now_; }
+    void set(std::chrono::milliseconds now) { now_ = now; }
+
+private:
+    std::chrono::nanoseconds now_{};
+};
+
+// Form1's timers driven on a simulated clock instead of a window's event
+// loop: each enabled timer fires when its interval has passed since it was
+// enabled or last fired, earliest first, one handler at a time.
 class SimulatedTimers {
 public:
-    explicit SimulatedTimers(Form1& form);
+    SimulatedTimers(Form1& form, SimulatedClock& clock);
     SimulatedTimers(const SimulatedTimers&) = delete;
     SimulatedTimers& operator=(const SimulatedTimers&) = delete;
     ~SimulatedTimers();
 
-    // Fires timers until one animation tick (Timer1 or Timer5) has run.
-    // False when no timer is left that could fire one.
-    bool runUntilTick();
+    // Runs the handler of the timer due first and returns that timer; none
+    // when no timer is left that could fire.
+    const Timer* runNext();
 
 private:
     struct Slot {
@@ -30,7 +41,9 @@ private:
     void restart(Slot& slot);
 
     Form1& form_;
-    std::array<Slot, 4> slots_;
+    SimulatedClock& clock_;
+    // Ties go to the first in this order.
+    std::array<Slot, 6> slots_;
     int64_t now_ = 0;
 };
 

@@ -1,16 +1,25 @@
-// Runs a copy effect without a display, through the saver's own set-up and
-// timers, and prints where every copy was drawn.
+// Runs an effect without a display, through the saver's own set-up and
+// timers, and prints where it drew.
 //
 //   skyfolio-sim [--effect N] [--width W] [--height H] [--copies C] [--ticks T]
 //                [--seed S] [--pictures DIR] [--png DIR [--every K]]
 //
-// One CSV row per drawn copy: tick,copy,x,y,size,picture. --pictures names a
-// folder of cache files (skyfss0.dib, ...) to use instead of the two samples;
-// --png writes every K-th frame there as frame-NNNNNN.png.
+// One CSV row per drawn copy: tick,copy,x,y,size,picture. Float has one copy,
+// its floating picture, with one row per tick of any of its timers: x and y
+// its top-left corner in pixels, size its width in pixels and picture its
+// list index (-1 while none shows). --pictures names a folder to use instead
+// of the two samples: of cache files (skyfss0.dib, ...) for the copy
+// effects, of picture files for Float. --png writes every K-th frame there
+// as frame-NNNNNN.png.
 
+#include "imaging/units.h"
+#include "platform/file_picture_source.h"
 #include "platform/image_surface.h"
-#include "platform/random.h"
+#include "saver/effects.h"
 #include "saver/form1.h"
+#include "saver/random.h"
+#include "settings/conversions.h"
+#include "settings/settings_file.h"
 #include "tools/csv_surface.h"
 #include "tools/headless_host.h"
 #include "tools/headless_program_folder.h"
@@ -29,8 +38,7 @@ using namespace skyfolio;
 
 namespace {
 
-constexpr int kFloat = 1;
-constexpr int kLastEffect = 7;
+constexpr int kLastEffect = kSplat;
 constexpr int kLargestScreenSide = 16384;
 
 struct Options {
@@ -67,7 +75,7 @@ std::optional<Options> parseOptions(int argc, char** argv) {
         const char* value = argv[i + 1];
         bool ok = true;
         if (flag == "--effect")
-            ok = parseWhole(value, 0, kLastEffect, o.effect) && o.effect != kFloat;
+            ok = parseWhole(value, 0, kLastEffect, o.effect);
         else if (flag == "--width")
             ok = parseWhole(value, 1, kLargestScreenSide, o.width);
         else if (flag == "--height")
@@ -90,18 +98,42 @@ std::optional<Options> parseOptions(int argc, char** argv) {
         }
         if (!ok) {
             std::fprintf(stderr, "skyfolio-sim: %s %s is not allowed%s\n", flag.c_str(), value,
-                         flag == "--effect" ? " (copy effects: 0, 2 to 7)" : "");
+                         flag == "--effect" ? " (effects: 0 to 7)" : "");
             return std::nullopt;
         }
     }
     return o;
 }
 
+std::unique_ptr<HeadlessProgramFolder> programFolder(const Options& o) {
+    const HeadlessProgramFolder::Settings settings = {{&keys::mode, std::to_string(o.effect)},
+                                                      {&keys::clonesOfImage, std::to_string(o.copies)}};
+    if (o.pictures.empty()) return std::make_unique<HeadlessProgramFolder>(settings);
+    if (o.effect == kFloat)
+        return std::make_unique<HeadlessProgramFolder>(settings, HeadlessProgramFolder::PictureFolder{o.pictures});
+    return std::make_unique<HeadlessProgramFolder>(settings, HeadlessProgramFolder::CacheFolder{o.pictures});
+}
+
+// Float's row: where its picture box stands after the tick.
+void writeFloatRow(int tick, const Form1& form) {
+    const FloatBox& box = form.FirstPicture;
+    std::printf("%d,0,%d,%d,%d,%d\n", tick, twipsToPixels(box.left), twipsToPixels(box.top), twipsToPixels(box.width),
+                box.visible ? box.pictureIndex : -1);
+}
+
+// A tick of a copy effect is one of its animation ticks; the timers that
+// change the picture run between them.
+bool runCopyTick(SimulatedTimers& timers, const Form1& form) {
+    for (;;) {
+        const Timer* ran = timers.runNext();
+        if (!ran) return false;
+        if (ran == &form.Timer1 || ran == &form.Timer5) return true;
+    }
+}
+
 int run(const Options& o) {
-    const std::vector<std::pair<const SettingKey*, std::string>> settings = {
-        {&keys::mode, std::to_string(o.effect)}, {&keys::clonesOfImage, std::to_string(o.copies)}};
-    const auto folder = o.pictures.empty() ? std::make_unique<HeadlessProgramFolder>(settings)
-                                           : std::make_unique<HeadlessProgramFolder>(settings, o.pictures);
+    const auto folder = programFolder(o);
+    const SaverSettings settings = readSaverSettings(SettingsFile());
 
     std::optional<ImageSurface> frames;
     if (!o.png.empty()) {
@@ -111,22 +143,31 @@ int run(const Options& o) {
         }
         frames.emplace(QSize(o.width, o.height), nullptr);
     }
-    CsvSurface csv(stdout, frames ? &*frames : nullptr);
-    HeadlessHost host({o.width, o.height}, csv);
+    CsvSurface csv(stdout, {o.width, o.height}, frames ? &*frames : nullptr);
+    HeadlessHost host;
+    FilePictureSource pictures([](int number) { return cacheFilePath(DecimalText(number)); });
     SeededRandom random(static_cast<uint64_t>(o.seed));
-    Form1 form(host, random);
+    SimulatedClock clock;
+    Form1 form(settings, {csv, pictures, host, random, clock});
     csv.watch(form);
     form.Form_Load();
     if (host.ended()) return 1;
 
-    SimulatedTimers timers(form);
+    SimulatedTimers timers(form, clock);
+    const bool floating = !form.effect.usesCache();
     csv.writeHeader();
     for (int tick = 1; tick <= o.ticks; ++tick) {
         csv.startTick(tick);
-        if (!timers.runUntilTick()) break;
+        if (floating) {
+            if (!timers.runNext()) break;
+            if (host.ended()) return 1;
+            writeFloatRow(tick, form);
+        } else if (!runCopyTick(timers, form)) {
+            break;
+        }
         if (frames && tick % o.every == 0) {
             const QString file = QDir(QString::fromStdString(o.png)).filePath(QString::asprintf("frame-%06d.png", tick));
-            if (!frames->image().save(file)) {
+            if (!frames->shown().save(file)) {
                 std::fprintf(stderr, "skyfolio-sim: cannot write %s\n", qPrintable(file));
                 return 1;
             }

@@ -1,96 +1,90 @@
 #pragma once
 
-#include "platform/random.h"
+#include "saver/form1.h"
+#include "saver/monotonic_clock.h"
+#include "saver/picture_source.h"
+#include "saver/random.h"
 #include "saver/saver_host.h"
+#include "saver/surface.h"
 
 #include <chrono>
-#include <cstdint>
 #include <deque>
-#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 namespace skyfolio::test {
 
+// A picture of one colour.
+inline Pixels flatPixels(int width, int height, uint32_t colour = rgb32(0, 139, 139)) {
+    return Pixels({width, height}, std::vector<uint32_t>(size_t(width) * size_t(height), colour));
+}
+
 // A surface that remembers every call, in order.
 class RecordingSurface : public Surface {
 public:
     struct Draw {
-        const Picture* picture;
-        int x, y, width, height;
+        const Pixels* picture;
+        PixelRect part;
+        int x, y;
     };
+    explicit RecordingSurface(PictureSize size = {800, 600}) : screen(size) {}
+
+    PictureSize size() const override { return screen; }
+    void setBackground(uint32_t colourValue) override { background = colourValue; }
     void clear() override { ++clears; }
-    void draw(const Picture& picture, int x, int y) override {
-        draws.push_back({&picture, x, y, picture.width(), picture.height()});
+    void clear(const PixelRect& rect) override { clearedRects.push_back(rect); }
+    void copy(const Pixels& picture, const PixelRect& part, int x, int y) override {
+        draws.push_back({&picture, part, x, y});
+    }
+    void setOverlay(const Pixels& picture, int x, int y) override {
+        overlay = picture;
+        overlayAt = {x, y};
     }
     void present() override { ++presents; }
 
+    PictureSize screen;
+    int64_t background = -1;
     int clears = 0;
     int presents = 0;
+    std::vector<PixelRect> clearedRects;
     std::vector<Draw> draws;
+    Pixels overlay;
+    std::pair<int, int> overlayAt;
 };
 
-// FirstPicture in Float: where it stands and what was drawn into it.
-class FakeFloatBox : public FloatBox {
+// Pictures held in memory: the cache by number, the user's files by path.
+// Anything else cannot be had.
+class FakePictureSource : public PictureSource {
 public:
-    int left() const override { return x; }
-    int top() const override { return y; }
-    int width() const override { return w; }
-    int height() const override { return h; }
-    void move(int left, int top) override {
-        x = left;
-        y = top;
+    Pixels cachePicture(int number) override {
+        const auto found = cache.find(number);
+        if (found == cache.end()) throw PictureLoadError(cachePicturePath(number) + ": no such picture");
+        return found->second;
     }
-    void resize(int width, int height) override {
-        w = width;
-        h = height;
-    }
-    void setVisible(bool shown) override { visible = shown; }
-    void setPicture(const Picture& shown) override { picture = shown; }
-    void copy(const Picture& source, const CopyStep& step) override {
-        copiedFrom = &source;
-        steps.push_back(step);
+    std::string cachePicturePath(int number) const override { return "SkyfolioImg/skyfss" + std::to_string(number) + ".dib"; }
+    Pixels userPicture(const std::string& path) override {
+        loaded.push_back(path);
+        const auto found = files.find(path);
+        if (found == files.end()) throw PictureLoadError(path + ": no such picture");
+        return found->second;
     }
 
-    int x = 0, y = 0, w = 0, h = 0;
-    bool visible = false;
-    Picture picture;
-    const Picture* copiedFrom = nullptr;
-    std::vector<CopyStep> steps;
+    std::map<int, Pixels> cache;
+    std::map<std::string, Pixels> files;
+    std::vector<std::string> loaded;
 };
 
-// The saver window as the tests see it: a screen of a chosen size and a
-// record of everything asked of it.
+// The program around the saver as the tests see it: a record of everything asked.
 class FakeSaverHost : public SaverHost {
 public:
-    explicit FakeSaverHost(PictureSize screen = {800, 600}) : screen(screen) {}
-
-    PictureSize screenPixels() const override { return screen; }
-    Surface& surface() override { return recording; }
-    void setBackColor(uint32_t bgr) override { backColor = bgr; }
-    FloatBox& firstPicture() override { return box; }
-    bool pauseHandlingEvents(std::chrono::milliseconds duration) override {
-        pauses.push_back(duration);
-        if (duringPause) duringPause();
-        return unloads == 0;
-    }
     void showMessage(const std::string& text) override { messages.push_back(text); }
     void unloadForm() override { ++unloads; }
     void endProgram() override { ended = true; }
-    int32_t platformId() const override { return platform; }
-    void setScreenSaverRunning(bool running) override { screenSaverSwitch.push_back(running); }
 
-    PictureSize screen;
-    RecordingSurface recording;
-    FakeFloatBox box;
-    std::vector<std::chrono::milliseconds> pauses;
-    std::function<void()> duringPause;  // the events that arrive while waiting
-    int64_t backColor = -1;
     std::vector<std::string> messages;
     int unloads = 0;
     bool ended = false;
-    int32_t platform = 2;
-    std::vector<bool> screenSaverSwitch;
 };
 
 // Draws handed out in the order given, then 0.
@@ -104,6 +98,26 @@ public:
         return next;
     }
     std::deque<double> draws;
+};
+
+// A steady clock that moves only when the test says so.
+class FakeSteadyClock : public MonotonicClock {
+public:
+    std::chrono::nanoseconds now() const override { return time; }
+    void advance(std::chrono::nanoseconds by) { time += by; }
+    std::chrono::nanoseconds time{std::chrono::hours(1)};
+};
+
+// Everything a Form1 works with, faked.
+struct FakeSeams {
+    explicit FakeSeams(PictureSize screen = {800, 600}) : surface(screen) {}
+    SaverSeams seams() { return {surface, pictures, host, random, clock}; }
+
+    RecordingSurface surface;
+    FakePictureSource pictures;
+    FakeSaverHost host;
+    ScriptedRandom random;
+    FakeSteadyClock clock;
 };
 
 }  // namespace skyfolio::test

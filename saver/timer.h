@@ -1,8 +1,15 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 
 namespace skyfolio {
+
+// The effects' speeds were designed against timers that could not fire more
+// than about 64 times a second. One display frame is the floor of every
+// saver timer: faster ticks would speed the animations up and draw frames
+// nobody sees.
+inline constexpr std::chrono::milliseconds kDisplayFrame{16};
 
 // A timer as the saver's procedures see it: an interval in milliseconds and
 // an enabled flag, set like a property. Whoever drives the timers (the saver
@@ -16,7 +23,7 @@ public:
     int Interval() const { return interval_; }
     bool Enabled() const { return enabled_; }
 
-    // A new interval starts the count afresh, as a new value does on the old platform.
+    // A new interval starts the count afresh.
     void setInterval(int ms) {
         interval_ = ms;
         changed();

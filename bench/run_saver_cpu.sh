@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# What "/s" costs the processor and memory on a 1920 x 1080 Xvfb of its own:
+# each copy effect with the installed settings, and Float with a 960 x 540
+# picture floating at its fastest speed and changing every 5 seconds through
+# random transitions. Each saver runs for a fixed stretch after a warm-up;
+# its CPU time comes from /proc/<pid>/stat, its peak memory from
+# /proc/<pid>/status. Several programs (an older build, say) are measured
+# case by case, side by side, in one run:
+#   bench/run_saver_cpu.sh [seconds] [program ...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-10}
+shift || true
+programs=("$@")
+[ ${#programs[@]} -gt 0 ] || programs=(build/startup/skyfolio)
+installer=build/tools/skyfolio-install
+[ -x "$installer" ] || { echo "build first: ./build.sh" >&2; exit 1; }
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(head -n1 "$work/display")
+convert -size 960x540 gradient:skyblue-darkgreen "$work/photo.jpg"
+
+set_key() {  # section key value
+    local file=$work/program/r909izarav.ini
+    awk -v section="[$1]" -v key="$2" -v line="$2=$3" '
+        /^\[/ { inside = ($0 == section) }
+        inside && index($0, key "=") == 1 { next }
+        { print }
+        $0 == section { print line }
+    ' "$file" >"$file.new"
+    mv "$file.new" "$file"
+}
+
+clock_ticks=$(getconf CLK_TCK)
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+
+# measure <program> <effect>: prints the CPU share of one core and the peak memory.
+measure() {
+    rm -rf "$work/program"
+    mkdir -p "$work/program"
+    cp "$1" "$work/program/skyfolio"
+    "$installer" "$work/program" >/dev/null
+    set_key saver mode "$2"
+    if [ "$2" = 1 ]; then
+        set_key images 0 "$work/photo.jpg"
+        set_key total newTotal 1
+        set_key saver floatImageSpeed 5
+        set_key saver NextImageTime 5
+    fi
+    "$work/program/skyfolio" /s &
+    local pid=$!
+    sleep 2
+    local before
+    before=$(cpu_ticks "$pid")
+    sleep "$seconds"
+    local after peak
+    after=$(cpu_ticks "$pid")
+    peak=$(awk '/VmHWM/ { print $2 }' "/proc/$pid/status")
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    awk -v t=$((after - before)) -v hz="$clock_ticks" -v s="$seconds" -v kb="$peak" \
+        'BEGIN { printf "%5.1f%% cpu %6.1f MB peak", 100 * t / hz / s, kb / 1024 }'
+}
+
+names=(Skyflock Float Warp Psychedelic DeckOfCards JumpingBeans Vortex Splat)
+for effect in ${EFFECTS:-0 2 3 4 5 6 7 1}; do
+    for program in "${programs[@]}"; do
+        printf "%-13s %-40s %s\n" "${names[$effect]}" "$program" "$(measure "$program" "$effect")"
+    done
+done

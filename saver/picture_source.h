@@ -1,0 +1,30 @@
+#pragma once
+
+#include "imaging/pixels.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace skyfolio {
+
+// A picture that could not be had: missing, unreadable, damaged, too large.
+class PictureLoadError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Where the saver's pictures come from, decoded. Each call throws
+// PictureLoadError when the picture cannot be had.
+class PictureSource {
+public:
+    virtual ~PictureSource() = default;
+
+    // Picture `number` of the cache the save wrote, for the copy effects.
+    virtual Pixels cachePicture(int number) = 0;
+    // How messages name that cache picture: its file's path.
+    virtual std::string cachePicturePath(int number) const = 0;
+    // One of the user's own picture files, for Float, at its own size.
+    virtual Pixels userPicture(const std::string& path) = 0;
+};
+
+}  // namespace skyfolio
