@@ -62,6 +62,8 @@ PictureSize ScreenEngine::size() const { return run_->surface.size(); }
 
 const Form1& ScreenEngine::form() const { return run_->form; }
 
+Form1& ScreenEngine::form() { return run_->form; }
+
 const ImageSurface& ScreenEngine::surface() const { return run_->surface; }
 
 }  // namespace skyfolio

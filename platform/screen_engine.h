@@ -44,6 +44,8 @@ public:
 
     PictureSize size() const;
     const Form1& form() const;
+    // For whoever runs the procedures itself, as a benchmark does.
+    Form1& form();
     const ImageSurface& surface() const;
 
 private:
