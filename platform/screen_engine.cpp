@@ -47,8 +47,8 @@ void ScreenEngine::load() { run_->form.Form_Load(); }
 
 void ScreenEngine::resize(PictureSize size) {
     if (halted_) return;
-    // The old run goes first: Float's pictures are never held twice.
-    run_.reset();
+    // The new run is made before the old one goes, so that there is always
+    // one; it holds no picture until it loads, so none is held twice.
     run_ = std::make_unique<Run>(settings_, seams_, size, present_, afterTick_);
     load();
 }

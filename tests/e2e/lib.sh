@@ -92,11 +92,14 @@ e2e_remove_key() {
     mv "$E2E_SETTINGS.new" "$E2E_SETTINGS"
 }
 
-# The settings of an earlier save of these pictures, in this order.
+# The settings of an earlier save of these pictures, in this order, in
+# place of any list the file held.
 e2e_list_pictures() {
     local i=0 path
     e2e_remove_key install firstRun
     e2e_set_key total newTotal $#
+    awk '/^\[/ { inside = ($0 == "[images]") } !inside { print }' "$E2E_SETTINGS" >"$E2E_SETTINGS.new"
+    mv "$E2E_SETTINGS.new" "$E2E_SETTINGS"
     printf '[images]\n' >>"$E2E_SETTINGS"
     for path in "$@"; do
         printf '%d=%s\n' "$i" "$path" >>"$E2E_SETTINGS"
@@ -198,13 +201,15 @@ e2e_pixel() { convert "$E2E_TEMP/screen.png" -format "%[hex:p{$1,$2}]" info: | c
 
 # Splits the X server's screen into RandR monitors, which the program takes
 # for screens of their own: each argument is WIDTHxHEIGHT+X+Y, the first one
-# the primary. They are named M0, M1, ... in that order.
+# the primary. They are named M0, M1, ... in that order. A message box is
+# then a window narrower than the narrowest of them.
 e2e_set_monitors() {
     local n=0 geometry size width height name output
     for geometry in "$@"; do
         size=${geometry%%+*}
         width=${size%x*}
         height=${size#*x}
+        [ "$width" -ge "$E2E_SCREEN_WIDTH" ] || E2E_SCREEN_WIDTH=$width
         name=M$n
         output=none
         # The primary takes the server's one output, which ends its own
