@@ -7,10 +7,12 @@
 // "draw" ticks hand the changed rectangles to nobody; "x11" ticks also repaint
 // them in a window on the X server of $DISPLAY and wait for the server, which
 // is what the saver pays on screen. Without a display only "draw" runs.
-// bench/run_copy_tick_bench.sh runs it all under a 4K Xvfb.
+// bench/run_copy_tick_bench.sh runs it all under a 4K Xvfb, and with it the
+// ticks of a desktop of one and of two screens (bench/screens_tick.cpp).
 
 #include "bench/naive_surface.h"
 #include "bench/screen_window.h"
+#include "bench/screens_tick.h"
 #include "platform/file_picture_source.h"
 #include "platform/image_surface.h"
 #include "saver/effects.h"
@@ -217,7 +219,9 @@ int main(int argc, char** argv) {
     const bool display = qEnvironmentVariableIsSet("DISPLAY");
     if (!display) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    skyfolio::RegisterAll(QGuiApplication::platformName() == "xcb");
+    const bool x11 = QGuiApplication::platformName() == "xcb";
+    skyfolio::RegisterAll(x11);
+    if (x11) skyfolio::RegisterScreenTicks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

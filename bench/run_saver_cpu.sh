@@ -5,8 +5,9 @@
 # random transitions. Each saver runs for a fixed stretch after a warm-up;
 # its CPU time comes from /proc/<pid>/stat, its peak memory from
 # /proc/<pid>/status. Several programs (an older build, say) are measured
-# case by case, side by side, in one run:
-#   bench/run_saver_cpu.sh [seconds] [program ...]
+# case by case, side by side, in one run, and so are desktops of several
+# 1920 x 1080 screens side by side (RandR monitors of one wider Xvfb):
+#   [SCREENS="1 2"] bench/run_saver_cpu.sh [seconds] [program ...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-10}
@@ -27,11 +28,25 @@ trap cleanup EXIT
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+screen_counts=(${SCREENS:-1})
+most=$(printf '%s\n' "${screen_counts[@]}" | sort -n | tail -n1)
+Xvfb -displayfd 3 -screen 0 $((1920 * most))x1080x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
 pids+=($!)
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=:$(head -n1 "$work/display")
+# The first screen takes the server's output, the others have none; the
+# server keeps them as clients come and go (-noreset).
+xrandr --setmonitor S0 1920/508x1080/286+0+0 screen >/dev/null
+
+# use_screens <count>: that many 1920 x 1080 screens, left to right.
+use_screens() {
+    local i
+    for ((i = 1; i < most; i++)); do
+        xrandr --delmonitor "S$i" >/dev/null 2>&1 || true
+        [ "$i" -ge "$1" ] || xrandr --setmonitor "S$i" "1920/508x1080/286+$((1920 * i))+0" none >/dev/null
+    done
+}
 convert -size 960x540 gradient:skyblue-darkgreen "$work/photo.jpg"
 
 set_key() {  # section key value
@@ -79,6 +94,9 @@ measure() {
 names=(Skyflock Float Warp Psychedelic DeckOfCards JumpingBeans Vortex Splat)
 for effect in ${EFFECTS:-0 2 3 4 5 6 7 1}; do
     for program in "${programs[@]}"; do
-        printf "%-13s %-40s %s\n" "${names[$effect]}" "$program" "$(measure "$program" "$effect")"
+        for screens in "${screen_counts[@]}"; do
+            use_screens "$screens"
+            printf "%-13s %-40s %d screen(s) %s\n" "${names[$effect]}" "$program" "$screens" "$(measure "$program" "$effect")"
+        done
     done
 done

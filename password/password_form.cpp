@@ -5,6 +5,7 @@
 #include "saver/saver_host.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -38,11 +39,9 @@ QLabel* label(const char* name, const char* text, QWidget* parent) {
 
 }  // namespace
 
-PasswordForm::PasswordForm(std::string password, const Form1& form, SaverHost& host, FormWindow& window,
-                           QWidget* parent)
+PasswordForm::PasswordForm(std::string password, SaverHost& host, FormWindow& window, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       password_(std::move(password)),
-      form_(form),
       host_(host),
       window_(window),
       lblMessage(label("lblMessage", "Message Board", this)),
@@ -84,6 +83,11 @@ PasswordForm::PasswordForm(std::string password, const Form1& form, SaverHost& h
     column->addLayout(passwordRow);
     column->addWidget(wrongPass);
     setFixedWidth(kPromptWidthPixels);
+    // A prompt standing on a primary screen that went, or stopped being
+    // the primary, moves to the new one.
+    connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, [this] {
+        if (isVisible()) placeOnScreen();
+    });
 
     Form_Load();
 }
@@ -117,7 +121,7 @@ void PasswordForm::CheckPassword() {
 }
 
 void PasswordForm::ResumeSaver() {
-    MovePointerOutOfSight(form_, window_);
+    window_.movePointerOutOfSight();
     // Enabled first: a disabled window cannot take the keyboard focus.
     window_.setInputEnabled(true);
     window_.showForm();
@@ -154,9 +158,10 @@ void PasswordForm::closeEvent(QCloseEvent* event) {
         QWidget::closeEvent(event);
 }
 
+// On the primary screen, where the keyboard and the pointer are.
 void PasswordForm::placeOnScreen() {
     adjustSize();
-    move(screen()->geometry().center() - rect().center());
+    move(QGuiApplication::primaryScreen()->geometry().center() - rect().center());
 }
 
 }  // namespace skyfolio

@@ -10,7 +10,6 @@ class QPlainTextEdit;
 
 namespace skyfolio {
 
-class Form1;
 class FormWindow;
 class SaverHost;
 
@@ -25,9 +24,8 @@ class PasswordForm : public QWidget {
 
 public:
     // The password that ends the saver, and the running saver behind the
-    // prompt: its form, the form's host, which ends the program, and its window.
-    PasswordForm(std::string password, const Form1& form, SaverHost& host, FormWindow& window,
-                 QWidget* parent = nullptr);
+    // prompt: the host, which ends the program, and the saver's windows.
+    PasswordForm(std::string password, SaverHost& host, FormWindow& window, QWidget* parent = nullptr);
 
     void Form_Load();
     // KeyAscii is the character a key press types, 13 for Enter.
@@ -45,7 +43,6 @@ private:
     void placeOnScreen();
 
     std::string password_;
-    const Form1& form_;
     SaverHost& host_;
     FormWindow& window_;
     QLabel* lblMessage;

@@ -2,17 +2,18 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QWidget>
 
 namespace skyfolio {
 
-QtSaverHost::QtSaverHost(QWidget& window) : window_(window) {
+QtSaverHost::QtSaverHost() {
     // The saver ends through endProgram only, never because a message box
     // or the prompt was the last window to close.
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
 void QtSaverHost::showMessage(const std::string& text) {
+    // One message ends the run: a screen that fails after another says nothing more.
+    if (message_ || ended_) return;
     message_ = new QMessageBox(QMessageBox::Warning, QStringLiteral("Skyfolio"), QString::fromStdString(text),
                                QMessageBox::Ok);
     message_->setAttribute(Qt::WA_DeleteOnClose);
@@ -25,7 +26,6 @@ void QtSaverHost::showMessage(const std::string& text) {
 
 void QtSaverHost::unloadForm() {
     if (onUnload_) onUnload_();
-    window_.hide();
 }
 
 void QtSaverHost::endProgram() {

@@ -7,18 +7,17 @@
 #include <functional>
 
 class QMessageBox;
-class QWidget;
 
 namespace skyfolio {
 
-// Form1's host in the running program: the message box, and the saver
-// window that goes away when the form is unloaded. Nothing here waits: the
-// message box is answered while the event loop runs, and the program ends
-// once it is.
+// The host of every screen's Form1 in the running program: the message box,
+// and unloading, which takes all the saver's windows away and stops their
+// timers. Nothing here waits: the message box is answered while the event
+// loop runs, and the program ends once it is.
 class QtSaverHost : public SaverHost {
 public:
-    explicit QtSaverHost(QWidget& window);
-    // What else goes with the form when it is unloaded: its timers.
+    QtSaverHost();
+    // What unloading the form does: the windows go, their timers stop.
     void onUnload(std::function<void()> action) { onUnload_ = std::move(action); }
 
     void showMessage(const std::string& text) override;
@@ -31,7 +30,6 @@ public:
 private:
     void quitUnlessAsking();
 
-    QWidget& window_;
     std::function<void()> onUnload_;
     QPointer<QMessageBox> message_;
     bool ended_ = false;

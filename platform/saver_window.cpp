@@ -1,6 +1,5 @@
 #include "platform/saver_window.h"
 
-#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,47 +8,69 @@
 #include <QScreen>
 #include <QWindow>
 
-#include <algorithm>
+#include <cmath>
 
 namespace skyfolio {
+namespace {
+
+// The device pixels a rectangle of logical pixels touches.
+QRect devicePixelsOf(const QRect& logical, qreal ratio) {
+    const int left = int(std::floor(logical.x() * ratio));
+    const int top = int(std::floor(logical.y() * ratio));
+    const int right = int(std::ceil((logical.x() + logical.width()) * ratio));
+    const int bottom = int(std::ceil((logical.y() + logical.height()) * ratio));
+    return QRect(left, top, right - left, bottom - top);
+}
+
+// The logical pixels that cover a rectangle of device pixels.
+QRect logicalPixelsOf(const QRect& device, qreal ratio) {
+    const int left = int(std::floor(device.x() / ratio));
+    const int top = int(std::floor(device.y() / ratio));
+    const int right = int(std::ceil((device.x() + device.width()) / ratio));
+    const int bottom = int(std::ceil((device.y() + device.height()) / ratio));
+    return QRect(left, top, right - left, bottom - top);
+}
+
+}  // namespace
 
 // Bypassing the window manager lets us place the window ourselves, over any
 // panel, on a desktop with a window manager and on a bare X server alike.
-SaverWindow::SaverWindow()
+SaverWindow::SaverWindow(PaintFunction paint)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                            Qt::X11BypassWindowManagerHint),
-      surface_(screenRect().size(), [this](const std::vector<QRect>& changed) {
-          for (const QRect& rect : changed) update(rect);
-      }) {
+      paint_(std::move(paint)) {
     setWindowTitle(QStringLiteral("Skyfolio"));
-    // Every pixel comes from the surface: no background to paint first.
+    // Every pixel comes from the engine's image: no background to paint first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
     setCursor(Qt::BlankCursor);
     setFocusPolicy(Qt::StrongFocus);
-    setGeometry(screenRect());
 }
-
-QRect SaverWindow::screenRect() const { return QGuiApplication::primaryScreen()->geometry(); }
 
 void SaverWindow::setInput(SaverInput input) { input_ = std::move(input); }
 
-void SaverWindow::showForm() {
-    setGeometry(screenRect());
+void SaverWindow::cover(const QRect& area) {
+    area_ = area;
+    setGeometry(area_);
+}
+
+void SaverWindow::repaintChanged(const std::vector<QRect>& changed) {
+    const qreal ratio = devicePixelRatioF();
+    for (const QRect& rect : changed) update(logicalPixelsOf(rect, ratio));
+}
+
+void SaverWindow::showForm(bool takeKeyboard) {
+    setGeometry(area_);
     show();
     raise();
+    if (!takeKeyboard) return;
     activateWindow();
     setFocus(Qt::ActiveWindowFocusReason);
 }
 
-void SaverWindow::setCursorPos(int x, int y) {
-    const QRect screen = screenRect();
-    QCursor::setPos(std::clamp(x, screen.left(), screen.right()), std::clamp(y, screen.top(), screen.bottom()));
-}
-
 void SaverWindow::placeWindow(bool topmost) {
-    setGeometry(screenRect());
+    setGeometry(area_);
     // On the widget the flag would hide and recreate a shown window; the
     // native window takes it in place.
     if (QWindow* native = windowHandle()) native->setFlag(Qt::WindowStaysOnTopHint, topmost);
@@ -59,9 +80,14 @@ void SaverWindow::placeWindow(bool topmost) {
 
 void SaverWindow::setInputEnabled(bool enabled) { setEnabled(enabled); }
 
+// Painted in device pixels: a cached picture shows at its own size on a
+// high-density screen, not blown up and blurred.
 void SaverWindow::paintEvent(QPaintEvent* event) {
+    const qreal ratio = devicePixelRatioF();
     QPainter painter(this);
-    for (const QRect& rect : event->region()) surface_.paint(painter, rect);
+    painter.scale(1 / ratio, 1 / ratio);
+    const QRect image = devicePixelsOf(rect(), ratio);
+    for (const QRect& rect : event->region()) paint_(painter, devicePixelsOf(rect, ratio) & image);
 }
 
 void SaverWindow::keyPressEvent(QKeyEvent*) {
@@ -73,8 +99,11 @@ void SaverWindow::mousePressEvent(QMouseEvent*) {
 }
 
 void SaverWindow::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF at = event->position();
-    if (input_.mouseMove) input_.mouseMove(static_cast<float>(at.x()), static_cast<float>(at.y()));
+    if (!input_.mouseMove) return;
+    const qreal ratio = devicePixelRatioF();
+    const QPointF local = event->position() * ratio;
+    const QPointF desktop = (event->globalPosition() - screen()->virtualGeometry().topLeft()) * ratio;
+    input_.mouseMove({float(local.x()), float(local.y()), float(desktop.x()), float(desktop.y())});
 }
 
 }  // namespace skyfolio

@@ -1,38 +1,44 @@
 #pragma once
 
-#include "platform/image_surface.h"
-#include "saver/form_window.h"
+#include "platform/pointer_position.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 namespace skyfolio {
 
-// Where the window's input goes. Pointer positions are pixels of the window.
+// Where the window's input goes.
 struct SaverInput {
     std::function<void()> keyDown;
     std::function<void()> mouseDown;
-    std::function<void(float x, float y)> mouseMove;
+    std::function<void(const PointerPosition& at)> mouseMove;
 };
 
-// The saver's full-screen window: frameless, above the others, no pointer
-// shown over it. It shows its persistent image and hands every key, button
-// and pointer movement on.
-class SaverWindow : public QWidget, public FormWindow {
+// One screen's saver window: frameless, above the others, no pointer shown
+// over it. It shows a screen engine's image one to one in device pixels, on
+// a high-density screen too, and hands every key, button and pointer
+// movement on.
+class SaverWindow : public QWidget {
 public:
-    SaverWindow();
+    // Paints what the engine shows within a rectangle of device pixels.
+    using PaintFunction = std::function<void(QPainter& painter, const QRect& rect)>;
 
-    ImageSurface& surface() { return surface_; }
-    // The primary screen, which the window covers, in pixels.
-    QRect screenRect() const;
+    explicit SaverWindow(PaintFunction paint);
 
     void setInput(SaverInput input);
+    // The screen's area on the desktop, in the toolkit's logical pixels.
+    void cover(const QRect& area);
+    // The rectangles of device pixels that changed, to be painted anew.
+    void repaintChanged(const std::vector<QRect>& changed);
 
-    void showForm() override;
-    void setCursorPos(int x, int y) override;
-    void placeWindow(bool topmost) override;
-    void setInputEnabled(bool enabled) override;
+    // Shown over its screen and raised; given the keyboard, or not.
+    void showForm(bool takeKeyboard);
+    // Shown over its screen without taking the keyboard; kept above other
+    // windows or not.
+    void placeWindow(bool topmost);
+    void setInputEnabled(bool enabled);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,8 +47,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    ImageSurface surface_;
+    PaintFunction paint_;
     SaverInput input_;
+    QRect area_;
 };
 
 }  // namespace skyfolio

@@ -10,9 +10,8 @@ constexpr double kPointerBeyondCorner = 10;
 
 }  // namespace
 
-void MovePointerOutOfSight(const Form1& form, FormWindow& window) {
-    window.setCursorPos(RoundInt32(form.ScaleWidth() + kPointerBeyondCorner),
-                        RoundInt32(form.ScaleHeight() + kPointerBeyondCorner));
+PointerPlace PointerBeyondCorner(const Form1& form) {
+    return {RoundInt32(form.ScaleWidth() + kPointerBeyondCorner), RoundInt32(form.ScaleHeight() + kPointerBeyondCorner)};
 }
 
 }  // namespace skyfolio

@@ -7,21 +7,26 @@
 namespace skyfolio {
 
 void HeldInput::arrive(const Event& event) {
-    if (form_.holdsInput() || !waiting_.empty())
+    if (form_->holdsInput() || !waiting_.empty())
         waiting_.push_back(event);
     else
         handle(event);
 }
 
 void HeldInput::release() {
-    if (form_.holdsInput() || waiting_.empty()) return;
+    if (form_->holdsInput() || waiting_.empty()) return;
     std::vector<Event> waited;
     waited.swap(waiting_);
     for (const Event& event : waited) handle(event);
 }
 
+void HeldInput::follow(const Form1& form) {
+    form_ = &form;
+    release();
+}
+
 // Over Float's picture the pointer is measured in the box's own pixels,
-// elsewhere in the form's scale.
+// elsewhere in the form's scale, across the whole desktop.
 void HeldInput::handle(const Event& event) {
     switch (event.kind) {
     case Kind::Key:
@@ -31,14 +36,15 @@ void HeldInput::handle(const Event& event) {
         watch_.Form_MouseDown();
         return;
     case Kind::Move: {
-        const FloatBox& box = form_.FirstPicture;
+        const PointerPosition& at = event.at;
+        const FloatBox& box = form_->FirstPicture;
         const PixelRect area = box.visible ? pixelsOf(box) : PixelRect{};
-        if (event.x >= area.x && event.y >= area.y && event.x < area.x + area.width && event.y < area.y + area.height) {
-            watch_.FirstPicture_MouseMove(event.x - area.x, event.y - area.y);
+        if (at.x >= area.x && at.y >= area.y && at.x < area.x + area.width && at.y < area.y + area.height) {
+            watch_.FirstPicture_MouseMove(at.x - area.x, at.y - area.y);
             return;
         }
-        const float scale = form_.scaleInTwips ? kTwipsPerPixel : 1;
-        watch_.Form_MouseMove(event.x * scale, event.y * scale);
+        const float scale = form_->scaleInTwips ? kTwipsPerPixel : 1;
+        watch_.Form_MouseMove(at.desktopX * scale, at.desktopY * scale);
         return;
     }
     }

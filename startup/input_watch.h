@@ -20,7 +20,8 @@ public:
 
     void Form_MouseDown();
     void Form_KeyDown();
-    // Pointer positions in Form1's scale: pixels, twips for Float.
+    // Pointer positions on the whole desktop, in Form1's scale: pixels,
+    // twips for Float.
     void Form_MouseMove(float X, float Y);
     // Pointer positions on the picture box, pixels.
     void FirstPicture_MouseMove(float X, float Y);

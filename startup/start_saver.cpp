@@ -6,49 +6,69 @@
 #include "platform/gui_application.h"
 #include "platform/qt_saver_host.h"
 #include "platform/random.h"
-#include "platform/saver_window.h"
-#include "platform/timer_driver.h"
-#include "saver/form1.h"
-#include "saver/form_window.h"
 #include "saver/random.h"
 #include "settings/conversions.h"
 #include "settings/settings_file.h"
+#include "startup/desktop_screens.h"
 #include "startup/input_watch.h"
-#include "startup/held_input.h"
+#include "startup/qt_saver_screen.h"
+#include "startup/saver_screens.h"
+
+#include <QCursor>
 
 #include <memory>
 
 namespace skyfolio {
 namespace {
 
-// Form1's timers, each run by the event loop and calling its handler; input
-// that waited for a transition is handed on after every tick.
-class FormTimers {
+// The saver on every screen and what the screens share: the settings, read
+// once, the pictures, the one generator, the host that ends the run, the
+// one input watch and the one password prompt.
+class Saver {
 public:
-    FormTimers(Form1& form, HeldInput& input)
-        : input_(input),
-          timers_{TimerDriver(form.Timer1, tick([&form] { form.Timer1_Timer(); })),
-                  TimerDriver(form.Timer2, tick([&form] { form.Timer2_Timer(); })),
-                  TimerDriver(form.Timer3, tick([&form] { form.Timer3_Timer(); })),
-                  TimerDriver(form.Timer4, tick([&form] { form.Timer4_Timer(); })),
-                  TimerDriver(form.Timer5, tick([&form] { form.Timer5_Timer(); })),
-                  TimerDriver(form.ChangeTimer, tick([&form] { form.ChangeTimer_Timer(); }))} {}
+    explicit Saver(const SaverSettings& settings)
+        : settings_(settings),
+          pictures_([](int number) { return cacheFilePath(DecimalText(number)); }),
+          // The one generator of the saver, seeded once, drawn from by every screen.
+          random_(seedFromClock()),
+          screens_([this](const ScreenArea& area) {
+              return std::make_unique<QtSaverScreen>(area, settings_, SharedSeams{pictures_, host_, random_, steadyClock_},
+                                                     watch_);
+          },
+                   [](int x, int y) { QCursor::setPos(x, y); }),
+          watch_(settings_, host_, screens_, clock_, [this] { showPasswordForm(); }),
+          changes_([this] { screens_.follow(desktopScreens()); }) {
+        host_.onUnload([this] { screens_.unload(); });
+    }
 
-    void halt() {
-        for (TimerDriver& timer : timers_) timer.halt();
+    // Each screen's Form1 loaded, then the windows shown, the pointer out of
+    // sight and the windows above the others.
+    void start() {
+        screens_.follow(desktopScreens());
+        if (host_.ended()) return;
+        screens_.showForm();
+        screens_.movePointerOutOfSight();
+        screens_.placeWindow(true);
     }
 
 private:
-    template <typename Handler>
-    std::function<void()> tick(Handler handler) {
-        return [this, handler] {
-            handler();
-            input_.release();
-        };
+    // Built on the first stop only; from then on shown and hidden, so the
+    // board keeps its note.
+    void showPasswordForm() {
+        if (!passwordForm_) passwordForm_ = std::make_unique<PasswordForm>(settings_.cfgPassword, host_, screens_);
+        passwordForm_->show();
     }
 
-    HeldInput& input_;
-    TimerDriver timers_[6];
+    const SaverSettings& settings_;
+    FilePictureSource pictures_;
+    SeededRandom random_;
+    const SteadyClock steadyClock_;
+    const SystemClock clock_;
+    QtSaverHost host_;
+    SaverScreens screens_;
+    InputWatch watch_;
+    std::unique_ptr<PasswordForm> passwordForm_;
+    ScreenChanges changes_;
 };
 
 }  // namespace
@@ -61,37 +81,8 @@ int StartSaver(GuiApplication& app) {
     file.writeFirstRunEntries();
     const SaverSettings settings = readSaverSettings(file);
 
-    SaverWindow window;
-    QtSaverHost host(window);
-    FilePictureSource pictures([](int number) { return cacheFilePath(DecimalText(number)); });
-    // The one generator of the saver, seeded once.
-    SeededRandom random(seedFromClock());
-    const SteadyClock steadyClock;
-    Form1 form(settings, {window.surface(), pictures, host, random, steadyClock});
-
-    std::unique_ptr<PasswordForm> passwordForm;
-    const SystemClock clock;
-    InputWatch watch(settings, host, window, clock, [&] {
-        // Built on the first stop only; from then on shown and hidden, so the
-        // board keeps its note.
-        if (!passwordForm) passwordForm = std::make_unique<PasswordForm>(settings.cfgPassword, form, host, window);
-        passwordForm->show();
-    });
-    HeldInput input(form, watch);
-    window.setInput({
-        .keyDown = [&input] { input.keyDown(); },
-        .mouseDown = [&input] { input.mouseDown(); },
-        .mouseMove = [&input](float x, float y) { input.mouseMove(x, y); },
-    });
-    FormTimers timers(form, input);
-    host.onUnload([&timers] { timers.halt(); });
-
-    form.Form_Load();
-    if (!host.ended()) {
-        window.showForm();
-        MovePointerOutOfSight(form, window);
-        window.placeWindow(true);
-    }
+    Saver saver(settings);
+    saver.start();
     // Also after a failed set-up: its message waits for an answer.
     return app.run();
 }

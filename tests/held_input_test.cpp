@@ -72,18 +72,61 @@ TEST_F(HeldInputTest, OverThePictureThePointerCountsInItsOwnPixels) {
     startWith(kStandard);
     tickUntilTheChangeIsOver();
     ASSERT_EQ(pixelsOf(saver->FirstPicture), (PixelRect{380, 285, 40, 30}));
-    input->mouseMove(390, 290);  // the picture's first event
-    input->mouseMove(393, 292);  // three of its pixels: no movement
+    // The window lies right of another screen's: the desktop plays no part here.
+    input->mouseMove({390, 290, 1190, 290});  // the picture's first event
+    input->mouseMove({393, 292, 1193, 292});  // three of its pixels: no movement
     EXPECT_FALSE(fakes.host.ended);
-    input->mouseMove(397, 292);
+    input->mouseMove({397, 292, 1197, 292});
     EXPECT_TRUE(fakes.host.ended);
 }
 
-TEST_F(HeldInputTest, ElsewhereTheFormCountsInTwips) {
+TEST_F(HeldInputTest, ElsewhereTheFormCountsTwipsOfTheDesktop) {
     startWith(kStandard);
     tickUntilTheChangeIsOver();
-    input->mouseMove(10, 10);
-    input->mouseMove(11, 10);  // one pixel is fifteen twips
+    input->mouseMove({10, 10, 810, 10});
+    input->mouseMove({11, 10, 811, 10});  // one pixel is fifteen twips
+    EXPECT_TRUE(fakes.host.ended);
+}
+
+// Two screens side by side, each 800 pixels wide, with a copy effect: one
+// watch counts the pointer's moves over both windows.
+TEST_F(HeldInputTest, AMoveFromOneScreensWindowToAnothersHasItsTrueSize) {
+    set(keys::mode, std::to_string(kSkyflock));
+    const SaverSettings& kept = settings();
+    test::FakeSeams right;
+    right.pictures.cache = fakes.pictures.cache;
+    Form1& leftForm = load();
+    Form1& rightForm = start(right);
+    InputWatch shared(kept, fakes.host, window, clock, [] {});
+    HeldInput onLeft(leftForm, shared);
+    HeldInput onRight(rightForm, shared);
+
+    onLeft.mouseMove({798, 300, 798, 300});  // the first event only gives the position
+    onLeft.mouseMove({799, 300, 799, 300});
+    onRight.mouseMove({0, 300, 800, 300});  // across the edge: one pixel, not 799
+    onRight.mouseMove({2, 300, 802, 300});
+    EXPECT_FALSE(fakes.host.ended);
+    onRight.mouseMove({10, 300, 810, 300});
+    EXPECT_TRUE(fakes.host.ended);
+}
+
+TEST_F(HeldInputTest, ATransitionOnOneScreenKeepsNoOtherWindowWaiting) {
+    startWith(kLeftWipe);
+    ASSERT_TRUE(saver->holdsInput());
+    test::FakeSeams other;
+    set(keys::effectMode, std::to_string(kStandard));
+    HeldInput elsewhere(start(other), *watch);
+    elsewhere.keyDown();
+    EXPECT_TRUE(fakes.host.ended);
+}
+
+TEST_F(HeldInputTest, AScreenSetUpAgainHandsOnWhatWaitedForItsTransition) {
+    startWith(kLeftWipe);
+    input->keyDown();
+    input->release();
+    ASSERT_FALSE(fakes.host.ended);
+    test::FakeSeams resized(PictureSize{1024, 768});
+    input->follow(start(resized));
     EXPECT_TRUE(fakes.host.ended);
 }
 

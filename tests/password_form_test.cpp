@@ -1,7 +1,4 @@
 #include "password/password_form.h"
-#include "imaging/units.h"
-#include "saver/form1.h"
-#include "settings/setting_keys.h"
 #include "tests/support/fake_form_window.h"
 #include "tests/support/fake_saver_host.h"
 #include "tests/support/qt_application.h"
@@ -24,16 +21,9 @@ namespace {
 
 class PasswordFormTest : public ::testing::Test {
 protected:
-    // A saver as set-up leaves it with protection on.
-    PasswordFormTest() {
-        SettingTexts texts;
-        for (const SettingKey* key : kSettingKeysInFileOrder) texts.*(key->text) = key->installedValue;
-        settings = convertSaverSettings(texts, [](int) { return std::string(); });
-    }
-
     // The prompt, built on the first stop as the saver builds it.
     PasswordForm& prompt() {
-        if (!prompt_) prompt_ = std::make_unique<PasswordForm>(password, form, fakes.host, window);
+        if (!prompt_) prompt_ = std::make_unique<PasswordForm>(password, host, window);
         return *prompt_;
     }
 
@@ -63,21 +53,21 @@ protected:
 
     // The right password: the program ended.
     void expectEnded() {
-        EXPECT_TRUE(fakes.host.ended);
-        EXPECT_EQ(fakes.host.unloads, 1);
+        EXPECT_TRUE(host.ended);
+        EXPECT_EQ(host.unloads, 1);
         EXPECT_TRUE(prompt().isHidden());
     }
     void expectStillPrompting() {
-        EXPECT_FALSE(fakes.host.ended);
-        EXPECT_EQ(fakes.host.unloads, 0);
+        EXPECT_FALSE(host.ended);
+        EXPECT_EQ(host.unloads, 0);
         EXPECT_EQ(window.shows, 0);
         EXPECT_TRUE(prompt().isVisible());
     }
-    // Back to the saver as at start: pointer beyond the far corner, the
-    // window shown, enabled and topmost; the prompt hidden, nothing ended.
-    void expectResumed(std::pair<int, int> pointer = {810, 610}) {
-        EXPECT_FALSE(fakes.host.ended);
-        EXPECT_EQ(window.cursor, pointer);
+    // Back to the saver as at start: the pointer out of sight, the windows
+    // shown, enabled and topmost; the prompt hidden, nothing ended.
+    void expectResumed() {
+        EXPECT_FALSE(host.ended);
+        EXPECT_EQ(window.pointerMoves, 1);
         EXPECT_EQ(window.shows, 1);
         EXPECT_TRUE(window.inputEnabled);
         EXPECT_TRUE(window.topmost);
@@ -85,10 +75,8 @@ protected:
     }
 
     test::QtApplication application;  // before any widget
-    SaverSettings settings;
-    test::FakeSeams fakes;
+    test::FakeSaverHost host;
     test::FakeFormWindow window;
-    Form1 form{settings, fakes.seams()};
     std::string password = "Secret";
 
 private:
@@ -158,14 +146,13 @@ TEST_F(PasswordFormTest, WithoutAStoredPasswordTheEmptyEntryEnds) {
 }
 
 TEST_F(PasswordFormTest, TheBoardKeepsItsNoteBetweenStops) {
-    form.scaleInTwips = true;  // Float: Form1 measures in twips
     stop();
     notes()->setFocus();
     notes()->setPlainText(QString());
     type(notes(), QString::fromUtf8("Back at 3 – Zoë ☕"));
     type(passwordBox(), "half");
     pressKey(notes(), Qt::Key_Return);
-    expectResumed({800 * kTwipsPerPixel + 10, 600 * kTwipsPerPixel + 10});
+    expectResumed();
 
     stop();
     EXPECT_EQ(notes()->toPlainText(), QString::fromUtf8("Back at 3 – Zoë ☕"));  // Enter typed nothing

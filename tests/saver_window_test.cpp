@@ -1,3 +1,4 @@
+#include "platform/image_surface.h"
 #include "platform/qt_saver_host.h"
 #include "platform/saver_window.h"
 #include "tests/support/qt_application.h"
@@ -8,20 +9,25 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace skyfolio {
 namespace {
 
+// A window showing a surface, with its input counted.
 class SaverWindowTest : public ::testing::Test {
 protected:
     SaverWindowTest() {
         SaverInput input;
         input.keyDown = [this] { ++keys; };
         input.mouseDown = [this] { ++buttons; };
+        input.mouseMove = [this](const PointerPosition& at) { moved = at; };
         window.setInput(std::move(input));
     }
     void press(int key) {
@@ -34,28 +40,34 @@ protected:
                           Qt::NoModifier);
         QApplication::sendEvent(&window, &event);
     }
+    void moveTo(QPointF at) {
+        QMouseEvent event(QEvent::MouseMove, at, window.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &event);
+    }
 
     test::QtApplication qt;
-    SaverWindow window;
+    std::optional<ImageSurface> surface;
+    SaverWindow window{[this](QPainter& painter, const QRect& rect) { surface->paint(painter, rect); }};
     int keys = 0, buttons = 0;
+    std::optional<PointerPosition> moved;
 };
 
-TEST_F(SaverWindowTest, CoversThePrimaryScreenWithoutAPointer) {
-    window.showForm();
+TEST_F(SaverWindowTest, CoversItsScreenWithoutAPointer) {
+    const QRect area(40, 30, 320, 200);
+    window.cover(area);
+    window.showForm(true);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.geometry(), QGuiApplication::primaryScreen()->geometry());
-    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-    EXPECT_EQ(window.surface().size(), (PictureSize{screen.width(), screen.height()}));
+    EXPECT_EQ(window.geometry(), area);
     EXPECT_EQ(window.cursor().shape(), Qt::BlankCursor);
     EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
 
     window.placeWindow(false);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.geometry(), QGuiApplication::primaryScreen()->geometry());
+    EXPECT_EQ(window.geometry(), area);
 }
 
 TEST_F(SaverWindowTest, ADisabledFormTakesNoInput) {
-    window.showForm();
+    window.showForm(true);
     window.setInputEnabled(false);
     press(Qt::Key_A);
     click();
@@ -65,43 +77,99 @@ TEST_F(SaverWindowTest, ADisabledFormTakesNoInput) {
     EXPECT_EQ(keys, 1);
 }
 
-TEST_F(SaverWindowTest, UnloadingHidesTheFormAndStopsItsTimersAndEndingIsRemembered) {
+TEST_F(SaverWindowTest, MovesAreMeasuredOnTheWindowAndOnTheDesktop) {
+    window.cover(QRect(40, 30, 320, 200));
+    window.showForm(true);
+    moveTo(QPointF(10, 20));
+    ASSERT_TRUE(moved);
+    const QPoint desktop = window.mapToGlobal(QPoint(10, 20)) - window.screen()->virtualGeometry().topLeft();
+    EXPECT_EQ(moved->x, 10);
+    EXPECT_EQ(moved->y, 20);
+    EXPECT_EQ(moved->desktopX, desktop.x());
+    EXPECT_EQ(moved->desktopY, desktop.y());
+}
+
+// The toolkit scales everything twice: the window's own pixels still show
+// the surface one to one.
+class HighDensityWindowTest : public ::testing::Test {
+protected:
+    // Set before the application reads it, gone before the next test's.
+    struct ScaleFactor {
+        ScaleFactor() { qputenv("QT_SCALE_FACTOR", "2"); }
+        ~ScaleFactor() { qunsetenv("QT_SCALE_FACTOR"); }
+    } scaleFactor;
+    test::QtApplication qt;
+};
+
+TEST_F(HighDensityWindowTest, ShowsTheSurfaceInDevicePixelsAndMeasuresMovesInThem) {
+    // One-pixel stripes blur at once if scaled.
+    const QSize logical(60, 40), device(120, 80);
+    ImageSurface surface(device, nullptr);
+    for (int x = 0; x < device.width(); x += 2)
+        surface.copy(Pixels({1, device.height()}, std::vector<uint32_t>(size_t(device.height()), rgb32(255, 255, 255))),
+                     {0, 0, 1, device.height()}, x, 0);
+    PointerPosition at;
+    SaverWindow window([&](QPainter& painter, const QRect& rect) { surface.paint(painter, rect); });
+    SaverInput input;
+    input.mouseMove = [&](const PointerPosition& position) { at = position; };
+    window.setInput(std::move(input));
+    window.cover(QRect(QPoint(0, 0), logical));
+    window.showForm(false);
+    ASSERT_EQ(window.devicePixelRatioF(), 2);
+
+    const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), device);
+    EXPECT_EQ(shown, surface.shown());
+
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 7), window.mapToGlobal(QPointF(5, 7)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&window, &move);
+    EXPECT_EQ(at.x, 10);
+    EXPECT_EQ(at.y, 14);
+}
+
+TEST(QtSaverHostTest, UnloadingRunsItsActionAndEndingIsRemembered) {
+    test::QtApplication qt;
     int unloads = 0;
-    QtSaverHost host(window);
+    QtSaverHost host;
     host.onUnload([&] { ++unloads; });
 
-    window.showForm();
     host.unloadForm();
-    EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(unloads, 1);
-
-    window.showForm();
     EXPECT_FALSE(host.ended());
     host.endProgram();  // before any event loop runs: the start-up must see it
     EXPECT_TRUE(host.ended());
-    EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(unloads, 2);
     // The loop that starts afterwards ends at once.
     QTimer::singleShot(5000, [] { QApplication::exit(1); });
     EXPECT_EQ(QApplication::exec(), 0);
 }
 
-TEST_F(SaverWindowTest, TheProgramEndsOnlyOnceItsMessageIsAnswered) {
-    QtSaverHost host(window);
-    host.showMessage("gone.jpg\ndoes not exist!");
-    host.unloadForm();
-    host.endProgram();
-    QMessageBox* message = nullptr;
+// Two screens that fail one after the other: one message, answered once.
+TEST(QtSaverHostTest, TheProgramEndsOnlyOnceItsOneMessageIsAnswered) {
+    test::QtApplication qt;
+    QtSaverHost host;
+    for (const char* text : {"gone.jpg\ndoes not exist!", "gone.jpg\nagain"}) {
+        host.unloadForm();
+        host.showMessage(text);
+        host.endProgram();
+    }
+    int messages = 0;
     bool runningWhileAsked = false;
     QTimer::singleShot(50, [&] {
+        QMessageBox* message = nullptr;
         for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) message = box;
+            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
+                message = box;
+                ++messages;
+            }
         runningWhileAsked = message != nullptr;
         if (message) message->accept();
     });
     QTimer::singleShot(5000, [] { QApplication::exit(1); });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(runningWhileAsked);
+    EXPECT_EQ(messages, 1);
 }
 
 }  // namespace

@@ -26,6 +26,6 @@ ensure_packages() {
 # animated WebP.
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libx11-dev libjpeg-dev libpng-dev libwebp-dev libheif-dev
                 qt6-image-formats-plugins libgtest-dev libbenchmark-dev fonts-liberation)
-# What its tests need on top: a display server, a user's hands and eyes, and
-# clang with its libFuzzer for the fuzz targets.
-TEST_PACKAGES=(xvfb xdotool imagemagick x11-apps x11-utils clang libclang-rt-14-dev)
+# What its tests need on top: a display server split into monitors, a user's
+# hands and eyes, and clang with its libFuzzer for the fuzz targets.
+TEST_PACKAGES=(xvfb x11-xserver-utils xdotool imagemagick x11-apps x11-utils clang libclang-rt-14-dev)

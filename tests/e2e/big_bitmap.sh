@@ -17,17 +17,10 @@ write_bitmap() {
     truncate -s $((62 + row * height)) "$path"
 }
 
-# The settings of an earlier save of the one picture.
-list_only() {
-    e2e_remove_key install firstRun
-    e2e_set_key total newTotal 1
-    printf '[images]\n0=%s\n' "$1" >>"$E2E_SETTINGS"
-}
-
 seconds_since() { awk -v from="$1" -v now="$(date +%s.%N)" 'BEGIN { printf "%.2f", now - from }'; }
 
 write_bitmap "$E2E_TEMP/huge.bmp" 20000 20000
-list_only "$E2E_TEMP/huge.bmp"
+e2e_list_pictures "$E2E_TEMP/huge.bmp"
 started=$(date +%s.%N)
 e2e_start /c
 window=$(e2e_wait_titled " Skyfolio ")
@@ -45,7 +38,7 @@ e2e_wait_exit "$E2E_PID"
 
 write_bitmap "$E2E_TEMP/large.bmp" 9000 9000
 e2e_program_folder
-list_only "$E2E_TEMP/large.bmp"
+e2e_list_pictures "$E2E_TEMP/large.bmp"
 e2e_start /c
 window=$(e2e_wait_titled " Skyfolio ")
 e2e_poll "$E2E_PATIENCE" preview_is_red || e2e_fail "the 9000 x 9000 picture is not shown in the preview"

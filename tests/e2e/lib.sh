@@ -92,6 +92,21 @@ e2e_remove_key() {
     mv "$E2E_SETTINGS.new" "$E2E_SETTINGS"
 }
 
+# The settings of an earlier save of these pictures, in this order, in
+# place of any list the file held.
+e2e_list_pictures() {
+    local i=0 path
+    e2e_remove_key install firstRun
+    e2e_set_key total newTotal $#
+    awk '/^\[/ { inside = ($0 == "[images]") } !inside { print }' "$E2E_SETTINGS" >"$E2E_SETTINGS.new"
+    mv "$E2E_SETTINGS.new" "$E2E_SETTINGS"
+    printf '[images]\n' >>"$E2E_SETTINGS"
+    for path in "$@"; do
+        printf '%d=%s\n' "$i" "$path" >>"$E2E_SETTINGS"
+        i=$((i + 1))
+    done
+}
+
 # Starts the program from the program folder in the background with the
 # given arguments; E2E_PID is its process id.
 e2e_start() {
@@ -183,3 +198,60 @@ e2e_screenshot() { import -window root "$E2E_TEMP/screen.png"; }
 
 # The colour of one pixel of the last screenshot, as RRGGBB in hex.
 e2e_pixel() { convert "$E2E_TEMP/screen.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6; }
+
+# Splits the X server's screen into RandR monitors, which the program takes
+# for screens of their own: each argument is WIDTHxHEIGHT+X+Y, the first one
+# the primary. They are named M0, M1, ... in that order. A message box is
+# then a window narrower than the narrowest of them.
+e2e_set_monitors() {
+    local n=0 geometry size width height name output
+    for geometry in "$@"; do
+        size=${geometry%%+*}
+        width=${size%x*}
+        height=${size#*x}
+        [ "$width" -ge "$E2E_SCREEN_WIDTH" ] || E2E_SCREEN_WIDTH=$width
+        name=M$n
+        output=none
+        # The primary takes the server's one output, which ends its own
+        # monitor of the whole screen.
+        if [ "$n" -eq 0 ]; then
+            name="*M0"
+            output=screen
+        fi
+        # Millimetres for 96 pixels an inch.
+        xrandr --setmonitor "$name" "$width/$((width * 254 / 960))x$height/$((height * 254 / 960))${geometry#"$size"}" \
+            "$output" >/dev/null
+        n=$((n + 1))
+    done
+}
+
+# The desktop behind every window in a colour no saver shows here, so that a
+# screenshot tells where the desktop shows.
+E2E_DESKTOP=FF00FF
+e2e_paint_desktop() { xsetroot -solid "#$E2E_DESKTOP"; }
+
+# Where the visible windows of process `pid` lie, WIDTHxHEIGHT+X+Y, one a
+# line, sorted.
+e2e_window_places() {
+    local id
+    for id in $(e2e_windows_of "$1"); do
+        (
+            eval "$(xdotool getwindowgeometry --shell "$id")"
+            echo "${WIDTH}x$HEIGHT+$X+$Y"
+        )
+    done | sort
+}
+
+# How many pixels of the last screenshot within `area` (WIDTHxHEIGHT+X+Y)
+# have the colour RRGGBB.
+e2e_count_colour() {
+    convert -precision 12 "$E2E_TEMP/screen.png" -crop "$1" +repage -fill black +opaque "#$2" -fill white -opaque "#$2" \
+        -format '%[fx:round(mean*w*h)]\n' info:
+}
+
+# How many pixels of the last screenshot within `area` are neither the
+# background colour RRGGBB nor the desktop: the pictures shown there.
+e2e_picture_pixels() {
+    local size=${1%%+*}
+    echo $((${size%x*} * ${size#*x} - $(e2e_count_colour "$1" "$2") - $(e2e_count_colour "$1" "$E2E_DESKTOP")))
+}

@@ -2,16 +2,13 @@
 
 #include "saver/form_window.h"
 
-#include <optional>
-#include <utility>
-
 namespace skyfolio::test {
 
-// Form1's window as the tests see it: what was last asked of it.
+// The saver's windows as the tests see them: what was last asked of them.
 class FakeFormWindow : public FormWindow {
 public:
     void showForm() override { ++shows; }
-    void setCursorPos(int x, int y) override { cursor = {x, y}; }
+    void movePointerOutOfSight() override { ++pointerMoves; }
     void placeWindow(bool isTopmost) override {
         ++placements;
         topmost = isTopmost;
@@ -20,7 +17,7 @@ public:
 
     int shows = 0;
     int placements = 0;
-    std::optional<std::pair<int, int>> cursor;
+    int pointerMoves = 0;
     bool topmost = true;
     bool inputEnabled = true;
 };
