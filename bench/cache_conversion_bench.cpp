@@ -13,6 +13,7 @@
 // burdens all of them alike; compare the "min" rows.
 
 #include "bench/photo_maker.h"
+#include "bench/random_order_main.h"
 #include "dialog/cache_conversion.h"
 #include "dialog/cache_replacement.h"
 #include "platform/program_folder.h"
@@ -21,7 +22,6 @@
 
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -98,8 +98,6 @@ void BM_ConvertForCache(benchmark::State& state) {
 
 void BM_FullDecodeThenScale(benchmark::State& state) { perPicture(state, convertTheOldWay); }
 
-double fastest(const std::vector<double>& times) { return *std::min_element(times.begin(), times.end()); }
-
 void perPictureArguments(benchmark::internal::Benchmark* b) {
     b->Arg(0)->Arg(1)->Iterations(kIterations)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", fastest);
 }
@@ -161,16 +159,4 @@ BENCHMARK(BM_OneAfterAnother20Photos)->Unit(benchmark::kMillisecond)->UseRealTim
 }  // namespace
 }  // namespace skyfolio::bench
 
-int main(int argc, char** argv) {
-    // Defaults first: flags given on the command line come later and win.
-    std::vector<char*> args = {argv[0]};
-    char repetitions[] = "--benchmark_repetitions=5";
-    char interleaving[] = "--benchmark_enable_random_interleaving=true";
-    char aggregates[] = "--benchmark_report_aggregates_only=true";
-    args.insert(args.end(), {repetitions, interleaving, aggregates});
-    args.insert(args.end(), argv + 1, argv + argc);
-    int count = int(args.size());
-    benchmark::Initialize(&count, args.data());
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-}
+int main(int argc, char** argv) { skyfolio::bench::runInRandomOrder(argc, argv); }

@@ -11,11 +11,11 @@
 //   cache_peak_memory                            makes the photos, measures
 //   cache_peak_memory convert <folder> <photo>...  converts, for the parent
 
+#include "bench/child_peak_memory.h"
 #include "bench/photo_maker.h"
 #include "dialog/cache_replacement.h"
 #include "platform/program_folder.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -23,58 +23,29 @@
 #include <string>
 #include <vector>
 
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
-
 using namespace skyfolio;
+using bench::peakOfChild;
+using bench::printPeakMemory;
 
 namespace {
 
 constexpr bench::PhotoKind kVeryLarge = {16000, 12000, false, 99};
 
-// Converts and prints the peak resident memory of this process in kB. The
-// kernel's VmHWM belongs to the program's own memory: unlike ru_maxrss it
-// does not carry the parent's peak across exec.
+// Converts and prints the peak resident memory of this process in kB.
 int convert(const std::string& folder, const std::vector<std::string>& photos) {
     setProgramFolder(folder);
     CacheReplacement r = prepareCache(photos, [](int) {});
     const WriteResult moved = r.commit();
     if (!moved) std::fprintf(stderr, "%s\n", moved.error.c_str());
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly)) return 1;
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
-        if (line.startsWith("VmHWM:")) std::printf("%s\n", line.mid(6).trimmed().split(' ').front().constData());
-    return moved ? 0 : 1;
+    return printPeakMemory() && moved ? 0 : 1;
 }
 
 // The peak resident memory of a child converting `photos`, in megabytes;
 // negative when the conversion failed.
 double peakOfConversion(const char* self, const std::string& folder, const std::vector<std::string>& photos) {
-    std::vector<std::string> words = {self, "convert", folder};
-    words.insert(words.end(), photos.begin(), photos.end());
-    std::vector<char*> argv;
-    for (std::string& word : words) argv.push_back(word.data());
-    argv.push_back(nullptr);
-    int out[2];
-    if (pipe(out) != 0) return -1;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    pid_t child = 0;
-    const bool spawned = posix_spawn(&child, self, &actions, nullptr, argv.data(), environ) == 0;
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
-    std::string printed;
-    char buffer[64];
-    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) printed.append(buffer, size_t(n));
-    close(out[0]);
-    int status = 0;
-    if (!spawned || waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
-    return std::stod(printed) / 1024;
+    std::vector<std::string> arguments = {"convert", folder};
+    arguments.insert(arguments.end(), photos.begin(), photos.end());
+    return peakOfChild(self, arguments);
 }
 
 std::string make(const QTemporaryDir& folder, const QString& name, const bench::PhotoKind& kind) {

@@ -13,6 +13,7 @@
 #include "bench/naive_surface.h"
 #include "bench/screen_window.h"
 #include "bench/screens_tick.h"
+#include "imaging/pixel_scaling.h"
 #include "platform/file_picture_source.h"
 #include "platform/image_surface.h"
 #include "saver/effects.h"
@@ -69,6 +70,8 @@ public:
     Pixels cachePicture(int) override { throw PictureLoadError("no cache"); }
     std::string cachePicturePath(int) const override { return {}; }
     Pixels userPicture(const std::string&) override { return picture_; }
+    std::optional<PictureSize> userPictureSize(const std::string&) override { return picture_.size(); }
+    Pixels userPicture(const std::string&, PictureSize size) override { return scaledByArea(picture_, size); }
 
 private:
     Pixels picture_;

@@ -3,6 +3,7 @@
 // did before, and every picture read back one by one as the dialog and the
 // saver read them. Compare the "min" rows.
 
+#include "bench/random_order_main.h"
 #include "platform/profile.h"
 #include "settings/setting_keys.h"
 #include "settings/settings_file.h"
@@ -11,7 +12,6 @@
 
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -55,8 +55,6 @@ void BM_LoadList(benchmark::State& state) {
         for (int64_t i = 0; i < state.range(0); ++i) benchmark::DoNotOptimize(file.readImage(std::to_string(i)));
     }
 }
-
-double fastest(const std::vector<double>& times) { return *std::min_element(times.begin(), times.end()); }
 
 void lists(benchmark::internal::Benchmark* b) {
     b->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true)->ComputeStatistics("min", fastest);

@@ -100,6 +100,9 @@ EffectsTab::EffectsTab(QWidget* parent) : QWidget(parent) {
                          QStringLiteral("Display Transitions at Random"));
     CenterCheck = place(new QCheckBox(QStringLiteral("Do not Float"), this), "CenterCheck", {1680, 4080, 1575, 255},
                         QStringLiteral("Do Not Float Image"));
+    // Above "Do not Float", in the row that Float leaves free.
+    ShrinkCheck = place(new QCheckBox(QStringLiteral("Shrink pictures larger than the screen"), this), "ShrinkCheck",
+                        {1680, 3780, 4335, 255}, QStringLiteral("Show Large Pictures Whole"));
 
     SpeedLabel = placeLabel(this, "SpeedLabel", QStringLiteral("Image Speed"), {360, 4080, 1215, 255});
     Speed = slider(this, "Speed", {240, 4440, 2055, 495}, kImageSpeedRange, QStringLiteral("Image Speed"));
@@ -120,6 +123,7 @@ EffectsTab::EffectsTab(QWidget* parent) : QWidget(parent) {
         {Label8, ClonesText, ClonesScroll},
         {TransitionsLabel, TransitionsCbx, RndTranCheck, CenterCheck},
         {Label12, ChangeImageText, ChangeImageScroll, Label11},
+        {ShrinkCheck},
     }};
 }
 

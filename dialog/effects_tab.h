@@ -56,6 +56,7 @@ public:
     QComboBox* TransitionsCbx;
     QCheckBox* RndTranCheck;
     QCheckBox* CenterCheck;
+    QCheckBox* ShrinkCheck;
     QLabel* SpeedLabel;
     QSlider* Speed;
     QLabel* Label9_1;

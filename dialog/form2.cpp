@@ -194,6 +194,8 @@ void Form2::readSettings(const SettingsFile& file) {
         settledValue(read(keys::effectMode), keys::effectMode, rangeOf(effects->TransitionsCbx)));
     effects->RndTranCheck->setChecked(settledValue(read(keys::randomEffect), keys::randomEffect, kCheckBoxValues) == 1);
     effects->CenterCheck->setChecked(settledValue(read(keys::centerImage), keys::centerImage, kCheckBoxValues) == 1);
+    effects->ShrinkCheck->setChecked(
+        settledValue(read(keys::fitLargePictures), keys::fitLargePictures, kCheckBoxValues) == 1);
     settledValue(read(keys::floatImageSpeed), keys::floatImageSpeed, kFloatSpeedRange);
     const QString password = QString::fromStdString(read(keys::saverPassword));
     misc->SS_password->setText(password);

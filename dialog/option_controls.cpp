@@ -27,6 +27,7 @@ OptionControls::OptionControls(EffectsTab& effects, MiscTab& misc, WorkingCopy& 
     : effects_(effects), misc_(misc), settings_(settings), host_(host) {
     connect(misc_.backColorClick, &QPushButton::clicked, this, [this] { backColorClick_Click(); });
     connect(effects_.CenterCheck, &QCheckBox::toggled, this, [this] { CenterCheck_Click(); });
+    connect(effects_.ShrinkCheck, &QCheckBox::toggled, this, [this] { ShrinkCheck_Click(); });
     connect(effects_.RndTranCheck, &QCheckBox::toggled, this, [this] { RndTranCheck_Click(); });
     connect(effects_.TransitionsCbx, &QComboBox::currentIndexChanged, this, [this] { TransitionsCbx_Click(); });
     connect(effects_.ChangeImageScroll, &SpinControl::valueChanged, this, [this] { ChangeImageScroll_Change(); });
@@ -53,6 +54,8 @@ void OptionControls::CenterCheck_Click() {
     settings_.cfgCenterImage = checkBoxText(effects_.CenterCheck);
     effects_.Speed->setEnabled(!effects_.CenterCheck->isChecked());
 }
+
+void OptionControls::ShrinkCheck_Click() { settings_.cfgFitLargePictures = checkBoxText(effects_.ShrinkCheck); }
 
 void OptionControls::RndTranCheck_Click() {
     settings_.cfgRandomTransition = checkBoxText(effects_.RndTranCheck);

@@ -19,6 +19,7 @@ public:
 
     void backColorClick_Click();
     void CenterCheck_Click();
+    void ShrinkCheck_Click();
     void RndTranCheck_Click();
     void TransitionsCbx_Click();
     void ChangeImageScroll_Change();

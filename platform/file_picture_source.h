@@ -15,6 +15,8 @@ public:
     Pixels cachePicture(int number) override;
     std::string cachePicturePath(int number) const override { return cachePath_(number); }
     Pixels userPicture(const std::string& path) override;
+    std::optional<PictureSize> userPictureSize(const std::string& path) override;
+    Pixels userPicture(const std::string& path, PictureSize size) override;
 
 private:
     std::function<std::string(int number)> cachePath_;

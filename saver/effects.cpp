@@ -11,11 +11,11 @@ using enum ArmingOrder;
 using enum PictureChange;
 
 using Shown = std::array<bool, kOptionGroupCount>;
-//   effect speed, change frequency, change on/off, amount, copies, transitions, change interval
-constexpr Shown kPlainCopies{false, false, true, true, true, false, true};
-constexpr Shown kFloatOptions{false, false, true, false, false, true, true};
-constexpr Shown kSpeedyCopies{true, true, false, true, true, false, false};
-constexpr Shown kDeckOptions{true, false, true, true, true, false, true};
+//   effect speed, change frequency, change on/off, amount, copies, transitions, change interval, large pictures
+constexpr Shown kPlainCopies{false, false, true, true, true, false, true, false};
+constexpr Shown kFloatOptions{false, false, true, false, false, true, true, true};
+constexpr Shown kSpeedyCopies{true, true, false, true, true, false, false, false};
+constexpr Shown kDeckOptions{true, false, true, true, true, false, true, false};
 
 constexpr std::string_view kImageSpeed = "Image Speed";
 

@@ -21,8 +21,17 @@ inline constexpr int kVortex = 6;
 inline constexpr int kSplat = 7;
 
 // Groups of options on the dialog's Effects tab, shown or hidden together.
-enum class OptionGroup { EffectSpeed, ChangeFrequency, ChangeOnOff, Amount, Copies, Transitions, ChangeInterval };
-inline constexpr size_t kOptionGroupCount = 7;
+enum class OptionGroup {
+    EffectSpeed,
+    ChangeFrequency,
+    ChangeOnOff,
+    Amount,
+    Copies,
+    Transitions,
+    ChangeInterval,
+    LargePictures,  // whether pictures larger than the screen shrink to fit it
+};
+inline constexpr size_t kOptionGroupCount = 8;
 
 // How the dialog's Effects tab looks for the effect.
 struct DialogLayout {

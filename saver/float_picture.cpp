@@ -3,6 +3,7 @@
 // change is state that ChangeTimer's ticks carry to its end.
 
 #include "imaging/units.h"
+#include "saver/fit_to_screen.h"
 #include "saver/form1.h"
 #include "saver/monotonic_clock.h"
 #include "saver/picture_source.h"
@@ -35,7 +36,18 @@ void Form1::ShowFloatPicture(AfterChange after) {
         StartPause();
 }
 
-Pixels Form1::LoadFloatPicture() { return pictures_.userPicture(floatPicturePath_); }
+// A picture shrunk to fit the screen is decoded at the size it is shown at,
+// so that a camera's photo is never held whole. One whose file does not
+// tell its size is loaded as it is.
+Pixels Form1::LoadFloatPicture() {
+    const std::optional<PictureSize> own =
+        cfg_.cfgFitLargePictures ? pictures_.userPictureSize(floatPicturePath_) : std::nullopt;
+    if (own) {
+        const PictureSize shown = fitToScreen(*own, surface_.size());
+        if (shown != *own) return pictures_.userPicture(floatPicturePath_, shown);
+    }
+    return pictures_.userPicture(floatPicturePath_);
+}
 
 // The box blank for a moment; the saver handles input and its other timers meanwhile.
 void Form1::StartPause() {

@@ -2,6 +2,7 @@
 
 #include "imaging/pixels.h"
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -25,6 +26,12 @@ public:
     virtual std::string cachePicturePath(int number) const = 0;
     // One of the user's own picture files, for Float, at its own size.
     virtual Pixels userPicture(const std::string& path) = 0;
+    // Its size upright, told by the file without decoding it; none when the
+    // file does not tell.
+    virtual std::optional<PictureSize> userPictureSize(const std::string& path) = 0;
+    // The same picture at exactly `size`, decoded at that size where its
+    // format allows, so that a large picture is never held whole.
+    virtual Pixels userPicture(const std::string& path, PictureSize size) = 0;
 };
 
 }  // namespace skyfolio

@@ -55,7 +55,7 @@ private:
 
 // Every setting as the saver uses it, converted once by its key's conversion
 // (settings/setting_keys.h): a leading number, a strict number, True or
-// False, or the text as it stands.
+// False, a check box's state, or the text as it stands.
 struct SaverSettings {
     double cfgEffect = 0;
     double cfgImageTotal = 0;
@@ -77,6 +77,7 @@ struct SaverSettings {
     double cfgFloatSpeed = 0;
     std::string cfgPassword;
     double cfgPasswordOn = 0;
+    bool cfgFitLargePictures = false;  // Float shrinks a picture larger than the screen
     // Float's picture paths, entries 0 to N-1 for N pictures and an empty
     // entry N. Sized by the strict value of "newTotal", so not convertible
     // when that is no number.

@@ -11,9 +11,10 @@ namespace skyfolio {
 
 // Where the saver keeps a key's value; the field's type is the conversion:
 // a leading number (NumberValue, 0 when none), a strict number, True or
-// False (or a number), or the text as it stands.
+// False (or a number), a check box's "1" or "0" (any other text standing for
+// the installed value, as the dialog shows it), or the text as it stands.
 using SaverField = std::variant<double SaverSettings::*, Held<double> SaverSettings::*, Held<bool> SaverSettings::*,
-                                std::string SaverSettings::*>;
+                                bool SaverSettings::*, std::string SaverSettings::*>;
 
 // One key of the settings file, declared once for the installer, the saver,
 // the dialog and the save.
@@ -23,6 +24,10 @@ struct SettingKey {
     std::string_view installedValue;
     SaverField saver;
     std::string SettingTexts::*text;  // the dialog's working copy, which the save writes
+    // What a file without the key means: for a key added later, what the
+    // files written before it did. Empty for the keys every file has, where
+    // a missing key reads as the empty text.
+    std::string_view absentValue = {};
 };
 
 namespace keys {
@@ -46,15 +51,21 @@ inline constexpr SettingKey centerImage{"saver", "centerImage", "0", &SaverSetti
 inline constexpr SettingKey floatImageSpeed{"saver", "floatImageSpeed", "3", &SaverSettings::cfgFloatSpeed, &SettingTexts::cfgFloatSpeed};
 inline constexpr SettingKey saverPassword{"password", "saverPassword", "", &SaverSettings::cfgPassword, &SettingTexts::cfgPassword};
 inline constexpr SettingKey saverEnabled{"password", "saverEnabled", "0", &SaverSettings::cfgPasswordOn, &SettingTexts::cfgPasswordOn};
+// Float shrinks a picture larger than the screen to fit it whole; files from
+// before the option showed every picture at its own size.
+inline constexpr SettingKey fitLargePictures{"saver", "fitLargePictures", "1", &SaverSettings::cfgFitLargePictures,
+                                             &SettingTexts::cfgFitLargePictures, "0"};
 }  // namespace keys
 
-// Every key, in the order the save writes them.
-inline constexpr std::array<const SettingKey*, 20> kSettingKeysInFileOrder = {
+// Every key, in the order the save writes them; keys added later come last,
+// so that the first ones keep their order.
+inline constexpr std::array<const SettingKey*, 21> kSettingKeysInFileOrder = {
     &keys::newTotal,      &keys::clonesOfImage,    &keys::imageSpeed,       &keys::mode,
     &keys::speedOfSplat,  &keys::speedOfJump,      &keys::deckGradient,     &keys::psychGradient,
     &keys::nextImageTime, &keys::introImageAmount, &keys::neverChange,      &keys::changeNextImage,
     &keys::mouseSensitivity, &keys::newBackColor,  &keys::effectMode,       &keys::randomEffect,
     &keys::centerImage,   &keys::floatImageSpeed,  &keys::saverPassword,    &keys::saverEnabled,
+    &keys::fitLargePictures,
 };
 
 // The picture list: keys "0" to N-1 of this section, N being "newTotal".

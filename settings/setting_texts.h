@@ -28,6 +28,7 @@ struct SettingTexts {
     std::string cfgFloatSpeed;
     std::string cfgPassword;
     std::string cfgPasswordOn;
+    std::string cfgFitLargePictures;
 };
 
 }  // namespace skyfolio

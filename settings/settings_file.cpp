@@ -15,7 +15,11 @@ constexpr std::string_view kFirstRunValue = "1";
 
 SettingsFile::SettingsFile(std::string path) : profile_(std::move(path)) {}
 
-std::string SettingsFile::read(const SettingKey& key) const { return profile_.read(key.section, key.key); }
+std::string SettingsFile::read(const SettingKey& key) const {
+    std::string text = profile_.read(key.section, key.key);
+    if (text.empty()) text = key.absentValue;
+    return text;
+}
 
 SettingTexts SettingsFile::readAll() const {
     SettingTexts texts;

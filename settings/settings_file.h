@@ -17,6 +17,7 @@ class SettingsFile {
 public:
     explicit SettingsFile(std::string path = settingsFilePath());
 
+    // The key's text; a missing or empty one reads as the key's absent value.
     std::string read(const SettingKey& key) const;
     // Every key's text.
     SettingTexts readAll() const;

@@ -1,6 +1,8 @@
 // Every picture loader must load each hostile file or refuse it cleanly.
 
 #include "dialog/cache_conversion.h"
+#include "platform/file_picture_source.h"
+#include "saver/fit_to_screen.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_data.h"
 
@@ -20,6 +22,15 @@ void loadOrRefuse(const std::string& file, const std::string& cache) {
         convertPictureForCache(file, cache);
         EXPECT_FALSE(Picture::load(cache).isNull());
     } catch (const CacheConversionError&) {
+    }
+    // As Float shrinks it to fit a screen, a small one.
+    FilePictureSource floatPictures([](int) { return std::string(); });
+    try {
+        const std::optional<PictureSize> size = floatPictures.userPictureSize(file);
+        if (size) {
+            EXPECT_FALSE(floatPictures.userPicture(file, fitToScreen(*size, {48, 32})).isNull());
+        }
+    } catch (const PictureLoadError&) {
     }
 }
 

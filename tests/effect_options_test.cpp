@@ -48,16 +48,17 @@ protected:
 
 TEST_F(EffectOptionsTest, EachEffectShowsItsOwnGroupsOfOptions) {
     struct Layout {
-        const char* shown;  // effect speed, change frequency, change on/off, amount, copies, transitions, change interval
+        // effect speed, change frequency, change on/off, amount, copies, transitions, change interval, large pictures
+        const char* shown;
         QString speedCaption;
         QString feature1Caption;
         int speedMaximum;
     };
     const Layout layouts[] = {
-        {"0011101", "Image Speed", {}, 200},          {"0010011", "Float Speed", {}, 5},
-        {"0011101", "Image Speed", {}, 200},          {"1101100", "Image Speed", "Psychedelic Speed", 200},
-        {"1011101", "Image Speed", "Deck Speed", 200}, {"1101100", "Image Speed", "Jumping Speed", 200},
-        {"0011101", "Image Speed", {}, 200},          {"1101100", "Image Speed", "Splat Speed", 200},
+        {"00111010", "Image Speed", {}, 200},          {"00100111", "Float Speed", {}, 5},
+        {"00111010", "Image Speed", {}, 200},          {"11011000", "Image Speed", "Psychedelic Speed", 200},
+        {"10111010", "Image Speed", "Deck Speed", 200}, {"11011000", "Image Speed", "Jumping Speed", 200},
+        {"00111010", "Image Speed", {}, 200},          {"11011000", "Image Speed", "Splat Speed", 200},
     };
     const std::vector<std::vector<QWidget*>> groups = {
         {effects.Feature1, effects.Feature1Label, effects.Feature1Right},
@@ -67,6 +68,7 @@ TEST_F(EffectOptionsTest, EachEffectShowsItsOwnGroupsOfOptions) {
         {effects.ClonesScroll, effects.ClonesText, effects.Label8},
         {effects.TransitionsCbx, effects.TransitionsLabel, effects.RndTranCheck, effects.CenterCheck},
         {effects.ChangeImageScroll, effects.ChangeImageText, effects.Label11, effects.Label12},
+        {effects.ShrinkCheck},
     };
     for (int e = 0; e < 8; ++e) {
         choose(e);
@@ -114,6 +116,23 @@ TEST_F(EffectOptionsTest, FloatSpeedIsItsOwnSettingAndDoNotFloatDisablesIt) {
     move(effects.Speed, 2);
     EXPECT_EQ(settings.cfgFloatSpeed, "2");
     EXPECT_EQ(settings.cfgImageSpeed, "20");
+}
+
+TEST_F(EffectOptionsTest, ShrinkingLargePicturesIsFloatsOwnCheckBoxInARowOfItsOwn) {
+    effects.ShrinkCheck->setChecked(true);
+    EXPECT_EQ(settings.cfgFitLargePictures, "1");
+    effects.ShrinkCheck->setChecked(false);
+    EXPECT_EQ(settings.cfgFitLargePictures, "0");
+
+    // Float's other controls stay where they are: the box lies clear of every
+    // one, and its caption is not cut off.
+    choose(kFloat);
+    const QRect box = effects.ShrinkCheck->geometry();
+    EXPECT_GE(box.width(), effects.ShrinkCheck->sizeHint().width());
+    for (QWidget* control : effects.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control == effects.ShrinkCheck || control->isHidden()) continue;
+        EXPECT_FALSE(box.intersects(control->geometry())) << control->objectName().toStdString();
+    }
 }
 
 TEST_F(EffectOptionsTest, EffectSpeedsAreKeptPerEffectAcrossSwitches) {

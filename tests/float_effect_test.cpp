@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 namespace skyfolio {
 namespace {
@@ -171,6 +172,7 @@ TEST_F(FloatScreenTest, StepsThatShowNothingTakeNoTime) {
     // 1000 pixels wide on an 800-pixel screen: the first 100 columns lie off it.
     list({picture("huge.bmp", 1000, 20)});
     set(keys::effectMode, std::to_string(kLeftWipe));
+    set(keys::fitLargePictures, "0");
     Form1& saver = startOnScreen();
     saver.Timer2_Timer();
     EXPECT_EQ(columnsShown(0, 290, colourOf(1000)), 1);
@@ -179,6 +181,25 @@ TEST_F(FloatScreenTest, StepsThatShowNothingTakeNoTime) {
     EXPECT_EQ(columnsShown(0, 290, colourOf(1000)), 17);
     // The last 100 columns are off the screen too: the wipe ends with the 800th.
     EXPECT_EQ(finishChange(saver, fakes.clock), (800 - 17 + 15) / 16);
+}
+
+// A 400 x 1200 picture shrinks to 200 x 600 on the 800 x 600 screen, and a
+// Left wipe over it takes a step per column shown.
+TEST_F(FloatScreenTest, AWipeOverAShrunkPictureStepsOverTheColumnsShown) {
+    list({picture("tall.bmp", 400, 1200)});
+    set(keys::effectMode, std::to_string(kLeftWipe));
+    for (const auto& [fit, columns] : {std::pair{"1", 200}, {"0", 400}}) {
+        SCOPED_TRACE(fit);
+        set(keys::fitLargePictures, fit);
+        Form1& saver = startOnScreen();
+        saver.Timer2_Timer();
+        const PixelRect at = pixelsOf(saver.FirstPicture);
+        EXPECT_EQ(at.width, columns);
+        EXPECT_EQ(columnsShown(at.x, 300, colourOf(400)), 1);
+        // The first step at once, then 16 a tick.
+        EXPECT_EQ(finishChange(saver, fakes.clock), (columns - 1 + 15) / 16);
+        EXPECT_EQ(columnsShown(at.x, 300, colourOf(400)), columns);
+    }
 }
 
 TEST_F(FloatScreenTest, EveryTransitionEndsWithTheWholePictureAndNoStrayPixels) {
@@ -296,9 +317,10 @@ TEST_F(FloatEffectTest, TheMotionTickOvershootsOneStepThenTurnsAndMovesThePictur
     EXPECT_EQ(fakes.surface.overlayAt, std::pair(759, 42));  // 11385 and 630 twips
 }
 
-TEST_F(FloatEffectTest, APictureLargerThanTheScreenJittersInPlace) {
+TEST_F(FloatEffectTest, APictureLargerThanTheScreenJittersInPlaceUnlessItShrinks) {
     list({picture("wide.bmp", 900, 20)});
     set(keys::centerImage, "0");
+    set(keys::fitLargePictures, "0");
     Form1& saver = loadFloat();
     fakes.random.draws = {0.0, 0.0};
     change(saver);
@@ -311,6 +333,41 @@ TEST_F(FloatEffectTest, APictureLargerThanTheScreenJittersInPlace) {
     }
     EXPECT_EQ(lefts, (std::vector<int>{left - 15, left, left - 15, left}));
     EXPECT_TRUE(fakes.host.messages.empty());
+    EXPECT_TRUE(fakes.pictures.sizesAsked.empty());
+}
+
+// Shrunk, a picture larger than the screen is shown whole, decoded at the
+// size it is shown at; one that fits is left alone.
+TEST_F(FloatEffectTest, APictureLargerThanTheScreenShrinksToFitItWhole) {
+    list({picture("photo.jpg", 1600, 900), picture("a.bmp", 40, 30), picture("tall.png", 300, 1200)});
+    Form1& saver = loadFloat();
+    const FloatBox& box = saver.FirstPicture;
+    change(saver);
+    EXPECT_EQ(shown(), (PictureSize{800, 450}));
+    EXPECT_EQ(std::tuple(box.left, box.top, box.width, box.height), std::tuple(0, 1125, 12000, 6750)) << "centred";
+    change(saver);
+    EXPECT_EQ(shown(), (PictureSize{40, 30}));
+    change(saver);
+    EXPECT_EQ(shown(), (PictureSize{150, 600}));
+    EXPECT_EQ(std::tuple(box.left, box.top), std::tuple(4875, 0));
+    EXPECT_EQ(fakes.pictures.sizesAsked, (std::vector<PictureSize>{{800, 450}, {150, 600}}));
+}
+
+// The bounce works on the size shown: the shrunk picture drifts along the
+// screen's free side and turns at the edges it touches.
+TEST_F(FloatEffectTest, AShrunkPictureFloatsAlongTheSideThatHasRoom) {
+    list({picture("photo.jpg", 1600, 900)});
+    set(keys::centerImage, "0");
+    Form1& saver = loadFloat();
+    fakes.random.draws = {0.0, 0.0};  // right and down
+    change(saver);
+    std::vector<std::pair<int, int>> path;
+    for (int tick = 0; tick < 4; ++tick) {
+        saver.Timer3_Timer();
+        path.emplace_back(saver.FirstPicture.left, saver.FirstPicture.top);
+    }
+    const std::vector<std::pair<int, int>> expected = {{15, 1140}, {0, 1155}, {-15, 1170}, {0, 1185}};
+    EXPECT_EQ(path, expected);
 }
 
 TEST_F(FloatEffectTest, AMissingPictureEndsTheRunWhenItIsDue) {

@@ -8,6 +8,7 @@
 #include "dialog/spin_control.h"
 #include "dialog/tab_control.h"
 #include "platform/files.h"
+#include "platform/profile.h"
 #include "platform/program_folder.h"
 #include "settings/settings_file.h"
 #include "saver/effects.h"
@@ -46,10 +47,10 @@ TEST_F(Form2LoadTest, TheWindowHasEveryDesignedControlUnderItsName) {
         "Text3", "up", "down", "add", "remove", "RemoveAll", "EffectLabel", "EffectCbx", "Label12", "ChangeImageText",
         "ChangeImageScroll", "Label11", "NeverChangeOption1", "NeverChangeOption2", "Label10", "IntroAmountText",
         "IntroAmountScroll", "Label8", "ClonesText", "ClonesScroll", "Feature2Label", "Feature2", "Feature2Left",
-        "Feature2Right", "TransitionsLabel", "TransitionsCbx", "RndTranCheck", "CenterCheck", "SpeedLabel", "Speed",
-        "Label9(1)", "Label9(2)", "Feature1Label", "Feature1", "Feature1Left", "Feature1Right", "Label7",
-        "BackColorPicture", "backColorClick", "Label1", "Label3(1)", "Label3(0)", "MouseSensitiveSlider", "Password",
-        "Password_enabled", "Label2", "SS_password", "Label6", "SS_Confirm", "addFolder"};
+        "Feature2Right", "TransitionsLabel", "TransitionsCbx", "RndTranCheck", "CenterCheck", "ShrinkCheck",
+        "SpeedLabel", "Speed", "Label9(1)", "Label9(2)", "Feature1Label", "Feature1", "Feature1Left", "Feature1Right",
+        "Label7", "BackColorPicture", "backColorClick", "Label1", "Label3(1)", "Label3(0)", "MouseSensitiveSlider",
+        "Password", "Password_enabled", "Label2", "SS_password", "Label6", "SS_Confirm", "addFolder"};
     for (const char* name : names) EXPECT_NE(f.findChild<QWidget*>(name), nullptr) << name;
 
     EXPECT_EQ(f.windowTitle(), " Skyfolio ");
@@ -207,8 +208,28 @@ TEST_F(Form2LoadTest, EachDamagedKeyFallsBackToItsInstalledValue) {
         host = {};
         load().OK_Click();
         EXPECT_TRUE(host.ended) << key->key << "=" << damage;
-        EXPECT_EQ(SettingsFile().read(*key), key->installedValue) << key->key << "=" << damage;
+        // A key added later means, when missing, what files from before it did.
+        const std::string_view expected =
+            damage.empty() && !key->absentValue.empty() ? key->absentValue : key->installedValue;
+        EXPECT_EQ(SettingsFile().read(*key), expected) << key->key << "=" << damage;
     }
+}
+
+// Files from before the option leave it out; they keep showing every picture
+// at its own size until a save writes the option as the box shows it.
+TEST_F(Form2LoadTest, TheShrinkBoxShowsTheOptionAndAFileWithoutItAsOff) {
+    const Strings listedPictures = pictures(1);
+    for (const auto& [stored, checked] : {std::pair{"1", true}, {"0", false}, {"2", true}, {"off", true}}) {
+        saveFile({{&keys::fitLargePictures, stored}}, listedPictures);
+        EXPECT_EQ(load().effects->ShrinkCheck->isChecked(), checked) << stored;
+    }
+    saveFile({}, listedPictures);
+    test::removeLines(settingsFilePath(), "fitLargePictures=1");
+    Form2& f = load();
+    EXPECT_FALSE(f.effects->ShrinkCheck->isChecked());
+    f.OK_Click();
+    EXPECT_TRUE(host.ended);
+    EXPECT_EQ(readProfileString(settingsFilePath(), "saver", "fitLargePictures"), "0");
 }
 
 TEST_F(Form2LoadTest, LeavingWithoutSavingWritesNothing) {

@@ -8,6 +8,9 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <map>
+#include <string_view>
 #include <variant>
 
 namespace skyfolio {
@@ -48,6 +51,22 @@ TEST_F(SettingsFileTest, InstalledFileHoldsEveryKeyAndIsInItsFirstRunState) {
     }
     EXPECT_EQ(file.readImage("0"), "");
     EXPECT_EQ(cacheFilePath("12"), folder.path() + "/SkyfolioImg/skyfss12.dib");
+}
+
+// Installed, Float shrinks large pictures; a file from before the option
+// lacks it and keeps showing them at their own size. Any text but "0" or "1"
+// counts as installed, as the dialog shows it.
+TEST_F(SettingsFileTest, LargePicturesShrinkAsInstalledButNotInFilesFromBeforeTheOption) {
+    const auto fits = [] { return readSaverSettings(SettingsFile()).cfgFitLargePictures; };
+    EXPECT_TRUE(fits());
+    for (const auto& [stored, on] : {std::pair{"0", false}, {"1", true}, {" 1 ", true}, {"yes", true}, {"2", true},
+                                     {"0.4", false}, {"", false}}) {
+        ASSERT_TRUE(writeProfileString(settingsFilePath(), "saver", "fitLargePictures", stored));
+        EXPECT_EQ(fits(), on) << '"' << stored << '"';
+    }
+    test::removeLines(settingsFilePath(), "fitLargePictures=");
+    EXPECT_EQ(SettingsFile().read(keys::fitLargePictures), "0");
+    EXPECT_FALSE(fits());
 }
 
 TEST_F(SettingsFileTest, InstallingAgainKeepsTheUsersFile) {
@@ -93,16 +112,21 @@ TEST_F(SettingsFileTest, SavingWritesTheListAfreshAndEndsTheFirstRun) {
 
 }
 
+// Each section holds its keys in table order: a key added later goes to the
+// end of its section.
 TEST_F(SettingsFileTest, AFreshFileHoldsThePicturesThenTheKeysInTableOrder) {
     const std::string fresh = folder.file("fresh.ini");
     ASSERT_TRUE(writeAllSettings(fresh, SettingTexts{}, {"a.jpg"}));
     const std::string bytes = readFile(fresh);
-    size_t last = bytes.find("0=a.jpg");
+    std::map<std::string_view, size_t> lastInSection;
     for (const SettingKey* key : kSettingKeysInFileOrder) {
-        const size_t at = bytes.find(std::string(key->key) + "=");
+        const size_t at = bytes.find("\n" + std::string(key->key) + "=");
         ASSERT_NE(at, std::string::npos) << key->key;
-        EXPECT_GT(at, last) << key->key;
-        last = at;
+        const size_t section = bytes.find("[" + std::string(key->section) + "]");
+        EXPECT_GT(section, bytes.find("0=a.jpg")) << key->key;
+        EXPECT_GT(at, std::max(section, lastInSection[key->section])) << key->key;
+        EXPECT_FALSE(bytes.find("\n[", section + 1) < at) << key->key << " beyond its section";
+        lastInSection[key->section] = at;
     }
 }
 

@@ -82,6 +82,24 @@ e2e_set_key() {
     mv "$E2E_SETTINGS.new" "$E2E_SETTINGS"
 }
 
+# Settings for Float over the given pictures, as a save leaves them: one
+# after another, each centred after the Standard pause, on black.
+e2e_float_over() {
+    e2e_remove_key install firstRun
+    e2e_set_key saver mode 1
+    e2e_set_key saver newBackColor 0
+    e2e_set_key saver randomEffect 0
+    e2e_set_key saver effectMode 0
+    e2e_set_key saver centerImage 1
+    e2e_set_key total newTotal $#
+    local index=0 picture
+    echo "[images]" >>"$E2E_SETTINGS"
+    for picture in "$@"; do
+        echo "$index=$picture" >>"$E2E_SETTINGS"
+        index=$((index + 1))
+    done
+}
+
 e2e_remove_key() {
     local section=$1 key=$2
     awk -v section="[$section]" -v key="$key" '

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "imaging/pixel_scaling.h"
 #include "saver/form1.h"
 #include "saver/monotonic_clock.h"
 #include "saver/picture_source.h"
@@ -54,7 +55,8 @@ public:
 };
 
 // Pictures held in memory: the cache by number, the user's files by path.
-// Anything else cannot be had.
+// Anything else cannot be had. A user's picture asked for at a size is
+// scaled to it.
 class FakePictureSource : public PictureSource {
 public:
     Pixels cachePicture(int number) override {
@@ -69,10 +71,20 @@ public:
         if (found == files.end()) throw PictureLoadError(path + ": no such picture");
         return found->second;
     }
+    std::optional<PictureSize> userPictureSize(const std::string& path) override {
+        const auto found = files.find(path);
+        if (found == files.end()) return std::nullopt;
+        return found->second.size();
+    }
+    Pixels userPicture(const std::string& path, PictureSize size) override {
+        sizesAsked.push_back(size);
+        return scaledByArea(userPicture(path), size);
+    }
 
     std::map<int, Pixels> cache;
     std::map<std::string, Pixels> files;
     std::vector<std::string> loaded;
+    std::vector<PictureSize> sizesAsked;  // by the loads at a size, in order
 };
 
 // The program around the saver as the tests see it: a record of everything asked.

@@ -38,4 +38,12 @@ void writeFile(const std::string& path, const std::string& bytes) {
     out << bytes;
 }
 
+void removeLines(const std::string& path, const std::string& line) {
+    std::istringstream lines(readFile(path));
+    std::string kept;
+    for (std::string text; std::getline(lines, text);)
+        if (text != line) kept += text + "\n";
+    writeFile(path, kept);
+}
+
 }  // namespace skyfolio::test

@@ -21,5 +21,8 @@ private:
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& bytes);
+// The file without its lines that read exactly `line`, as an older file
+// that never had them.
+void removeLines(const std::string& path, const std::string& line);
 
 }  // namespace skyfolio::test
