@@ -12,6 +12,9 @@ template <typename... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+// Clang 14, which builds the fuzz targets, deduces no aggregate's arguments.
+template <typename... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 template <typename T, typename Convert>
 Held<T> held(const SettingKey& key, const std::string& text, Convert convert) {
