@@ -24,9 +24,9 @@ listing() { (cd "$1" && find . -type f ! -name skyfolio-help.html ! -name r909iz
 # Each with a runtime folder of its own, so that none is a second instance.
 pids=()
 for i in 1 2 3 4; do
-    XDG_RUNTIME_DIR=$E2E_TEMP/runtime-$i
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR e2e_start /s
+    runtime=$E2E_TEMP/runtime-$i
+    mkdir -m 700 "$runtime"
+    XDG_RUNTIME_DIR=$runtime e2e_start /s
     pids+=("$E2E_PID")
 done
 for pid in "${pids[@]}"; do e2e_wait_window "$pid" >/dev/null; done
