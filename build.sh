@@ -2,8 +2,15 @@
 # Builds Skyfolio (Release) and lays out the program folder dist/.
 # The executable is replaced; settings, sample pictures and cache files that
 # are already in dist/ stay as they are.
+#
+#   ./build.sh          build, and lay out dist/
+#   ./build.sh --deb    the same, then pack build/deb/skyfolio_<version>_amd64.deb
 set -euo pipefail
 cd "$(dirname "$0")"
+case "${1:-}" in
+    "" | --deb) ;;
+    *) echo "usage: ./build.sh [--deb]" >&2; exit 2 ;;
+esac
 source tools/ensure-packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}"
 
@@ -15,3 +22,8 @@ mkdir -p dist
 cp build/startup/skyfolio dist/.skyfolio.new
 mv -f dist/.skyfolio.new dist/skyfolio
 build/tools/skyfolio-install dist
+
+if [ "${1:-}" = --deb ]; then
+    # Its dependencies are read from the program by dpkg-shlibdeps.
+    cpack --config build/CPackConfig.cmake
+fi

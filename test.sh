@@ -17,6 +17,6 @@ ctest --test-dir build-sanitize --output-on-failure --parallel "$(nproc)" --time
 
 # Every fuzz target for a short while, about a minute in all, so that none
 # of them rots; tools/fuzz.sh runs one for longer.
-for target in settings jpeg_header jpeg_dc jpeg bitmap picture numbers; do
+for target in settings jpeg_header jpeg_dc jpeg bitmap picture numbers xscreensaver; do
     tools/fuzz.sh "$target" 8
 done

@@ -5,7 +5,9 @@
 namespace skyfolio {
 
 // The icon is the saver's preview picture: picture cards fanned out on a sky.
-QPixmap programPicture(int side) { return QPixmap::fromImage(drawPreviewPicture({side, side}).image()); }
+QImage programImage(int side) { return drawPreviewPicture({side, side}).image(); }
+
+QPixmap programPicture(int side) { return QPixmap::fromImage(programImage(side)); }
 
 QIcon programIcon() {
     QIcon icon;

@@ -26,6 +26,9 @@ bool bitmapDecoder(std::span<const uint8_t> data);
 bool pictureFile(std::span<const uint8_t> data);
 // The number conversions of the settings' texts.
 bool numberConversions(std::span<const uint8_t> data);
+// Skyfolio added to the programs list of a ~/.xscreensaver: the file comes
+// back with one piece inserted, which a second reading finds.
+bool xscreensaverPrograms(std::span<const uint8_t> data);
 
 struct Target {
     const char* name;
@@ -34,7 +37,7 @@ struct Target {
 inline constexpr Target kTargets[] = {
     {"settings", settingsRoundTrip},     {"jpeg_header", jpegHeader}, {"jpeg_dc", jpegDcDecoder},
     {"jpeg", jpegDecoder},               {"bitmap", bitmapDecoder},   {"picture", pictureFile},
-    {"numbers", numberConversions},
+    {"numbers", numberConversions},      {"xscreensaver", xscreensaverPrograms},
 };
 
 }  // namespace skyfolio::fuzz

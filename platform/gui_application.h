@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include <string>
+
 namespace skyfolio {
 
 // The toolkit's application object, for the roles with windows. Qt is shown
@@ -13,6 +15,10 @@ public:
 
     // Runs the event loop until the role ends it.
     int run();
+
+    // For a role that cannot start: shows `text` in a message box of its own
+    // and runs until it is answered.
+    void showMessageAlone(const std::string& text);
 
 private:
     int argc_ = 1;

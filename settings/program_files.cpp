@@ -7,12 +7,12 @@ namespace skyfolio {
 
 std::string settingsFilePath() { return programPath(kSettingsFileName); }
 
-std::string helpPageAddress() { return fileAddress(programPath(kHelpPageName)); }
+// The help page belongs to the program, not to the user's folder: an
+// installed copy finds it in its package.
+std::string helpPageAddress() { return fileAddress(joinProgramPath(programFolders().package, kHelpPageName)); }
 
 std::string cacheFolderPath() { return programPath(kCacheFolderName); }
 
-std::string cacheFilePath(std::string_view number) {
-    return programPath(std::string(kCacheFolderName) + "/skyfss" + std::string(number) + ".dib");
-}
+std::string cacheFilePath(std::string_view number) { return programPath(cacheFileName(number)); }
 
 }  // namespace skyfolio

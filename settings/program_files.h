@@ -1,17 +1,11 @@
 #pragma once
 
+#include "settings/program_file_names.h"
+
 #include <string>
 #include <string_view>
 
 namespace skyfolio {
-
-// The files Skyfolio keeps in its program folder.
-inline constexpr std::string_view kSettingsFileName = "r909izarav.ini";
-inline constexpr std::string_view kCacheFolderName = "SkyfolioImg";
-// Skyfolio's own help page, opened in the user's browser.
-inline constexpr std::string_view kHelpPageName = "skyfolio-help.html";
-// The two sample pictures installed beside the program.
-inline constexpr std::string_view kSamplePictures[] = {"Image1.jpg", "Image2.jpg"};
 
 std::string settingsFilePath();
 std::string helpPageAddress();

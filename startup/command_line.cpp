@@ -25,6 +25,7 @@ std::string argumentText(int argc, const char* const* argv) {
 }
 
 Role roleOf(std::string_view argumentText) {
+    if (argumentText == kAddToXscreensaver) return Role::AddToXscreensaver;
     std::string key(argumentText.substr(0, 2));
     for (char& c : key) c = lowerCase(c);
     for (const auto& [text, role] : kSwitches) {

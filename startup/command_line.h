@@ -9,9 +9,13 @@ namespace skyfolio {
 // switch is read from ("/p 4711", "/s:123", or empty).
 std::string argumentText(int argc, const char* const* argv);
 
-enum class Role { Settings, Saver, Preview, None };
+enum class Role { Settings, Saver, Preview, AddToXscreensaver, None };
 
-// The first two characters of the argument text, lower-cased, choose the role.
+// The argument that adds Skyfolio to the user's xscreensaver list.
+inline constexpr std::string_view kAddToXscreensaver = "--add-to-xscreensaver";
+
+// `kAddToXscreensaver` alone chooses its role; otherwise the first two
+// characters of the argument text, lower-cased, choose the role.
 Role roleOf(std::string_view argumentText);
 
 }  // namespace skyfolio

@@ -2,30 +2,50 @@
 
 #include "dialog/settings_role.h"
 #include "platform/gui_application.h"
+#include "platform/program_folder_setup.h"
 #include "platform/single_instance.h"
+#include "startup/add_to_xscreensaver.h"
 #include "startup/command_line.h"
 #include "startup/show_preview.h"
 #include "startup/start_saver.h"
 
+#include <optional>
+#include <string>
+
 namespace skyfolio {
+namespace {
+
+// The roles that read the program folder; an installed copy makes the
+// user's own on first use.
+int runInProgramFolder(const char* programName, int (*role)(GuiApplication&)) {
+    GuiApplication app(programName);
+    if (const std::optional<std::string> problem = prepareProgramFolder()) {
+        app.showMessageAlone(*problem);
+        return 1;
+    }
+    return role(app);
+}
+
+}  // namespace
 
 int Main(std::string_view argumentText, const char* programName) {
+    const Role role = roleOf(argumentText);
+    // It opens no window and edits a file atomically: no instance to count.
+    if (role == Role::AddToXscreensaver) return AddToXscreensaver();
+
     // Held until the role ends; a second instance leaves without a word,
     // whatever its switch.
     const SingleInstance instance(singleInstanceLockPath());
     if (!instance.isFirst()) return 0;
 
-    switch (roleOf(argumentText)) {
-        case Role::Settings: {
-            GuiApplication app(programName);
-            return RunSettingsDialog(app);
-        }
-        case Role::Saver: {
-            GuiApplication app(programName);
-            return StartSaver(app);
-        }
+    switch (role) {
+        case Role::Settings:
+            return runInProgramFolder(programName, RunSettingsDialog);
+        case Role::Saver:
+            return runInProgramFolder(programName, StartSaver);
         case Role::Preview:
             return ShowPreview(argumentText);
+        case Role::AddToXscreensaver:
         case Role::None:
             break;
     }

@@ -18,6 +18,10 @@ TEST(SwitchTest, TheFirstTwoCharactersLowerCasedChooseTheRole) {
         {"/p 4711", Role::Preview}, {"/P4711", Role::Preview},
         {"", Role::None},          {"s", Role::None},         {" /s", Role::None},      {"-s", Role::None},
         {"/", Role::None},         {"/x", Role::None},        {"//s", Role::None},      {"\\s", Role::None},
+        // The one argument of its own is taken whole, as written; others still end silently.
+        {"--add-to-xscreensaver", Role::AddToXscreensaver},   {"--add-to-xscreensaver /s", Role::None},
+        {"--ADD-TO-XSCREENSAVER", Role::None},                {" --add-to-xscreensaver", Role::None},
+        {"--root", Role::None},    {"--window-id 0x1a00004", Role::None},
     };
     for (const auto& c : cases) EXPECT_EQ(roleOf(c.text), c.role) << '"' << c.text << '"';
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs one fuzz target for a while under ASan and UBSan:
 #   tools/fuzz.sh <target> <seconds>
-# Targets: settings jpeg_header jpeg_dc jpeg bitmap picture numbers.
+# Targets: settings jpeg_header jpeg_dc jpeg bitmap picture numbers xscreensaver.
 # Builds build-fuzz/ with clang first. Seeds come from tests/data and, when it
 # is beside the checkout, ../shared/corpus; what the fuzzer learns stays in
 # build-fuzz/corpus/<target>. An input that breaks a check or crashes is kept
@@ -21,6 +21,7 @@ case $target in
     jpeg_header | jpeg_dc | jpeg) seeds=("$data/afl-jpeg" "$shared/jpeg-bugs") ;;
     bitmap) seeds=("$data/bmp-suite" "$data/afl-bmp") ;;
     picture) seeds=("$data/afl-gif" "$data/afl-bmp" "$data/afl-jpeg") ;;
+    xscreensaver) seeds=(tests/data/xscreensaver) ;;
     *) echo "no fuzz target $target" >&2; exit 2 ;;
 esac
 existing=()

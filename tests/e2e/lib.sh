@@ -14,6 +14,9 @@ E2E_INSTALLER=$(realpath "$2")
 E2E_TEMP=$(mktemp -d)
 E2E_FOLDER=$E2E_TEMP/program
 E2E_SETTINGS=$E2E_FOLDER/r909izarav.ini
+# What e2e_start runs: the copy in the program folder, unless a test installs
+# the program elsewhere.
+E2E_EXECUTABLE=$E2E_FOLDER/skyfolio
 E2E_PIDS=()
 # Qt wants a private runtime folder; the single-instance lock lives there too.
 export XDG_RUNTIME_DIR=$E2E_TEMP/runtime
@@ -125,10 +128,10 @@ e2e_list_pictures() {
     done
 }
 
-# Starts the program from the program folder in the background with the
-# given arguments; E2E_PID is its process id.
+# Starts the program in the background with the given arguments; E2E_PID is
+# its process id.
 e2e_start() {
-    "$E2E_FOLDER/skyfolio" "$@" 2>>"$E2E_TEMP/stderr" &
+    "$E2E_EXECUTABLE" "$@" 2>>"$E2E_TEMP/stderr" &
     E2E_PID=$!
     E2E_PIDS+=($E2E_PID)
 }
@@ -213,6 +216,12 @@ e2e_expect_refused_start() {
 
 # A picture of the whole screen, for e2e_pixel.
 e2e_screenshot() { import -window root "$E2E_TEMP/screen.png"; }
+
+# Whether the screen shows more than `count` colours: pictures, not a blank.
+e2e_screen_has_colours() {
+    e2e_screenshot
+    [ "$(identify -format %k "$E2E_TEMP/screen.png")" -gt "$1" ]
+}
 
 # The colour of one pixel of the last screenshot, as RRGGBB in hex.
 e2e_pixel() { convert "$E2E_TEMP/screen.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6; }
