@@ -25,6 +25,17 @@ Held<T> held(const SettingKey& key, const std::string& text, Convert convert) {
     }
 }
 
+// A check box's state as the dialog shows it for the text: the text read
+// strictly as a whole number, 1 checked and 0 clear; any other text, the
+// installed state.
+bool checkBoxValue(const SettingKey& key, const std::string& text) {
+    try {
+        if (const int32_t value = RoundInt32(text); value == 0 || value == 1) return value == 1;
+    } catch (const ConversionError&) {
+    }
+    return RoundInt32(key.installedValue) == 1;
+}
+
 Held<std::vector<std::string>> pictureList(const std::string& total,
                                            const std::function<std::string(int index)>& imageEntry) {
     return held<std::vector<std::string>>(keys::newTotal, total, [&](const std::string& text) {
@@ -54,6 +65,7 @@ SaverSettings convertSaverSettings(const SettingTexts& texts, const std::functio
                        [&](Held<bool> SaverSettings::*field) {
                            settings.*field = held<bool>(*key, text, [](const std::string& t) { return BooleanValue(t); });
                        },
+                       [&](bool SaverSettings::*field) { settings.*field = checkBoxValue(*key, text); },
                        [&](std::string SaverSettings::*field) { settings.*field = text; },
                    },
                    key->saver);
