@@ -1,7 +1,6 @@
-#include "startup/command_line.h"
 #include "startup/main_procedure.h"
 
 int main(int argc, char** argv) {
     const char* programName = argc > 0 && argv[0] ? argv[0] : "skyfolio";
-    return skyfolio::Main(skyfolio::argumentText(argc, argv), programName);
+    return skyfolio::Main(argc, argv, programName);
 }

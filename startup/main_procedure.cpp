@@ -6,11 +6,16 @@
 #include "platform/single_instance.h"
 #include "startup/add_to_xscreensaver.h"
 #include "startup/command_line.h"
+#include "startup/host_arguments.h"
+#include "startup/host_mode.h"
 #include "startup/show_preview.h"
 #include "startup/start_saver.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace skyfolio {
 namespace {
@@ -28,7 +33,12 @@ int runInProgramFolder(const char* programName, int (*role)(GuiApplication&)) {
 
 }  // namespace
 
-int Main(std::string_view argumentText, const char* programName) {
+int Main(int argc, const char* const* argv, const char* programName) {
+    const std::vector<std::string_view> arguments(argv + std::min(argc, 1), argv + argc);
+    // One process per monitor, plus a preview, at once: no instance to count.
+    if (const std::optional<HostArguments> host = hostArguments(arguments)) return RunHostMode(*host, programName);
+
+    const std::string argumentText = skyfolio::argumentText(argc, argv);
     const Role role = roleOf(argumentText);
     // It opens no window and edits a file atomically: no instance to count.
     if (role == Role::AddToXscreensaver) return AddToXscreensaver();

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <string_view>
-
 namespace skyfolio {
 
-// The program's entry: the single-instance rule, then the switch chooses the
-// role, which runs until it ends. Returns the process's exit status.
-int Main(std::string_view argumentText, const char* programName);
+// The program's entry: a daemon's switches run host mode; otherwise the
+// single-instance rule, then the switch chooses the role, which runs until
+// it ends. Returns the process's exit status.
+int Main(int argc, const char* const* argv, const char* programName);
 
 }  // namespace skyfolio

@@ -1,0 +1,117 @@
+#include "startup/host_mode.h"
+
+#include "platform/clock.h"
+#include "platform/file_picture_source.h"
+#include "platform/foreign_window.h"
+#include "platform/gui_application.h"
+#include "platform/message_picture.h"
+#include "platform/program_folder_setup.h"
+#include "platform/random.h"
+#include "platform/screen_engine.h"
+#include "platform/termination_signals.h"
+#include "platform/window_message_host.h"
+#include "saver/random.h"
+#include "settings/conversions.h"
+#include "settings/program_files.h"
+#include "settings/settings_file.h"
+
+#include <QPainter>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+
+namespace skyfolio {
+namespace {
+
+// The saver in one foreign window at the window's size, or the message that
+// stopped it, kept to the window's size as it changes.
+class HostedSaver {
+public:
+    explicit HostedSaver(ForeignWindow& window)
+        : window_(window),
+          pictures_([](int number) { return cacheFilePath(DecimalText(number)); }),
+          // The one generator of this process, seeded once.
+          random_(seedFromClock()),
+          host_([this] { if (engine_) engine_->halt(); }, [this](const std::string& text) { show(text); }) {}
+
+    void start(const SaverSettings& settings) {
+        settings_ = settings;
+        engine_ = std::make_unique<ScreenEngine>(
+            *settings_, SharedSeams{pictures_, host_, random_, clock_}, window_.size(),
+            [this](const std::vector<QRect>& changed) { window_.repaint(changed); }, nullptr);
+        window_.setPaint([this](QPainter& painter, const QRect& rect) { engine_->surface().paint(painter, rect); });
+        engine_->load();
+    }
+
+    void follow(PictureSize size) {
+        if (host_.showsMessage()) {
+            show(message_);
+        } else if (engine_) {
+            engine_->resize(size);
+        }
+    }
+
+    SaverHost& host() { return host_; }
+
+private:
+    void show(const std::string& text) {
+        message_ = text;
+        messagePicture_ = messagePicture(window_.size(), text);
+        window_.setPaint([this](QPainter& painter, const QRect& rect) {
+            painter.drawImage(rect.topLeft(), messagePicture_, rect);
+        });
+    }
+
+    ForeignWindow& window_;
+    FilePictureSource pictures_;
+    SeededRandom random_;
+    const SteadyClock clock_;
+    WindowMessageHost host_;
+    std::optional<SaverSettings> settings_;
+    std::unique_ptr<ScreenEngine> engine_;
+    std::string message_;
+    QImage messagePicture_;
+};
+
+int refuse(const std::string& why) {
+    std::fprintf(stderr, "skyfolio: %s\n", why.c_str());
+    return 1;
+}
+
+}  // namespace
+
+int RunHostMode(const HostArguments& arguments, const char* programName) {
+    // First, so that a daemon's stop is heard however early it comes.
+    TerminationSignals stops;
+    const WindowChoice choice = chooseHostWindow(arguments, std::getenv(kDaemonWindowVariable));
+    if (!choice.error.empty()) return refuse(choice.error);
+    if (!xDisplayAnswers()) return refuse("no X display to draw in: DISPLAY names none that answers");
+    // The window ids are X11's, whatever session the desktop runs.
+    qputenv("QT_QPA_PLATFORM", "xcb");
+
+    GuiApplication app(programName);
+    stops.onStop([] { QCoreApplication::exit(0); });
+    auto opened = ForeignWindow::open(choice.window);
+    if (const std::string* why = std::get_if<std::string>(&opened)) return refuse(*why);
+    ForeignWindow& window = *std::get<std::unique_ptr<ForeignWindow>>(opened);
+
+    HostedSaver saver(window);
+    window.setEvents({
+        .resized = [&saver](PictureSize size) { saver.follow(size); },
+        .destroyed = [] { QCoreApplication::exit(0); },
+    });
+    if (const std::optional<std::string> problem = prepareProgramFolder()) {
+        saver.host().showMessage(*problem);
+    } else {
+        // As "/s" reads them: once, after the first-run entries, which a
+        // read-only folder only loses.
+        SettingsFile file;
+        file.writeFirstRunEntries();
+        saver.start(readSaverSettings(file));
+    }
+    return app.run();
+}
+
+}  // namespace skyfolio
