@@ -54,11 +54,12 @@ e2e_poll() {
 }
 
 # Starts a fresh X server of the given size, e.g. 1024x768x24, and waits
-# until it answers. Sets DISPLAY.
+# until it answers. Sets DISPLAY. Further arguments go to Xvfb, as
+# "-screen 1 640x480x24" for a second X screen.
 e2e_start_xvfb() {
     local screen=${1:-1024x768x24}
     E2E_SCREEN_WIDTH=${screen%%x*}
-    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$E2E_TEMP/display" 2>"$E2E_TEMP/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "$screen" "${@:2}" -nolisten tcp -noreset 3>"$E2E_TEMP/display" 2>"$E2E_TEMP/xvfb.log" &
     E2E_PIDS+=($!)
     e2e_poll "$E2E_PATIENCE" grep -q '^[0-9]' "$E2E_TEMP/display" || e2e_fail "Xvfb did not start"
     export DISPLAY=:$(head -n1 "$E2E_TEMP/display")
