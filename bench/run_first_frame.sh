@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Host mode's first frame against "/s"'s, side by side on one 1920 x 1080
+# Xvfb of its own: each run starts the program and times, from outside, how
+# long until the middle of the screen leaves the desktop's colour (the
+# saver's first present: its background, with the installed settings), then
+# stops it. "--root" draws on the root window; "/s" in its own window above
+# it. The runs alternate, so that a busy machine burdens both alike.
+#   bench/run_first_frame.sh [runs, default 15]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-15}
+installer=build/tools/skyfolio-install
+timer=build/bench/first_frame_time
+[ -x "$installer" ] && [ -x "$timer" ] || { echo "build first: ./build.sh" >&2; exit 1; }
+
+work=$(mktemp -d)
+xvfb=""
+cleanup() {
+    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(head -n1 "$work/display")
+unset XSCREENSAVER_WINDOW
+
+mkdir "$work/program"
+cp build/startup/skyfolio "$work/program/"
+"$installer" "$work/program" >/dev/null
+# As after a save: nothing is written at a start.
+sed -i '/^firstRun=/d' "$work/program/r909izarav.ini"
+
+declare -A times
+for _ in $(seq "$runs"); do
+    for mode in --root /s; do
+        xsetroot -solid '#FF00FF'
+        times[$mode]+="$("$timer" 960 540 "$work/program/skyfolio" "$mode") "
+    done
+done
+summary() {  # min and median of the numbers given
+    printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { printf "min %6.1f ms  median %6.1f ms", v[1], v[int((NR + 1) / 2)] }'
+}
+root=$(summary ${times[--root]})
+saver=$(summary ${times[/s]})
+echo "first frame at 1920 x 1080, $runs runs each"
+echo "  --root  $root"
+echo "  /s      $saver"
+median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+awk -v r="$(median ${times[--root]})" -v s="$(median ${times[/s]})" \
+    'BEGIN { printf "  --root / /s (medians): %.2f\n", r / s }'
