@@ -1,7 +1,7 @@
 # The Debian package: packed by CPack from the build, installed with apt,
 # then run from where it was installed as a user runs it (enrolling with
-# xscreensaver, and "/s" drawing the samples of a program folder made from
-# /usr/share/skyfolio), and purged again whatever happens. Installing needs
+# xscreensaver, "/s" drawing the samples of a program folder made from
+# /usr/share/skyfolio, and "--root" from where the daemons find it), and purged again whatever happens. Installing needs
 # root and apt; without them, or where a Skyfolio package is installed
 # already (not ours to remove), the test is skipped.
 #
@@ -62,6 +62,16 @@ e2e_poll "$E2E_PATIENCE" e2e_screen_has_colours 20 || e2e_fail "the installed sa
 cmp -s /usr/share/skyfolio/Image1.jpg "$home/.local/share/skyfolio/Image1.jpg" ||
     e2e_fail "the user's folder was not made from /usr/share/skyfolio"
 kill "$E2E_PID"
+e2e_wait_exit "$E2E_PID"
+
+# As a daemon runs it: from its own folder, on the root window, the user's
+# folder already made.
+xsetroot -solid black
+as_user "$program" --root 2>>"$E2E_TEMP/stderr" &
+E2E_PID=$!
+E2E_PIDS+=("$E2E_PID")
+e2e_poll "$E2E_PATIENCE" e2e_screen_has_colours 20 || e2e_fail "the installed hack draws no pictures on the root window"
+kill -TERM "$E2E_PID"
 e2e_wait_exit "$E2E_PID"
 
 purge
