@@ -13,21 +13,8 @@ installer=build/tools/skyfolio-install
 timer=build/bench/first_frame_time
 [ -x "$installer" ] && [ -x "$timer" ] || { echo "build first: ./build.sh" >&2; exit 1; }
 
-work=$(mktemp -d)
-xvfb=""
-cleanup() {
-    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -n1 "$work/display")
+source bench/lib.sh
+bench_start_xvfb 1920x1080x24
 unset XSCREENSAVER_WINDOW
 
 mkdir "$work/program"

@@ -17,24 +17,11 @@ programs=("$@")
 installer=build/tools/skyfolio-install
 [ -x "$installer" ] || { echo "build first: ./build.sh" >&2; exit 1; }
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+source bench/lib.sh
 
 screen_counts=(${SCREENS:-1})
 most=$(printf '%s\n' "${screen_counts[@]}" | sort -n | tail -n1)
-Xvfb -displayfd 3 -screen 0 $((1920 * most))x1080x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -n1 "$work/display")
+bench_start_xvfb $((1920 * most))x1080x24
 # The first screen takes the server's output, the others have none; the
 # server keeps them as clients come and go (-noreset).
 xrandr --setmonitor S0 1920/508x1080/286+0+0 screen >/dev/null

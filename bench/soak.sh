@@ -16,25 +16,10 @@ minutes=${1:-10}
 phase_seconds=$((minutes * 60 / 2))
 ./build.sh >/dev/null
 
-temp=$(mktemp -d)
-pids=()
-cleanup() {
-    local pid
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$temp"
-}
-trap cleanup EXIT
-export XDG_RUNTIME_DIR=$temp/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+source bench/lib.sh
+bench_start_xvfb 1920x1080x24
 
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$temp/display" 2>/dev/null &
-xserver=$!
-pids+=("$xserver")
-for _ in $(seq 100); do grep -q '^[0-9]' "$temp/display" 2>/dev/null && break; sleep 0.1; done
-export DISPLAY=:$(head -n1 "$temp/display")
-
-folder=$temp/program
+folder=$work/program
 mkdir -p "$folder"
 cp build/startup/skyfolio "$folder/"
 build/tools/skyfolio-install "$folder" >/dev/null
@@ -55,10 +40,10 @@ cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 # Runs the saver for the phase, watching `watched` for the picture reads.
 soak() {
     local name=$1 watched=$2
-    inotifywait -m -q -e open --format '%f' "$watched" >"$temp/opens" 2>/dev/null &
+    inotifywait -m -q -e open --format '%f' "$watched" >"$work/opens" 2>/dev/null &
     local watcher=$!
     pids+=("$watcher")
-    "$folder/skyfolio" /s 2>"$temp/stderr" &
+    "$folder/skyfolio" /s 2>"$work/stderr" &
     local saver=$!
     pids+=("$saver")
     local saver_start server_start
@@ -68,13 +53,13 @@ soak() {
     local after_minute
     after_minute=$(kilobytes "$saver")
     sleep $((phase_seconds - 60))
-    kill -0 "$saver" 2>/dev/null || { echo "$name: the saver ended: $(cat "$temp/stderr")" >&2; exit 1; }
+    kill -0 "$saver" 2>/dev/null || { echo "$name: the saver ended: $(cat "$work/stderr")" >&2; exit 1; }
     local at_end ticks=$(getconf CLK_TCK)
     at_end=$(kilobytes "$saver")
     local saver_share server_share changes
     saver_share=$(awk -v t=$(($(cpu_ticks "$saver") - saver_start)) -v s="$phase_seconds" -v hz="$ticks" 'BEGIN { printf "%.1f", 100 * t / hz / s }')
     server_share=$(awk -v t=$(($(cpu_ticks "$xserver") - server_start)) -v s="$phase_seconds" -v hz="$ticks" 'BEGIN { printf "%.1f", 100 * t / hz / s }')
-    changes=$(grep -cE 'skyfss[0-9]+\.dib|Image[12]\.jpg' "$temp/opens" || true)
+    changes=$(grep -cE 'skyfss[0-9]+\.dib|Image[12]\.jpg' "$work/opens" || true)
     kill "$saver" "$watcher"
     wait "$saver" "$watcher" 2>/dev/null || true
     printf '%-12s %6d s  memory %7.1f MB after 1 min, %7.1f MB at the end  CPU saver %5s %%, X server %5s %%  picture changes %d\n' \
