@@ -158,20 +158,22 @@ void ForeignWindow::put(const QRect& rect) {
 }
 
 bool ForeignWindow::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
-    if (eventType != "xcb_generic_event_t" || gone_) return false;
+    if (eventType != "xcb_generic_event_t") return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    switch (event->response_type & 0x7f) {
-        case 0: {
-            // Our requests' errors are ours to judge: the window went away
-            // between two of them.
-            const auto* error = reinterpret_cast<const xcb_generic_error_t*>(event);
-            if (error->resource_id != window_ && error->resource_id != gc_) return false;
-            if (error->resource_id == window_ && (error->error_code == kBadWindow || error->error_code == kBadDrawable)) {
-                gone_ = true;
-                if (events_.destroyed) events_.destroyed();
-            }
-            return true;
+    if ((event->response_type & 0x7f) == 0) {
+        // Our requests' errors are ours to judge: the window went away
+        // between two of them.
+        const auto* error = reinterpret_cast<const xcb_generic_error_t*>(event);
+        if (error->resource_id != window_ && error->resource_id != gc_) return false;
+        if (!gone_ && error->resource_id == window_ &&
+            (error->error_code == kBadWindow || error->error_code == kBadDrawable)) {
+            gone_ = true;
+            if (events_.destroyed) events_.destroyed();
         }
+        return true;
+    }
+    if (gone_) return false;
+    switch (event->response_type & 0x7f) {
         case XCB_EXPOSE: {
             const auto* expose = reinterpret_cast<const xcb_expose_event_t*>(event);
             if (expose->window != window_) return false;

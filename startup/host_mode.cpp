@@ -41,16 +41,32 @@ public:
         engine_ = std::make_unique<ScreenEngine>(
             *settings_, SharedSeams{pictures_, host_, random_, clock_}, window_.size(),
             [this](const std::vector<QRect>& changed) { window_.repaint(changed); }, nullptr);
-        window_.setPaint([this](QPainter& painter, const QRect& rect) { engine_->surface().paint(painter, rect); });
+        window_.setPaint([this](QPainter& painter, const QRect& rect) {
+            // Until a resize is followed, the window's new area is black.
+            const PictureSize size = engine_->size();
+            const QRect shown = rect & QRect(0, 0, size.width, size.height);
+            if (shown != rect) painter.fillRect(rect, Qt::black);
+            engine_->surface().paint(painter, shown);
+        });
         engine_->load();
     }
 
-    void follow(PictureSize size) {
-        if (host_.showsMessage()) {
-            show(message_);
-        } else if (engine_) {
-            engine_->resize(size);
-        }
+    // Queued: a dialog dragged to a new size resizes its preview many times
+    // over, and the saver starts afresh once, at the size it came to.
+    void follow() {
+        if (resizePending_) return;
+        resizePending_ = true;
+        QMetaObject::invokeMethod(
+            qApp,
+            [this] {
+                resizePending_ = false;
+                if (host_.showsMessage()) {
+                    show(message_);
+                } else if (engine_ && engine_->size() != window_.size()) {
+                    engine_->resize(window_.size());
+                }
+            },
+            Qt::QueuedConnection);
     }
 
     SaverHost& host() { return host_; }
@@ -60,6 +76,8 @@ private:
         message_ = text;
         messagePicture_ = messagePicture(window_.size(), text);
         window_.setPaint([this](QPainter& painter, const QRect& rect) {
+            // Black where a resize went beyond the picture, until it is followed.
+            if (!messagePicture_.rect().contains(rect)) painter.fillRect(rect, Qt::black);
             painter.drawImage(rect.topLeft(), messagePicture_, rect);
         });
     }
@@ -73,6 +91,7 @@ private:
     std::unique_ptr<ScreenEngine> engine_;
     std::string message_;
     QImage messagePicture_;
+    bool resizePending_ = false;
 };
 
 int refuse(const std::string& why) {
@@ -90,6 +109,9 @@ int RunHostMode(const HostArguments& arguments, const char* programName) {
     if (!xDisplayAnswers()) return refuse("no X display to draw in: DISPLAY names none that answers");
     // The window ids are X11's, whatever session the desktop runs.
     qputenv("QT_QPA_PLATFORM", "xcb");
+    // A hack is no part of the desktop session: registered with its
+    // manager, it would be started again at the next login.
+    qunsetenv("SESSION_MANAGER");
 
     GuiApplication app(programName);
     stops.onStop([] { QCoreApplication::exit(0); });
@@ -99,7 +121,7 @@ int RunHostMode(const HostArguments& arguments, const char* programName) {
 
     HostedSaver saver(window);
     window.setEvents({
-        .resized = [&saver](PictureSize size) { saver.follow(size); },
+        .resized = [&saver](PictureSize) { saver.follow(); },
         .destroyed = [] { QCoreApplication::exit(0); },
     });
     if (const std::optional<std::string> problem = prepareProgramFolder()) {
