@@ -60,6 +60,10 @@ WriteResult CacheReplacement::placeMissing() {
 
 WriteResult CacheReplacement::commit() {
     if (!ok) return WriteResult::failure(error);
+    // The settings file on disk names the placed files now: whatever fails
+    // below, they stay.
+    for (Step& step : steps_)
+        if (step == Step::Placed) step = Step::Committed;
     for (size_t i = 0; i < steps_.size(); ++i) {
         if (steps_[i] == Step::Pending && !renameOver(pendingPath(i), cachePath(i))) return cannotReplace(i);
         steps_[i] = Step::Committed;

@@ -145,6 +145,22 @@ TEST_F(CacheReplacementTest, NewFilesThatReplaceNothingGoInFirstAndGoAgainUnless
     EXPECT_EQ(leftovers(), 0);
 }
 
+// Once the settings file names the new list, a commit that fails part way
+// takes none of the files it names away.
+TEST_F(CacheReplacementTest, ACommitThatFailsPartWayKeepsEveryPlacedFile) {
+    ASSERT_TRUE(prepareCache({picture("a.jpg", Qt::red), picture("b.jpg", Qt::red)}, nullptr).commit());
+    {
+        CacheReplacement r = prepareCache({picture("c.jpg", Qt::blue), picture("d.jpg", Qt::blue),
+                                           picture("e.jpg", Qt::blue), picture("f.jpg", Qt::blue)},
+                                          nullptr);
+        ASSERT_TRUE(r.placeMissing());
+        std::filesystem::remove(cacheFilePath("0") + ".new");
+        EXPECT_FALSE(r.commit());
+    }
+    for (const char* i : {"0", "1", "2", "3"}) EXPECT_TRUE(fileExists(cacheFilePath(i))) << i;
+    EXPECT_GT(qBlue(Picture::load(cacheFilePath("3")).image().pixel(5, 5)), 200);
+}
+
 TEST_F(CacheReplacementTest, FilesLeftByAKilledSaveAreRemovedByTheNextAndNeverRead) {
     ASSERT_TRUE(makeFolder(cacheFolderPath()));
     // A pending file, the writer's own temporary file, one beyond the list.
