@@ -33,6 +33,12 @@ bool SettingsFile::isFirstRun() const { return profile_.read(kFirstRunSection, k
 
 WriteResult SettingsFile::writeFirstRunEntries() {
     if (!isFirstRun()) return {};
+    // Every start until the dialog's first save comes here, one per monitor
+    // under a daemon: the file is written once, not at each of them.
+    bool written = true;
+    for (size_t i = 0; i < std::size(kSamplePictures); ++i)
+        written = written && readImage(std::to_string(i)) == programPath(kSamplePictures[i]);
+    if (written) return {};
     for (size_t i = 0; i < std::size(kSamplePictures); ++i)
         if (WriteResult r = profile_.write(kImagesSection, std::to_string(i), programPath(kSamplePictures[i])); !r)
             return r;

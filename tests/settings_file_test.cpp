@@ -19,6 +19,12 @@ namespace {
 using test::readFile;
 using test::TempFolder;
 
+// A file replaced, even by the same bytes, is another file.
+ino_t fileInode(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 ? status.st_ino : 0;
+}
+
 class SettingsFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -84,10 +90,12 @@ TEST_F(SettingsFileTest, FirstRunEntriesNameTheSamplesAndOnlyThem) {
     EXPECT_EQ(SettingsFile().readImage("1"), folder.path() + "/Image2.jpg");
     EXPECT_EQ(SettingsFile().read(keys::newTotal), "2");
 
-    // The same result at every start while the file is as installed.
+    // The same file at every start while it is as installed, not written again.
     const std::string once = readFile(settingsFilePath());
+    const ino_t inode = fileInode(settingsFilePath());
     ASSERT_TRUE(SettingsFile().writeFirstRunEntries());
     EXPECT_EQ(readFile(settingsFilePath()), once);
+    EXPECT_EQ(fileInode(settingsFilePath()), inode);
     EXPECT_NE(once, before);
 }
 
