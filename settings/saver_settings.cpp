@@ -39,8 +39,10 @@ bool checkBoxValue(const SettingKey& key, const std::string& text) {
 Held<std::vector<std::string>> pictureList(const std::string& total,
                                            const std::function<std::string(int index)>& imageEntry) {
     return held<std::vector<std::string>>(keys::newTotal, total, [&](const std::string& text) {
-        std::vector<std::string> files(static_cast<size_t>(std::max(0, RoundInt32(text))) + 1);
+        // The range is checked before anything is allocated: a hand-edited
+        // count of billions is not a value, not a request for gigabytes.
         const int last = RoundInt16(StrictNumber(text) - 1);
+        std::vector<std::string> files(static_cast<size_t>(std::max(0, RoundInt32(text))) + 1);
         for (int i = 0; i <= last; ++i) files[static_cast<size_t>(i)] = imageEntry(i);
         return files;
     });

@@ -63,7 +63,8 @@ TEST(SaverSettingsTest, ThePictureListFollowsTheCountReadStrictly) {
         EXPECT_EQ(*convertSaverSettings(texts, entry).imageFiles, std::vector<std::string>{""}) << none;
     }
     asked = 0;
-    for (const char* bad : {"lots", "", "3 pictures", "1e12"}) {
+    // Past 16 bits, even within 32: refused before anything is set aside for it.
+    for (const char* bad : {"lots", "", "3 pictures", "1e12", "2000000000"}) {
         texts.cfgImageTotal = bad;
         const SaverSettings s = convertSaverSettings(texts, entry);
         EXPECT_FALSE(s.imageFiles.convertible()) << bad;
