@@ -52,6 +52,8 @@ Pixels Form1::LoadFloatPicture() {
 // The box blank for a moment; the saver handles input and its other timers meanwhile.
 void Form1::StartPause() {
     FirstPicture.visible = false;
+    // Not held beside the next picture while that one loads.
+    FirstPicture.picture = Pixels();
     ShowFirstPicture();
     floatChange_ = FloatChange::Pausing;
     pauseStart_ = clock_.now();
