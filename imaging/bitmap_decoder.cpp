@@ -273,7 +273,7 @@ std::optional<BitmapHeader> readBitmapHeader(QIODevice& file, std::string& error
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
         return refused(error, "a BMP file of " + std::to_string(bits) + " bits a pixel");
     if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxStreamedPixels)
-        return refused(error, std::string(kTooLarge) + ": " + std::to_string(width) + " x " + std::to_string(height) + " pixels");
+        return refused(error, tooLarge(width, height));
     h.size = QSize(int(width), int(height));
 
     int masksAfterHeader = 0;

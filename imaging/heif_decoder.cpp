@@ -112,7 +112,7 @@ void HeifDecoder::decode(QSize size, RowSink& sink) {
     Handle thumbnail = thumbnailFor(size);
     const heif_image_handle* handle = thumbnail ? thumbnail.get() : primary_.get();
     const QSize stored = sizeOf(handle);
-    if (qint64(stored.width()) * stored.height() * 4 > kMaxPictureBytes) throw DecodeError("the picture is too large");
+    if (qint64(stored.width()) * stored.height() * 4 > kMaxPictureBytes) throw DecodeError(tooLarge(stored.width(), stored.height()));
 
     std::unique_ptr<heif_decoding_options, OptionsFree> options(heif_decoding_options_alloc());
     if (!options) throw DecodeError("out of memory");

@@ -23,8 +23,7 @@ namespace {
 }
 
 [[noreturn]] void refuseSize(const std::string& path, QSize size) {
-    refuse(path, std::string(kTooLarge) + ": " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
-                     " pixels");
+    refuse(path, tooLarge(size.width(), size.height()));
 }
 
 // A picture file, open for reading, with a decoder of our own for the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -7,6 +8,7 @@ namespace skyfolio {
 
 // The picture formats we read, told by a file's first bytes, never by its name.
 enum class PictureFormat { Unknown, Jpeg, Png, Gif, Bitmap, WebP, Tiff, Heif, Avif };
+inline constexpr size_t kPictureFormatCount = size_t(PictureFormat::Avif) + 1;
 
 // Enough of a file's start to tell its format.
 inline constexpr int kFormatSniffBytes = 64;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace skyfolio {
@@ -25,5 +26,10 @@ inline constexpr int kMaxJpegScans = 500;
 // How every decoder begins the reason it refuses a picture for its size, so
 // that the user can be told the picture is there, only too large.
 inline constexpr std::string_view kTooLarge = "the picture is too large";
+
+// The reason for a picture refused for its size, naming the size.
+inline std::string tooLarge(long long width, long long height) {
+    return std::string(kTooLarge) + ": " + std::to_string(width) + " x " + std::to_string(height) + " pixels";
+}
 
 }  // namespace skyfolio

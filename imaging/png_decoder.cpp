@@ -63,10 +63,15 @@ PngDecoder::PngDecoder(QIODevice& file) {
     if (!info_) throw DecodeError("out of memory");
     if (!file.seek(0)) throw DecodeError("the file cannot be read again");
     png_set_read_fn(png_, &file, readFromDevice);
-    png_set_user_limits(png_, kMaxPictureSide, kMaxPictureSide);
     if (setjmp(png_jmpbuf(png_))) throw DecodeError("not a readable PNG file: " + error_);
     png_read_info(png_, info_);
-    size_ = QSize(int(png_get_image_width(png_, info_)), int(png_get_image_height(png_, info_)));
+    // Every pixel is inflated, even for a small copy: a small file of one
+    // colour can claim billions of them.
+    const long long width = png_get_image_width(png_, info_);
+    const long long height = png_get_image_height(png_, info_);
+    if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxStreamedPixels)
+        throw DecodeError(tooLarge(width, height));
+    size_ = QSize(int(width), int(height));
     png_uint_32 exifBytes = 0;
     png_bytep exif = nullptr;
     if (png_get_eXIf_1(png_, info_, &exifBytes, &exif) && exif) orientation_ = exifOrientation(exif, exifBytes);
@@ -108,7 +113,7 @@ void PngDecoder::decode(QSize size, RowSink& sink) {
     }
     QImage whole;
     if (qint64(size_.width()) * size_.height() * 4 <= kMaxPictureBytes) whole = QImage(size_, QImage::Format_RGB32);
-    if (whole.isNull()) throw DecodeError("the picture is too large");
+    if (whole.isNull()) throw DecodeError(tooLarge(size_.width(), size_.height()));
     std::vector<png_bytep> rows(size_t(size_.height()));
     for (int y = 0; y < size_.height(); ++y) rows[size_t(y)] = whole.scanLine(y);
     decodeInterlaced(rows);

@@ -47,11 +47,9 @@ public:
     RowOrder rowOrder() const override { return header_.topDown ? RowOrder::TopDown : RowOrder::BottomUp; }
     bool decodesStraightTo(QSize) const override { return true; }
     void decode(QSize size, RowSink& sink) override {
-        std::optional<AreaScaler> scaler;
-        RowSink* rows = &sink;
-        if (size != header_.size) rows = &scaler.emplace(pictureSize(header_.size), pictureSize(size), sink);
+        RowsAtSize rows(pictureSize(header_.size), pictureSize(size), sink);
         std::string error;
-        if (!decodeBitmap(file_, header_, *rows, error)) throw DecodeError(error);
+        if (!decodeBitmap(file_, header_, rows, error)) throw DecodeError(error);
     }
 
 private:

@@ -80,7 +80,7 @@ private:
 };
 
 void WebPDecoder::decode(QSize size, RowSink& sink) {
-    if (qint64(size.width()) * size.height() * 4 > kMaxPictureBytes) throw DecodeError("the picture is too large");
+    if (qint64(size.width()) * size.height() * 4 > kMaxPictureBytes) throw DecodeError(tooLarge(size.width(), size.height()));
     if (!file_.seek(0)) throw DecodeError("the file cannot be read again");
     Decoding d;
     d.config.output.colorspace = MODE_BGRA;  // BGRA bytes are a QImage pixel

@@ -168,14 +168,26 @@ TEST(PictureFormatsExtraTest, AHeicThumbnailServesWhenItIsLargeEnough) {
 TEST(PictureFormatsExtraTest, APngClaimingAHugePictureIsRefused) {
     TempFolder folder;
     test::writeInFormat(folder.file("small.png"), test::photoLike(64, 64), FileFormat::Png);
-    std::string bytes = test::readFile(folder.file("small.png"));
-    // 100000 x 100000 pixels, with the header's checksum to match.
-    bytes.replace(16, 8, std::string("\x00\x01\x86\xA0\x00\x01\x86\xA0", 8));
-    const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(bytes.data() + 12), 17);
-    for (int i = 0; i < 4; ++i) bytes[size_t(29 + i)] = char(crc >> (24 - 8 * i) & 0xFF);
-    test::writeFile(folder.file("huge.png"), bytes);
-    EXPECT_THROW(Picture::loadAtSize(folder.file("huge.png"), {100, 100}), PictureError);
-    EXPECT_EQ(Picture::probe(folder.file("huge.png")), std::nullopt);
+    const std::string small = test::readFile(folder.file("small.png"));
+    // Sides over the limit, and sides within it whose pixels would take
+    // minutes to inflate, with the header's checksum to match.
+    for (const uint32_t side : {100000u, 40000u}) {
+        SCOPED_TRACE(side);
+        std::string bytes = small;
+        for (const size_t at : {16u, 20u})
+            for (int i = 0; i < 4; ++i) bytes[at + size_t(i)] = char(side >> (24 - 8 * i) & 0xFF);
+        const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(bytes.data() + 12), 17);
+        for (int i = 0; i < 4; ++i) bytes[size_t(29 + i)] = char(crc >> (24 - 8 * i) & 0xFF);
+        test::writeFile(folder.file("huge.png"), bytes);
+        try {
+            Picture::loadAtSize(folder.file("huge.png"), {100, 100});
+            ADD_FAILURE() << "not refused";
+        } catch (const PictureTooLarge& e) {
+            const std::string size = std::to_string(side) + " x " + std::to_string(side) + " pixels";
+            EXPECT_NE(std::string(e.what()).find(size), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(Picture::probe(folder.file("huge.png")), std::nullopt);
+    }
 }
 
 TEST(PictureFormatsExtraTest, TheFormatIsToldByTheContentNotTheName) {
