@@ -4,6 +4,7 @@
 #include "imaging/picture_format.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 
 namespace skyfolio {
@@ -13,7 +14,9 @@ namespace fs = std::filesystem;
 
 class Search {
 public:
-    Search(size_t most, SearchProgress& progress) : most_(most), progress_(progress) {}
+    Search(size_t most, SearchProgress& progress) : most_(most), progress_(progress) {
+        for (size_t format = 0; format < readable_.size(); ++format) readable_[format] = buildReads(PictureFormat(format));
+    }
 
     // False once the search is to end. A path given follows its link; one
     // found in a folder does not when it leads to a folder.
@@ -54,7 +57,8 @@ private:
 
     void takeFile(const std::string& file) {
         ++progress_.filesLookedAt;
-        if (pictureFormatOfFile(file) == PictureFormat::Unknown) return;
+        // A picture this build cannot decode would fail the save; Unknown is never read.
+        if (!readable_[size_t(pictureFormatOfFile(file))]) return;
         if (result_.pictures.size() == most_)
             result_.more = true;
         else
@@ -63,6 +67,7 @@ private:
 
     size_t most_;
     SearchProgress& progress_;
+    std::array<bool, kPictureFormatCount> readable_{};
     SearchResult result_;
 };
 
