@@ -1,5 +1,6 @@
 #include "platform/profile.h"
 
+#include "platform/ascii_text.h"
 #include "platform/files.h"
 
 #include <algorithm>
@@ -14,12 +15,6 @@ std::string_view trimBlanks(std::string_view s) {
     while (!s.empty() && blank(s.front())) s.remove_prefix(1);
     while (!s.empty() && blank(s.back())) s.remove_suffix(1);
     return s;
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 bool isComment(std::string_view trimmed) { return !trimmed.empty() && (trimmed[0] == ';' || trimmed[0] == '#'); }
@@ -61,8 +56,7 @@ WriteResult checkEntry(std::string_view section, std::string_view key, std::stri
 // the section's and the key's together.
 std::string lowerCase(std::string_view s) {
     std::string lower(s);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = char(c + ('a' - 'A'));
+    for (char& c : lower) c = asciiLower(c);
     return lower;
 }
 
@@ -92,7 +86,7 @@ ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) {
 size_t ProfileFile::findSection(std::string_view section) const {
     std::string_view name;
     for (size_t i = 0; i < lines_.size(); ++i)
-        if (sectionName(lines_[i].text, name) && sameName(name, section)) return i;
+        if (sectionName(lines_[i].text, name) && sameIgnoringCase(name, section)) return i;
     return npos;
 }
 
@@ -106,7 +100,7 @@ size_t ProfileFile::sectionEnd(size_t header) const {
 size_t ProfileFile::findKey(size_t header, std::string_view key) const {
     std::string_view k, v;
     for (size_t i = header + 1, end = sectionEnd(header); i < end; ++i)
-        if (entry(lines_[i].text, k, v) && sameName(k, key)) return i;
+        if (entry(lines_[i].text, k, v) && sameIgnoringCase(k, key)) return i;
     return npos;
 }
 

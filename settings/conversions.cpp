@@ -1,5 +1,7 @@
 #include "settings/conversions.h"
 
+#include "platform/ascii_text.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -9,12 +11,11 @@
 namespace skyfolio {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string_view trimBlanks(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && isAsciiBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && isAsciiBlank(s.back())) s.remove_suffix(1);
     return s;
 }
 
@@ -64,7 +65,7 @@ Int roundTo(double x) {
 }  // namespace
 
 double NumberValue(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isAsciiBlank(text.front())) text.remove_prefix(1);
     const size_t n = numberPrefix(text);
     return n == 0 ? 0.0 : parseNumber(text.substr(0, n));
 }

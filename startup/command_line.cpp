@@ -1,5 +1,7 @@
 #include "startup/command_line.h"
 
+#include "platform/ascii_text.h"
+
 #include <utility>
 
 namespace skyfolio {
@@ -10,8 +12,6 @@ constexpr std::pair<std::string_view, Role> kSwitches[] = {
     {"/s", Role::Saver},
     {"/p", Role::Preview},
 };
-
-char lowerCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 }  // namespace
 
@@ -27,7 +27,7 @@ std::string argumentText(int argc, const char* const* argv) {
 Role roleOf(std::string_view argumentText) {
     if (argumentText == kAddToXscreensaver) return Role::AddToXscreensaver;
     std::string key(argumentText.substr(0, 2));
-    for (char& c : key) c = lowerCase(c);
+    for (char& c : key) c = asciiLower(c);
     for (const auto& [text, role] : kSwitches) {
         if (key == text) return role;
     }

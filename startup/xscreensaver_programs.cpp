@@ -1,5 +1,7 @@
 #include "startup/xscreensaver_programs.h"
 
+#include "platform/ascii_text.h"
+
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -16,19 +18,9 @@ constexpr size_t kHeaderEndColumn = 77;
 constexpr size_t kCommandColumn = 32;
 constexpr size_t kEntryEndColumn = 75;
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-
-char lowerCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool sameWord(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (lowerCase(a[i]) != lowerCase(b[i])) return false;
-    return true;
-}
 
 std::string_view skipBlanks(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && isAsciiBlank(s.front())) s.remove_prefix(1);
     return s;
 }
 
@@ -84,7 +76,7 @@ const LogicalLine* lastProgramsSetting(const std::vector<LogicalLine>& lines, si
     for (const LogicalLine& line : lines) {
         const size_t start = line.text.size() - skipBlanks(line.text).size();
         const size_t at = line.text.find(':');
-        if (at != kNone && sameWord(std::string_view(line.text).substr(start, at - start), kKey)) {
+        if (at != kNone && sameIgnoringCase(std::string_view(line.text).substr(start, at - start), kKey)) {
             found = &line;
             colon = at;
         }
@@ -106,14 +98,14 @@ EntryProgram programOf(std::string_view entry) {
         entry = skipBlanks(entry.substr(1));
     }
     size_t k = 0;
-    while (k < entry.size() && entry[k] != ':' && entry[k] != '"' && !isBlank(entry[k])) ++k;
+    while (k < entry.size() && entry[k] != ':' && entry[k] != '"' && !isAsciiBlank(entry[k])) ++k;
     if (k < entry.size() && entry[k] == ':') entry = skipBlanks(entry.substr(k + 1));
     if (!entry.empty() && entry.front() == '"') {
         const size_t close = entry.find('"', 1);
         entry = skipBlanks(close == kNone ? std::string_view() : entry.substr(close + 1));
     }
     size_t end = 0;
-    while (end < entry.size() && !isBlank(entry[end])) ++end;
+    while (end < entry.size() && !isAsciiBlank(entry[end])) ++end;
     const std::string_view word = entry.substr(0, end);
     const size_t slash = word.rfind('/');
     result.name = slash == kNone ? word : word.substr(slash + 1);
@@ -148,7 +140,7 @@ ProgramsValue readValue(const LogicalLine& line, size_t colon) {
             c = c == 't' ? '\t' : c == 'r' ? '\r' : c;
         }
         entry += c;
-        if (!isBlank(c)) {
+        if (!isAsciiBlank(c)) {
             unended = true;
             value.afterUnendedEntry = line.offsets[i] + 1;
         }
