@@ -9,7 +9,9 @@ namespace skyfolio::fuzz {
 
 ScratchFile::ScratchFile(const std::string& name, std::span<const uint8_t> data) {
     std::string pattern = (std::filesystem::temp_directory_path() / "skyfolio-fuzz-XXXXXX").string();
-    if (mkdtemp(pattern.data())) folder_ = pattern;
+    // Without a folder of its own the input would be written to "/name".
+    if (!mkdtemp(pattern.data())) std::abort();
+    folder_ = pattern;
     path_ = folder_ + "/" + name;
     std::ofstream(path_, std::ios::binary).write(reinterpret_cast<const char*>(data.data()), std::streamsize(data.size()));
 }
