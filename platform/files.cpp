@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <system_error>
 #include <string_view>
 
 #include <fcntl.h>
@@ -41,6 +42,24 @@ std::string folderOf(const std::string& path) {
 
 std::string nameOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
 
+// Where the chain of symbolic links from `path` ends, or `path` when it is
+// no link. A link is replaced where it leads, not by a plain file: a
+// ~/.xscreensaver is often a link into a repository of dotfiles. A link
+// that leads nowhere yet leads to the file to make, as `>` in a shell does.
+std::string followLinks(const std::string& path, std::error_code& error) {
+    // As many as the kernel follows before it gives up.
+    constexpr int kMostLinks = 40;
+    std::filesystem::path at = path;
+    struct stat info {};
+    for (int links = 0; ::lstat(at.c_str(), &info) == 0 && S_ISLNK(info.st_mode); ++links) {
+        if (links == kMostLinks) error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+        const std::filesystem::path to = error ? std::filesystem::path() : std::filesystem::read_symlink(at, error);
+        if (error) break;
+        at = to.is_absolute() ? to : at.parent_path() / to;
+    }
+    return at.string();
+}
+
 bool writeAll(int fd, const std::string& bytes) {
     for (size_t done = 0; done < bytes.size();) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -53,7 +72,10 @@ bool writeAll(int fd, const std::string& bytes) {
 
 }  // namespace
 
-WriteResult replaceFileAtomically(const std::string& path, const std::string& bytes, NewFileAccess access) {
+WriteResult replaceFileAtomically(const std::string& named, const std::string& bytes, NewFileAccess access) {
+    std::error_code linkError;
+    const std::string path = followLinks(named, linkError);
+    if (linkError) return WriteResult::failure(named + ": " + linkError.message());
     removeFilesLike(folderOf(path), nameOf(path), std::string(kPendingMarker));
     struct stat old {};
     const bool exists = ::stat(path.c_str(), &old) == 0;

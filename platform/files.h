@@ -25,7 +25,8 @@ enum class NewFileAccess {
 // Writes a temporary file beside `path`, syncs it, renames it over `path` and
 // syncs the folder, so that `path` is the old file or the new one even after
 // a crash or a power cut. Temporary files that an earlier, killed replacement
-// of `path` left are removed first; nothing reads them.
+// of `path` left are removed first; nothing reads them. A symbolic link is
+// followed: the file it leads to is replaced, and the link stays.
 WriteResult replaceFileAtomically(const std::string& path, const std::string& bytes,
                                   NewFileAccess access = NewFileAccess::Umask);
 
