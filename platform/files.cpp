@@ -6,13 +6,16 @@
 #include <QUrl>
 
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <system_error>
 #include <string_view>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,6 +63,27 @@ std::string followLinks(const std::string& path, std::error_code& error) {
     return at.string();
 }
 
+void removeFilesWhere(const std::string& folder, const std::function<bool(const std::string& name)>& chosen) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        if (chosen(entry.path().filename().string())) std::filesystem::remove(entry.path(), error);
+}
+
+// A temporary of `file` whose writer ended before renaming it. One that a
+// running process writes stays: several savers, one a screen, and a dialog
+// may save at once. Our own is never left behind while we write it, so one
+// with our process id is an earlier process's.
+bool abandonedTemporaryOf(const std::string& file, const std::string& name) {
+    const std::string prefix = file + std::string(kPendingMarker);
+    if (!name.starts_with(prefix)) return false;
+    const char* digits = name.data() + prefix.size();
+    const char* end = name.data() + name.size();
+    pid_t writer = 0;
+    const auto [parsed, error] = std::from_chars(digits, end, writer);
+    if (error != std::errc() || parsed != end || writer <= 0) return false;
+    return writer == ::getpid() || (::kill(writer, 0) != 0 && errno == ESRCH);
+}
+
 bool writeAll(int fd, const std::string& bytes) {
     for (size_t done = 0; done < bytes.size();) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -76,7 +100,7 @@ WriteResult replaceFileAtomically(const std::string& named, const std::string& b
     std::error_code linkError;
     const std::string path = followLinks(named, linkError);
     if (linkError) return WriteResult::failure(named + ": " + linkError.message());
-    removeFilesLike(folderOf(path), nameOf(path), std::string(kPendingMarker));
+    removeFilesWhere(folderOf(path), [&](const std::string& name) { return abandonedTemporaryOf(nameOf(path), name); });
     struct stat old {};
     const bool exists = ::stat(path.c_str(), &old) == 0;
     // The mode is set outright where it must not depend on the umask; while
@@ -114,12 +138,9 @@ bool syncToDisk(const std::string& path) {
 }
 
 void removeFilesLike(const std::string& folder, const std::string& prefix, const std::string& marker) {
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.starts_with(prefix) && name.find(marker, prefix.size()) != std::string::npos)
-            std::filesystem::remove(entry.path(), error);
-    }
+    removeFilesWhere(folder, [&](const std::string& name) {
+        return name.starts_with(prefix) && name.find(marker, prefix.size()) != std::string::npos;
+    });
 }
 
 bool fileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }

@@ -24,9 +24,10 @@ enum class NewFileAccess {
 
 // Writes a temporary file beside `path`, syncs it, renames it over `path` and
 // syncs the folder, so that `path` is the old file or the new one even after
-// a crash or a power cut. Temporary files that an earlier, killed replacement
-// of `path` left are removed first; nothing reads them. A symbolic link is
-// followed: the file it leads to is replaced, and the link stays.
+// a crash or a power cut. Temporary files that a killed replacement of
+// `path` left are removed first; nothing reads them. Those of replacements
+// under way in other processes stay. A symbolic link is followed: the file
+// it leads to is replaced, and the link stays.
 WriteResult replaceFileAtomically(const std::string& path, const std::string& bytes,
                                   NewFileAccess access = NewFileAccess::Umask);
 

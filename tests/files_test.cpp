@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <string>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace skyfolio {
 namespace {
 
@@ -58,6 +61,30 @@ TEST_F(LinkedFileTest, ALinkToNothingYetMakesItsFileAndALoopIsRefused) {
     EXPECT_FALSE(written);
     EXPECT_NE(written.error.find(loop), std::string::npos) << written.error;
     EXPECT_TRUE(fs::is_symlink(loop));
+}
+
+// Several savers, one a screen, and a dialog may save the same file at once.
+TEST(ReplaceFileTest, TemporariesOfRunningWritersStayThoseOfEndedOnesGo) {
+    test::TempFolder folder;
+    const std::string path = folder.file("r909izarav.ini");
+    test::writeFile(path, "old\n");
+    const pid_t ended = ::fork();
+    if (ended == 0) ::_exit(0);
+    ASSERT_GT(ended, 0);
+    ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
+    const std::string running = path + ".new-" + std::to_string(::getppid());
+    const std::string abandoned = path + ".new-" + std::to_string(ended);
+    // Left by an earlier process that had our id.
+    const std::string ours = path + ".new-" + std::to_string(::getpid());
+    const std::string notOurs = path + ".new-draft";
+    for (const std::string& temporary : {running, abandoned, ours, notOurs}) test::writeFile(temporary, "half\n");
+
+    ASSERT_TRUE(replaceFileAtomically(path, "new\n"));
+    EXPECT_EQ(test::readFile(path), "new\n");
+    EXPECT_TRUE(fs::exists(running));
+    EXPECT_FALSE(fs::exists(abandoned));
+    EXPECT_FALSE(fs::exists(ours));
+    EXPECT_TRUE(fs::exists(notOurs));
 }
 
 }  // namespace
