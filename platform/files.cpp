@@ -36,8 +36,6 @@ namespace {
 // "r909izarav.ini.new-4711": ours, by the process that writes it.
 constexpr std::string_view kPendingMarker = ".new-";
 
-std::string failure(const std::string& path) { return path + ": " + std::strerror(errno); }
-
 std::string folderOf(const std::string& path) {
     const size_t slash = path.rfind('/');
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
@@ -110,16 +108,16 @@ WriteResult replaceFileAtomically(const std::string& named, const std::string& b
 
     const std::string temporary = path + std::string(kPendingMarker) + std::to_string(::getpid());
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, setMode ? 0600 : 0666);
-    if (fd < 0) return WriteResult::failure(failure(path));
+    if (fd < 0) return WriteResult::failure(systemError(path));
     bool ok = (!setMode || ::fchmod(fd, mode) == 0) && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    std::string error = ok ? std::string() : failure(path);
+    std::string error = ok ? std::string() : systemError(path);
     if (::close(fd) != 0 && ok) {
         ok = false;
-        error = failure(path);
+        error = systemError(path);
     }
     if (ok && ::rename(temporary.c_str(), path.c_str()) != 0) {
         ok = false;
-        error = failure(path);
+        error = systemError(path);
     }
     if (!ok) {
         ::unlink(temporary.c_str());
@@ -128,6 +126,8 @@ WriteResult replaceFileAtomically(const std::string& named, const std::string& b
     syncToDisk(folderOf(path));
     return {};
 }
+
+std::string systemError(const std::string& path) { return path + ": " + std::strerror(errno); }
 
 bool syncToDisk(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

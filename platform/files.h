@@ -33,6 +33,9 @@ WriteResult replaceFileAtomically(const std::string& path, const std::string& by
 
 bool fileExists(const std::string& path);
 
+// "<path>: <what the failed system call's errno says>".
+std::string systemError(const std::string& path);
+
 // The "file:" address of a local file, as a browser takes it.
 std::string fileAddress(const std::string& path);
 

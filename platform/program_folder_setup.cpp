@@ -5,7 +5,6 @@
 #include "settings/program_file_names.h"
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -17,8 +16,6 @@ namespace skyfolio {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string systemError(const std::string& path) { return path + ": " + std::strerror(errno); }
 
 // Missing folders above the program folder, made private as the
 // base-directory rules ask of $XDG_DATA_HOME.
