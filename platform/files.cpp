@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <system_error>
 #include <string_view>
 
@@ -92,6 +93,29 @@ bool writeAll(int fd, const std::string& bytes) {
     return true;
 }
 
+// The mode a new file is given outright, where it must not depend on the umask.
+std::optional<mode_t> modeFor(NewFileAccess access) {
+    return access == NewFileAccess::OwnerOnly ? std::optional<mode_t>(0600) : std::nullopt;
+}
+
+// Makes `path` anew with `bytes` on the disk: with `mode` set outright when
+// given (a file that will be private is so while written), else as the
+// umask allows. A failure, which names `shownAs`, leaves nothing behind.
+WriteResult writeSyncedFile(const std::string& path, const std::string& bytes, std::optional<mode_t> mode,
+                            const std::string& shownAs) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode ? 0600 : 0666);
+    if (fd < 0) return WriteResult::failure(systemError(shownAs));
+    bool ok = (!mode || ::fchmod(fd, *mode) == 0) && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    std::string error = ok ? std::string() : systemError(shownAs);
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = systemError(shownAs);
+    }
+    if (ok) return {};
+    ::unlink(path.c_str());
+    return WriteResult::failure(error);
+}
+
 }  // namespace
 
 WriteResult replaceFileAtomically(const std::string& named, const std::string& bytes, NewFileAccess access) {
@@ -101,30 +125,20 @@ WriteResult replaceFileAtomically(const std::string& named, const std::string& b
     removeFilesWhere(folderOf(path), [&](const std::string& name) { return abandonedTemporaryOf(nameOf(path), name); });
     struct stat old {};
     const bool exists = ::stat(path.c_str(), &old) == 0;
-    // The mode is set outright where it must not depend on the umask; while
-    // written, a file that will be private is so already.
-    const bool setMode = exists || access == NewFileAccess::OwnerOnly;
-    const mode_t mode = exists ? old.st_mode & 07777 : 0600;
-
+    const std::optional<mode_t> mode = exists ? std::optional<mode_t>(old.st_mode & 07777) : modeFor(access);
     const std::string temporary = path + std::string(kPendingMarker) + std::to_string(::getpid());
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, setMode ? 0600 : 0666);
-    if (fd < 0) return WriteResult::failure(systemError(path));
-    bool ok = (!setMode || ::fchmod(fd, mode) == 0) && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    std::string error = ok ? std::string() : systemError(path);
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = systemError(path);
-    }
-    if (ok && ::rename(temporary.c_str(), path.c_str()) != 0) {
-        ok = false;
-        error = systemError(path);
-    }
-    if (!ok) {
+    if (const WriteResult written = writeSyncedFile(temporary, bytes, mode, path); !written) return written;
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const std::string error = systemError(path);
         ::unlink(temporary.c_str());
         return WriteResult::failure(error);
     }
     syncToDisk(folderOf(path));
     return {};
+}
+
+WriteResult writeNewFile(const std::string& path, const std::string& bytes, NewFileAccess access) {
+    return writeSyncedFile(path, bytes, modeFor(access), path);
 }
 
 std::string systemError(const std::string& path) { return path + ": " + std::strerror(errno); }

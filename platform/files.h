@@ -31,6 +31,12 @@ enum class NewFileAccess {
 WriteResult replaceFileAtomically(const std::string& path, const std::string& bytes,
                                   NewFileAccess access = NewFileAccess::Umask);
 
+// Makes a file that does not exist yet and waits until its bytes are on the
+// disk; a failure leaves no file. For a folder no one else sees yet, which
+// needs no replacement in one step.
+WriteResult writeNewFile(const std::string& path, const std::string& bytes,
+                         NewFileAccess access = NewFileAccess::Umask);
+
 bool fileExists(const std::string& path);
 
 // "<path>: <what the failed system call's errno says>".

@@ -53,8 +53,8 @@ std::optional<std::string> copyTemplate(const std::string& from, const std::stri
         if (!fileExists(source)) return source + ": missing; Skyfolio is not completely installed";
         const FileRead read = readWholeFile(source);
         if (!read.error.empty()) return read.error;
-        if (const WriteResult written = replaceFileAtomically(joinProgramPath(to, file.name), read.bytes, file.access);
-            !written)
+        // Written straight: the folder is private until it is renamed into place.
+        if (const WriteResult written = writeNewFile(joinProgramPath(to, file.name), read.bytes, file.access); !written)
             return written.error;
     }
     syncToDisk(joinProgramPath(to, kCacheFolderName));
