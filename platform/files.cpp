@@ -12,8 +12,8 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
-#include <system_error>
 #include <string_view>
+#include <system_error>
 
 #include <fcntl.h>
 #include <signal.h>
