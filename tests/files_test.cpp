@@ -1,4 +1,5 @@
 #include "platform/files.h"
+#include "tests/support/ended_process.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +7,6 @@
 #include <filesystem>
 #include <string>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace skyfolio {
@@ -68,12 +68,8 @@ TEST(ReplaceFileTest, TemporariesOfRunningWritersStayThoseOfEndedOnesGo) {
     test::TempFolder folder;
     const std::string path = folder.file("r909izarav.ini");
     test::writeFile(path, "old\n");
-    const pid_t ended = ::fork();
-    if (ended == 0) ::_exit(0);
-    ASSERT_GT(ended, 0);
-    ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
     const std::string running = path + ".new-" + std::to_string(::getppid());
-    const std::string abandoned = path + ".new-" + std::to_string(ended);
+    const std::string abandoned = path + ".new-" + std::to_string(test::endedProcessId());
     // Left by an earlier process that had our id.
     const std::string ours = path + ".new-" + std::to_string(::getpid());
     const std::string notOurs = path + ".new-draft";
