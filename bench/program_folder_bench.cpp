@@ -3,21 +3,18 @@
 // renamed into place), against every later start, which finds it there.
 // Compare the "min" rows.
 
+#include "bench/random_order_main.h"
 #include "platform/program_folder_setup.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 namespace skyfolio::bench {
 namespace {
-
-double fastest(const std::vector<double>& times) { return *std::min_element(times.begin(), times.end()); }
 
 void BM_FirstStartMakesTheFolder(benchmark::State& state) {
     const QTemporaryDir home;

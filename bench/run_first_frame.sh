@@ -13,21 +13,19 @@ installer=build/tools/skyfolio-install
 timer=build/bench/first_frame_time
 [ -x "$installer" ] && [ -x "$timer" ] || { echo "build first: ./build.sh" >&2; exit 1; }
 
-source bench/lib.sh
-bench_start_xvfb 1920x1080x24
+source tests/e2e/lib.sh build/startup/skyfolio "$installer"
+e2e_start_xvfb 1920x1080x24
 unset XSCREENSAVER_WINDOW
 
-mkdir "$work/program"
-cp build/startup/skyfolio "$work/program/"
-"$installer" "$work/program" >/dev/null
+e2e_program_folder >/dev/null
 # As after a save: nothing is written at a start.
-sed -i '/^firstRun=/d' "$work/program/r909izarav.ini"
+e2e_remove_key install firstRun
 
 declare -A times
 for _ in $(seq "$runs"); do
     for mode in --root /s; do
         xsetroot -solid '#FF00FF'
-        times[$mode]+="$("$timer" 960 540 "$work/program/skyfolio" "$mode") "
+        times[$mode]+="$("$timer" 960 540 "$E2E_EXECUTABLE" "$mode") "
     done
 done
 summary() {  # min and median of the numbers given

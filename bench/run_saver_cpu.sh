@@ -14,14 +14,12 @@ seconds=${1:-10}
 shift || true
 programs=("$@")
 [ ${#programs[@]} -gt 0 ] || programs=(build/startup/skyfolio)
-installer=build/tools/skyfolio-install
-[ -x "$installer" ] || { echo "build first: ./build.sh" >&2; exit 1; }
-
-source bench/lib.sh
+[ -x build/tools/skyfolio-install ] || { echo "build first: ./build.sh" >&2; exit 1; }
+source tests/e2e/lib.sh "${programs[0]}" build/tools/skyfolio-install
 
 screen_counts=(${SCREENS:-1})
 most=$(printf '%s\n' "${screen_counts[@]}" | sort -n | tail -n1)
-bench_start_xvfb $((1920 * most))x1080x24
+e2e_start_xvfb $((1920 * most))x1080x24
 # The first screen takes the server's output, the others have none; the
 # server keeps them as clients come and go (-noreset).
 xrandr --setmonitor S0 1920/508x1080/286+0+0 screen >/dev/null
@@ -34,37 +32,26 @@ use_screens() {
         [ "$i" -ge "$1" ] || xrandr --setmonitor "S$i" "1920/508x1080/286+$((1920 * i))+0" none >/dev/null
     done
 }
-convert -size 960x540 gradient:skyblue-darkgreen "$work/photo.jpg"
-
-set_key() {  # section key value
-    local file=$work/program/r909izarav.ini
-    awk -v section="[$1]" -v key="$2" -v line="$2=$3" '
-        /^\[/ { inside = ($0 == section) }
-        inside && index($0, key "=") == 1 { next }
-        { print }
-        $0 == section { print line }
-    ' "$file" >"$file.new"
-    mv "$file.new" "$file"
-}
+convert -size 960x540 gradient:skyblue-darkgreen "$E2E_TEMP/photo.jpg"
 
 clock_ticks=$(getconf CLK_TCK)
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
 # measure <program> <effect>: prints the CPU share of one core and the peak memory.
 measure() {
-    rm -rf "$work/program"
-    mkdir -p "$work/program"
-    cp "$1" "$work/program/skyfolio"
-    "$installer" "$work/program" >/dev/null
-    set_key saver mode "$2"
+    E2E_PROGRAM=$(realpath "$1")
+    e2e_program_folder >/dev/null
+    e2e_set_key saver mode "$2"
     if [ "$2" = 1 ]; then
-        set_key images 0 "$work/photo.jpg"
-        set_key total newTotal 1
-        set_key saver floatImageSpeed 5
-        set_key saver NextImageTime 5
+        e2e_float_over "$E2E_TEMP/photo.jpg"
+        e2e_set_key saver centerImage 0
+        e2e_set_key saver randomEffect 1
+        e2e_set_key saver floatImageSpeed 5
+        e2e_set_key saver NextImageTime 5
     fi
-    "$work/program/skyfolio" /s &
-    local pid=$!
+    e2e_start /s
+    local pid=$E2E_PID
+    e2e_wait_window "$pid" >/dev/null
     sleep 2
     local before
     before=$(cpu_ticks "$pid")
@@ -73,7 +60,7 @@ measure() {
     after=$(cpu_ticks "$pid")
     peak=$(awk '/VmHWM/ { print $2 }' "/proc/$pid/status")
     kill "$pid"
-    wait "$pid" 2>/dev/null || true
+    e2e_wait_exit "$pid"
     awk -v t=$((after - before)) -v hz="$clock_ticks" -v s="$seconds" -v kb="$peak" \
         'BEGIN { printf "%5.1f%% cpu %6.1f MB peak", 100 * t / hz / s, kb / 1024 }'
 }

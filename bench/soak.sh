@@ -16,23 +16,17 @@ minutes=${1:-10}
 phase_seconds=$((minutes * 60 / 2))
 ./build.sh >/dev/null
 
-source bench/lib.sh
-bench_start_xvfb 1920x1080x24
+source tests/e2e/lib.sh build/startup/skyfolio build/tools/skyfolio-install
+e2e_start_xvfb 1920x1080x24
+xserver=${E2E_PIDS[-1]}
 
-folder=$work/program
-mkdir -p "$folder"
-cp build/startup/skyfolio "$folder/"
-build/tools/skyfolio-install "$folder" >/dev/null
-settings=$folder/r909izarav.ini
-set_key() {  # section key value, the key being in the installed file
-    sed -i "/^\[$1\]/,/^\[/ s|^$2=.*|$2=$3|" "$settings"
-}
-set_key total ClonesOfImage 21
-set_key saver NextImageTime 1
-set_key saver IntroImageAmount 21
+e2e_program_folder >/dev/null
+folder=$E2E_FOLDER
+e2e_set_key total ClonesOfImage 21
+e2e_set_key saver NextImageTime 1
+e2e_set_key saver IntroImageAmount 21
 # As after a save of the two sample pictures, which Float reads too.
-sed -i '/^\[install\]/,/^$/d; /^firstRun=/d' "$settings"
-grep -q '^\[images\]' "$settings" || printf '[images]\n0=%s\n1=%s\n' "$folder/Image1.jpg" "$folder/Image2.jpg" >>"$settings"
+e2e_list_pictures "$folder/Image1.jpg" "$folder/Image2.jpg"
 
 kilobytes() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
@@ -40,12 +34,11 @@ cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 # Runs the saver for the phase, watching `watched` for the picture reads.
 soak() {
     local name=$1 watched=$2
-    inotifywait -m -q -e open --format '%f' "$watched" >"$work/opens" 2>/dev/null &
+    inotifywait -m -q -e open --format '%f' "$watched" >"$E2E_TEMP/opens" 2>/dev/null &
     local watcher=$!
-    pids+=("$watcher")
-    "$folder/skyfolio" /s 2>"$work/stderr" &
-    local saver=$!
-    pids+=("$saver")
+    E2E_PIDS+=("$watcher")
+    e2e_start /s
+    local saver=$E2E_PID
     local saver_start server_start
     saver_start=$(cpu_ticks "$saver")
     server_start=$(cpu_ticks "$xserver")
@@ -53,13 +46,13 @@ soak() {
     local after_minute
     after_minute=$(kilobytes "$saver")
     sleep $((phase_seconds - 60))
-    kill -0 "$saver" 2>/dev/null || { echo "$name: the saver ended: $(cat "$work/stderr")" >&2; exit 1; }
+    e2e_running "$saver" || e2e_fail "$name: the saver ended"
     local at_end ticks=$(getconf CLK_TCK)
     at_end=$(kilobytes "$saver")
     local saver_share server_share changes
     saver_share=$(awk -v t=$(($(cpu_ticks "$saver") - saver_start)) -v s="$phase_seconds" -v hz="$ticks" 'BEGIN { printf "%.1f", 100 * t / hz / s }')
     server_share=$(awk -v t=$(($(cpu_ticks "$xserver") - server_start)) -v s="$phase_seconds" -v hz="$ticks" 'BEGIN { printf "%.1f", 100 * t / hz / s }')
-    changes=$(grep -cE 'skyfss[0-9]+\.dib|Image[12]\.jpg' "$work/opens" || true)
+    changes=$(grep -cE 'skyfss[0-9]+\.dib|Image[12]\.jpg' "$E2E_TEMP/opens" || true)
     kill "$saver" "$watcher"
     wait "$saver" "$watcher" 2>/dev/null || true
     printf '%-12s %6d s  memory %7.1f MB after 1 min, %7.1f MB at the end  CPU saver %5s %%, X server %5s %%  picture changes %d\n' \
@@ -69,6 +62,6 @@ soak() {
 }
 
 soak "Skyflock" "$folder/SkyfolioImg"
-set_key saver mode 1
-set_key saver randomEffect 1
+e2e_set_key saver mode 1
+e2e_set_key saver randomEffect 1
 soak "Float" "$folder"

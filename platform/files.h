@@ -24,12 +24,23 @@ enum class NewFileAccess {
 
 // Writes a temporary file beside `path`, syncs it, renames it over `path` and
 // syncs the folder, so that `path` is the old file or the new one even after
-// a crash or a power cut. Temporary files that an earlier, killed replacement
-// of `path` left are removed first; nothing reads them.
+// a crash or a power cut. Temporary files that a killed replacement of
+// `path` left are removed first; nothing reads them. Those of replacements
+// under way in other processes stay. A symbolic link is followed: the file
+// it leads to is replaced, and the link stays.
 WriteResult replaceFileAtomically(const std::string& path, const std::string& bytes,
                                   NewFileAccess access = NewFileAccess::Umask);
 
+// Makes a file that does not exist yet and waits until its bytes are on the
+// disk; a failure leaves no file. For a folder no one else sees yet, which
+// needs no replacement in one step.
+WriteResult writeNewFile(const std::string& path, const std::string& bytes,
+                         NewFileAccess access = NewFileAccess::Umask);
+
 bool fileExists(const std::string& path);
+
+// "<path>: <what the failed system call's errno says>".
+std::string systemError(const std::string& path);
 
 // The "file:" address of a local file, as a browser takes it.
 std::string fileAddress(const std::string& path);

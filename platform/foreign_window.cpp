@@ -1,8 +1,7 @@
 #include "platform/foreign_window.h"
 
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
+#include <QSysInfo>
 
 #include <X11/Xlib.h>
 #include <xcb/xcb.h>
@@ -143,14 +142,7 @@ void ForeignWindow::put(const QRect& rect) {
     const int rows = int(std::max<size_t>(1, band_.size() / width));
     for (int top = rect.top(); top <= rect.bottom(); top += rows) {
         const int height = std::min(rows, rect.bottom() + 1 - top);
-        QImage band(reinterpret_cast<uchar*>(band_.data()), rect.width(), height,
-                    qsizetype(width * sizeof(uint32_t)), QImage::Format_RGB32);
-        {
-            QPainter painter(&band);
-            painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.translate(-rect.left(), -top);
-            paint_(painter, QRect(rect.left(), top, rect.width(), height));
-        }
+        paint_(QRect(rect.left(), top, rect.width(), height), band_.data(), rect.width());
         xcb_put_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window_, gc_, uint16_t(rect.width()), uint16_t(height),
                       int16_t(rect.left()), int16_t(top), 0, depth_, uint32_t(width * height * sizeof(uint32_t)),
                       reinterpret_cast<const uint8_t*>(band_.data()));

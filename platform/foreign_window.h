@@ -14,7 +14,6 @@
 #include <vector>
 
 struct xcb_connection_t;
-class QPainter;
 
 namespace skyfolio {
 
@@ -30,8 +29,10 @@ bool xDisplayAnswers();
 // resizes, exposures and end are heard by watching its structure.
 class ForeignWindow : public QAbstractNativeEventFilter {
 public:
-    // Paints what shows within a rectangle of the window's pixels.
-    using PaintFunction = std::function<void(QPainter& painter, const QRect& rect)>;
+    // Puts what shows within a rectangle of the window's pixels into rows of
+    // `stride` pixels from `to`, as 32-bit RGB (QImage::Format_RGB32): the
+    // window takes them as they are.
+    using PaintFunction = std::function<void(const QRect& rect, uint32_t* to, int stride)>;
     struct Events {
         std::function<void(PictureSize size)> resized;
         std::function<void()> destroyed;
@@ -62,7 +63,8 @@ private:
     uint32_t gc_;
     PictureSize size_;
     uint8_t depth_;
-    // Rows go to the server in bands no larger than a request may be.
+    // Rows go to the server in bands no larger than a request may be, each
+    // painted here first: one buffer for every frame.
     std::vector<uint32_t> band_;
     PaintFunction paint_;
     Events events_;

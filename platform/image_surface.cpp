@@ -101,6 +101,17 @@ void ImageSurface::paint(QPainter& painter, const QRect& rect) const {
     painter.drawImage(above.topLeft(), overlay, above.translated(-overlayAt_.topLeft()));
 }
 
+void ImageSurface::copyShown(const QRect& rect, uint32_t* to, int stride) const {
+    const size_t rowBytes = size_t(rect.width()) * sizeof(QRgb);
+    for (int row = rect.top(); row <= rect.bottom(); ++row)
+        std::memcpy(to + qsizetype(row - rect.top()) * stride, pixelRow(row) + rect.x(), rowBytes);
+    const QRect above = overlayAt_ & rect;
+    const size_t aboveBytes = size_t(above.width()) * sizeof(QRgb);
+    for (int row = above.top(); row <= above.bottom(); ++row)
+        std::memcpy(to + qsizetype(row - rect.top()) * stride + (above.x() - rect.x()),
+                    overlay_.row(row - overlayAt_.y()) + (above.x() - overlayAt_.x()), aboveBytes);
+}
+
 QImage ImageSurface::shown() const {
     QImage picture(image_.size(), image_.format());
     QPainter painter(&picture);

@@ -40,12 +40,16 @@ public:
 
     // Paints what the surface shows within `rect`, the overlay above the image.
     void paint(QPainter& painter, const QRect& rect) const;
+    // Copies what the surface shows within `rect`, which lies within it, to
+    // rows of `stride` pixels from `to`: a straight copy of rows, for a
+    // window that takes the image's pixels as they are.
+    void copyShown(const QRect& rect, uint32_t* to, int stride) const;
     // What the surface shows, as one picture.
     QImage shown() const;
 
 private:
     void fill(const QRect& rect);
-    QRgb* pixelRow(int row) { return rows_ + row * stride_; }
+    QRgb* pixelRow(int row) const { return rows_ + row * stride_; }
 
     QImage image_;
     QRgb* rows_ = nullptr;

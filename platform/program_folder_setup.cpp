@@ -5,7 +5,6 @@
 #include "settings/program_file_names.h"
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -17,8 +16,6 @@ namespace skyfolio {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string systemError(const std::string& path) { return path + ": " + std::strerror(errno); }
 
 // Missing folders above the program folder, made private as the
 // base-directory rules ask of $XDG_DATA_HOME.
@@ -56,8 +53,8 @@ std::optional<std::string> copyTemplate(const std::string& from, const std::stri
         if (!fileExists(source)) return source + ": missing; Skyfolio is not completely installed";
         const FileRead read = readWholeFile(source);
         if (!read.error.empty()) return read.error;
-        if (const WriteResult written = replaceFileAtomically(joinProgramPath(to, file.name), read.bytes, file.access);
-            !written)
+        // Written straight: the folder is private until it is renamed into place.
+        if (const WriteResult written = writeNewFile(joinProgramPath(to, file.name), read.bytes, file.access); !written)
             return written.error;
     }
     syncToDisk(joinProgramPath(to, kCacheFolderName));

@@ -15,7 +15,7 @@ namespace skyfolio {
 // One per process; the handlers stay installed until it ends.
 class TerminationSignals {
 public:
-    static constexpr int kStopDeadlineMilliseconds = 400;
+    static constexpr int kStopDeadlineMilliseconds = 250;
 
     // Installs the handlers: a signal from here on is kept until onStop is
     // called, even before the event loop runs.

@@ -15,15 +15,21 @@
 #include "settings/program_files.h"
 #include "settings/settings_file.h"
 
-#include <QPainter>
+#include <QImage>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <optional>
 
 namespace skyfolio {
 namespace {
+
+void fillBlack(QSize size, uint32_t* to, int stride) {
+    for (int row = 0; row < size.height(); ++row) std::fill_n(to + qsizetype(row) * stride, size.width(), qRgb(0, 0, 0));
+}
 
 // The saver in one foreign window at the window's size, or the message that
 // stopped it, kept to the window's size as it changes.
@@ -41,12 +47,13 @@ public:
         engine_ = std::make_unique<ScreenEngine>(
             *settings_, SharedSeams{pictures_, host_, random_, clock_}, window_.size(),
             [this](const std::vector<QRect>& changed) { window_.repaint(changed); }, nullptr);
-        window_.setPaint([this](QPainter& painter, const QRect& rect) {
+        window_.setPaint([this](const QRect& rect, uint32_t* to, int stride) {
             // Until a resize is followed, the window's new area is black.
             const PictureSize size = engine_->size();
             const QRect shown = rect & QRect(0, 0, size.width, size.height);
-            if (shown != rect) painter.fillRect(rect, Qt::black);
-            engine_->surface().paint(painter, shown);
+            if (shown != rect) fillBlack(rect.size(), to, stride);
+            // Where it is not empty, it starts where `rect` does.
+            engine_->surface().copyShown(shown, to, stride);
         });
         engine_->load();
     }
@@ -75,10 +82,14 @@ private:
     void show(const std::string& text) {
         message_ = text;
         messagePicture_ = messagePicture(window_.size(), text);
-        window_.setPaint([this](QPainter& painter, const QRect& rect) {
+        window_.setPaint([this](const QRect& rect, uint32_t* to, int stride) {
             // Black where a resize went beyond the picture, until it is followed.
-            if (!messagePicture_.rect().contains(rect)) painter.fillRect(rect, Qt::black);
-            painter.drawImage(rect.topLeft(), messagePicture_, rect);
+            const QRect shown = rect & messagePicture_.rect();
+            if (shown != rect) fillBlack(rect.size(), to, stride);
+            for (int row = shown.top(); row <= shown.bottom(); ++row)
+                std::memcpy(to + qsizetype(row - rect.top()) * stride,
+                            reinterpret_cast<const uint32_t*>(messagePicture_.constScanLine(row)) + shown.left(),
+                            size_t(shown.width()) * sizeof(uint32_t));
         });
     }
 

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 namespace skyfolio {
 namespace {
@@ -166,6 +167,30 @@ TEST(ImageSurfaceTest, TheOverlayLiesAboveTheImageAndMovesWithoutRedrawingIt) {
     surface.setOverlay(Pixels(), 0, 0);
     surface.present();
     EXPECT_EQ(surface.shown(), beneath.image());
+}
+
+// A window that takes the rows as they are gets what a painter would paint,
+// and a frame's copies allocate nothing.
+TEST(ImageSurfaceTest, CopiesWhatShowsAsRowsWithTheOverlayAbove) {
+    ImageSurface surface(QSize(100, 80), nullptr);
+    const Picture beneath = patterned(100, 80, 1);
+    const Picture above = patterned(20, 10, 2);
+    surface.draw(beneath.pixels(), 0, 0);
+    surface.setOverlay(above.pixels(), 30, 40);
+    const QImage expected = surface.shown();
+    const int stride = 107;  // wider than any rectangle, as a band of the window is
+    std::vector<uint32_t> rows(size_t(stride) * 80);
+    const QRect rects[] = {QRect(0, 0, 100, 80), QRect(35, 45, 5, 3), QRect(20, 30, 20, 15), QRect(45, 0, 55, 80),
+                           QRect(0, 10, 100, 20)};
+    const int64_t before = test::allocationsSoFar();
+    for (const QRect& rect : rects) surface.copyShown(rect, rows.data(), stride);
+    EXPECT_EQ(test::allocationsSoFar() - before, 0);
+    for (const QRect& rect : rects) {
+        surface.copyShown(rect, rows.data(), stride);
+        const QImage copied(reinterpret_cast<const uchar*>(rows.data()), rect.width(), rect.height(),
+                            qsizetype(stride) * qsizetype(sizeof(uint32_t)), QImage::Format_RGB32);
+        EXPECT_EQ(copied, expected.copy(rect)) << rect.x() << "," << rect.y() << " " << rect.width() << "x" << rect.height();
+    }
 }
 
 TEST(DirtyRectanglesTest, CoversEverythingAddedWithinItsLimit) {

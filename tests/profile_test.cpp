@@ -1,4 +1,5 @@
 #include "platform/profile.h"
+#include "tests/support/ended_process.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/unprivileged.h"
 
@@ -192,11 +193,12 @@ TEST_F(ProfileTest, ANewFileIsTheOwnersAloneWhateverTheUmaskAndAnOldOneKeepsItsM
 
 TEST_F(ProfileTest, TemporaryFilesOfAKilledSaveAreRemovedByTheNextAndNeverRead) {
     withFile("[saver]\nmode=0\n");
-    writeFile(path + ".new-99999", "[saver]\nmode=7\n");
+    const std::string killed = path + ".new-" + std::to_string(test::endedProcessId());
+    writeFile(killed, "[saver]\nmode=7\n");
     writeFile(folder.file("r909izarav.ini.bak"), "the user's own");
     EXPECT_EQ(readProfileString(path, "saver", "mode"), "0");
     ASSERT_TRUE(writeProfileString(path, "saver", "effectMode", "1"));
-    EXPECT_FALSE(std::filesystem::exists(path + ".new-99999"));
+    EXPECT_FALSE(std::filesystem::exists(killed));
     EXPECT_TRUE(std::filesystem::exists(folder.file("r909izarav.ini.bak")));
     EXPECT_EQ(readFile(path), "[saver]\nmode=0\neffectMode=1\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);

@@ -100,8 +100,12 @@ for k in $(seq 0 33); do
 done
 echo "kills that kept the old settings: $old_kept, the new: $new_kept, that left temporary files: $left_over"
 
-# Whatever the kills left, the next save removes; and one left on purpose.
-touch "$cache/skyfss25.dib.new" "$E2E_SETTINGS.new-1"
+# Whatever the kills left, the next save removes; and ones left on purpose,
+# the settings file's by a writer that has ended.
+sleep 0 &
+ended=$!
+wait "$ended"
+touch "$cache/skyfss25.dib.new" "$E2E_SETTINGS.new-$ended"
 start_save
 e2e_wait_exit "$E2E_PID" 60
 cmp "$E2E_SETTINGS" "$E2E_TEMP/new.ini" || e2e_fail "the save after the kills wrote another settings file"
