@@ -26,15 +26,15 @@ void tellHowByHand(std::ostream& err, const std::string& path) {
 int AddToXscreensaver(const std::string& home, std::ostream& out, std::ostream& err) {
     const std::string path = joinProgramPath(home, ".xscreensaver");
     std::error_code error;
-    // A linked file, kept with the user's other settings, is changed where it lies.
-    const std::string file = std::filesystem::canonical(path, error).string();
-    if (error == std::errc::no_such_file_or_directory) {
+    // A link that leads nowhere is no file either; a linked file is changed
+    // where it lies, as every replacement follows links.
+    if (!std::filesystem::exists(path, error) && !error) {
         err << "There is no " << path << " yet. Run xscreensaver-settings once: it writes that file. Then run\n"
             << "skyfolio " << kAddToXscreensaver << " again.\n";
         tellHowByHand(err, path);
         return 1;
     }
-    const FileRead read = error ? FileRead{{}, path + ": " + error.message()} : readWholeFile(file);
+    const FileRead read = error ? FileRead{{}, path + ": " + error.message()} : readWholeFile(path);
     if (!read.error.empty()) {
         err << read.error << '\n';
         return 1;
@@ -56,7 +56,7 @@ int AddToXscreensaver(const std::string& home, std::ostream& out, std::ostream& 
         case ProgramsListEdit::Outcome::Added:
             break;
     }
-    if (const WriteResult written = replaceFileAtomically(file, edit.text); !written) {
+    if (const WriteResult written = replaceFileAtomically(path, edit.text); !written) {
         err << path << " was left as it was: " << written.error << '\n';
         return 1;
     }
