@@ -29,6 +29,12 @@ struct SettingTexts {
     std::string cfgPassword;
     std::string cfgPasswordOn;
     std::string cfgFitLargePictures;
+    std::string cfgSlideshowFit;
+    std::string cfgSlideshowPairPortraits;
+    std::string cfgSlideshowCrossfade;
+    std::string cfgSlideshowPanZoom;
+    std::string cfgSlideshowShuffle;
+    std::string cfgSlideshowCaption;
 };
 
 }  // namespace skyfolio
