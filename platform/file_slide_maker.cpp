@@ -1,0 +1,25 @@
+#include "platform/file_slide_maker.h"
+
+#include "platform/threaded_slide_source.h"
+#include "saver/slide_composer.h"
+#include "settings/saver_settings.h"
+
+namespace skyfolio {
+
+FileSlideMaker::FileSlideMaker(const SaverSettings& settings, uint64_t seed, std::string stateFolder)
+    : settings_(settings), seed_(seed), stateFolder_(std::move(stateFolder)), pictures_([](int) { return std::string(); }) {}
+
+FileSlideMaker::~FileSlideMaker() = default;
+
+std::unique_ptr<SlideSource> FileSlideMaker::open(PictureSize screen, const SlideOptions& options) {
+    if (!order_) {
+        // The list's entries without the empty one after them.
+        const std::vector<std::string>& files = *settings_.imageFiles;
+        paths_.assign(files.begin(), files.end() - (files.empty() ? 0 : 1));
+        order_ = std::make_unique<SharedPhotoOrder>(paths_, settings_.cfgSlideshowShuffle, seed_, stateFolder_);
+    }
+    auto composer = std::make_shared<SlideComposer>(paths_, *order_, pictures_, &captions_, options, screen);
+    return std::make_unique<ThreadedSlideSource>([composer] { return composer->compose(); });
+}
+
+}  // namespace skyfolio

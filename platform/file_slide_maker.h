@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/file_picture_source.h"
+#include "platform/photo_captions.h"
+#include "platform/shared_photo_order.h"
+#include "saver/slide.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace skyfolio {
+
+struct SaverSettings;
+
+// The slides of the user's photo files, each screen's made on a worker
+// thread of its own, all screens taking from one order. The order, and the
+// state file it resumes from, is only opened by the first screen that shows
+// a slideshow.
+class FileSlideMaker : public SlideMaker {
+public:
+    FileSlideMaker(const SaverSettings& settings, uint64_t seed, std::string stateFolder);
+    ~FileSlideMaker() override;
+
+    std::unique_ptr<SlideSource> open(PictureSize screen, const SlideOptions& options) override;
+
+private:
+    const SaverSettings& settings_;
+    uint64_t seed_;
+    std::string stateFolder_;
+    std::vector<std::string> paths_;
+    std::unique_ptr<SharedPhotoOrder> order_;
+    FilePictureSource pictures_;
+    PhotoCaptions captions_;
+};
+
+}  // namespace skyfolio
