@@ -11,11 +11,13 @@ using enum ArmingOrder;
 using enum PictureChange;
 
 using Shown = std::array<bool, kOptionGroupCount>;
-//   effect speed, change frequency, change on/off, amount, copies, transitions, change interval, large pictures
-constexpr Shown kPlainCopies{false, false, true, true, true, false, true, false};
-constexpr Shown kFloatOptions{false, false, true, false, false, true, true, true};
-constexpr Shown kSpeedyCopies{true, true, false, true, true, false, false, false};
-constexpr Shown kDeckOptions{true, false, true, true, true, false, true, false};
+//   effect speed, change frequency, change on/off, amount, copies, transitions, change interval, large pictures,
+//   speed, slideshow
+constexpr Shown kPlainCopies{false, false, true, true, true, false, true, false, true, false};
+constexpr Shown kFloatOptions{false, false, true, false, false, true, true, true, true, false};
+constexpr Shown kSpeedyCopies{true, true, false, true, true, false, false, false, true, false};
+constexpr Shown kDeckOptions{true, false, true, true, true, false, true, false, true, false};
+constexpr Shown kSlideshowOptions{false, false, false, false, false, false, true, false, false, true};
 
 constexpr std::string_view kImageSpeed = "Image Speed";
 
@@ -30,7 +32,7 @@ constexpr Effect kNone{-1, {}, kPlainLayout, kOutward, {Nothing, false, kStill, 
 
 }  // namespace
 
-const std::array<Effect, 8> kEffects = {{
+const std::array<Effect, 9> kEffects = {{
     {kSkyflock, "Skyflock", kPlainLayout, kOutward,
      {TimedChangeThenTick, false, {0, 0, 0, 0, 0, 4, 12, 48, 48, 48, 48, 48}, nullptr, false}, ByClock},
     {kFloat, "Float", {kFloatOptions, "Float Speed", true, {}, nullptr, false}, kOutward,
@@ -50,6 +52,8 @@ const std::array<Effect, 8> kEffects = {{
      {TimedChangeThenTick, false, kStill, nullptr, false}, ByClock},
     {kSplat, "Splat", {kSpeedyCopies, kImageSpeed, false, "Splat Speed", &keys::speedOfSplat, true}, kOutward,
      {TickThenFrequentChange, false, kStill, &SaverSettings::cfgSplatSpeed, true}, PacedByCopy0},
+    {kSlideshow, "Slideshow", {kSlideshowOptions, kImageSpeed, false, {}, nullptr, false}, kOutward,
+     {SlideshowClocks, false, kStill, nullptr, false}, Slides},
 }};
 
 const Effect* findEffect(double id) {

@@ -19,6 +19,7 @@ inline constexpr int kDeckOfCards = 4;
 inline constexpr int kJumpingBeans = 5;
 inline constexpr int kVortex = 6;
 inline constexpr int kSplat = 7;
+inline constexpr int kSlideshow = 8;
 
 // Groups of options on the dialog's Effects tab, shown or hidden together.
 enum class OptionGroup {
@@ -30,8 +31,10 @@ enum class OptionGroup {
     Transitions,
     ChangeInterval,
     LargePictures,  // whether pictures larger than the screen shrink to fit it
+    Speed,          // the Speed slider
+    Slideshow,      // the slideshow's own options
 };
-inline constexpr size_t kOptionGroupCount = 8;
+inline constexpr size_t kOptionGroupCount = 10;
 
 // How the dialog's Effects tab looks for the effect.
 struct DialogLayout {
@@ -77,7 +80,7 @@ struct MotionProfile {
 
 // Which timers the set-up starts, and in which order: the timed picture
 // change (A) and the animation tick (T), or the frequent change (B).
-enum class ArmingOrder { Nothing, TimedChangeThenTick, TickThenFrequentChange, FloatClocks };
+enum class ArmingOrder { Nothing, TimedChangeThenTick, TickThenFrequentChange, FloatClocks, SlideshowClocks };
 
 // What the set-up arms for the effect.
 struct EffectArming {
@@ -95,6 +98,7 @@ enum class PictureChange {
     ByClock,       // each picture-change clock tick admits more copies
     PacedByCopy0,  // the clock only starts it; copy 0's re-launches pace it
     FloatList,     // Float shows the user's files in list order
+    Slides,        // Slideshow shows the user's files, one slide after another
 };
 
 // Everything that makes one effect differ from another.
@@ -106,12 +110,13 @@ struct Effect {
     EffectArming arming;
     PictureChange change;
 
-    // Float shows the user's picture files; the others fly copies of the cache pictures.
-    bool usesCache() const { return change != PictureChange::FloatList; }
+    // Float and Slideshow show the user's picture files; the others fly
+    // copies of the cache pictures.
+    bool usesCache() const { return change != PictureChange::FloatList && change != PictureChange::Slides; }
 };
 
 // Every effect, in the order of its number.
-extern const std::array<Effect, 8> kEffects;
+extern const std::array<Effect, 9> kEffects;
 
 // The effect with that number, none for any other value.
 const Effect* findEffect(double id);
