@@ -32,11 +32,20 @@ public:
     PixelRect onScreen(const PixelRect& onCanvas) const;
 
 private:
+    // Screen pixels from `to` take the canvas's pixels from `from`, one to
+    // one: a framing that zooms by at most a few percent drops a column now
+    // and then, so a row is a few long copies, not a pixel-by-pixel look-up.
+    struct Run {
+        int from;
+        int to;
+        int length;
+    };
+
     Pixels canvas_;
     Framing framing_;
     double scale_ = 1;
     bool straight_ = false;
-    std::vector<int> columns_;
+    std::vector<Run> runs_;
     std::vector<int> rows_;
 };
 
