@@ -119,7 +119,8 @@ void Slideshow::followFrameTimer() {
 
 int Slideshow::fadeWeight() const {
     if (!incoming_) return 0;
-    if (crossfade_.count() == 0) return kFull;
+    // The first slide has nothing to fade from: it shows at once.
+    if (!current_ || crossfade_.count() == 0) return kFull;
     const auto faded = std::chrono::duration_cast<milliseconds>(clock_.now() - incoming_->since);
     return int(std::clamp<int64_t>(faded.count() * kFull / crossfade_.count(), 0, kFull));
 }

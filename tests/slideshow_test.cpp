@@ -192,12 +192,11 @@ private:
 TEST_F(SlideshowTest, CrossfadeStepsReachTheSurfaceAndNothingTicksBetweenChanges) {
     set(keys::slideshowPanZoom, "0");
     Slideshow& show = start();
-    const int fadeIn = runFrames(show, 1000);
+    EXPECT_EQ(runFrames(show, 1000), 1) << "the first photo comes in at once";
     EXPECT_EQ(middle(), kRed);
     EXPECT_FALSE(show.FrameTimer.Enabled()) << "still between changes";
     EXPECT_TRUE(show.NextImageTimer.Enabled());
     EXPECT_EQ(show.NextImageTimer.Interval(), 10000);
-    EXPECT_NEAR(fadeIn, 31, 2) << "a second's crossfade at 30 frames a second";
 
     fakes.clock.advance(10s);
     show.NextImageTimer_Timer();
@@ -207,7 +206,7 @@ TEST_F(SlideshowTest, CrossfadeStepsReachTheSurfaceAndNothingTicksBetweenChanges
         show.FrameTimer_Timer();
         steps.push_back(middle());
     }
-    ASSERT_GT(steps.size(), 20u);
+    EXPECT_NEAR(steps.size(), 31, 2) << "a second's crossfade at 30 frames a second";
     const uint32_t half = steps[steps.size() / 2];
     EXPECT_NEAR(redOf(half), 128, 20);
     EXPECT_NEAR(blueOf(half), 128, 20);
