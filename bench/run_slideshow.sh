@@ -73,8 +73,12 @@ declare -A times
 for _ in $(seq "$runs"); do
     for mode in 8 1; do
         slideshow_settings 10 1
-        [ "$mode" = 8 ] || e2e_float_over "${photos[@]}"
         e2e_set_key saver mode "$mode"
+        if [ "$mode" = 1 ]; then  # centred, after the Standard pause
+            e2e_set_key saver randomEffect 0
+            e2e_set_key saver effectMode 0
+            e2e_set_key saver centerImage 1
+        fi
         e2e_set_key saver newBackColor $((16#FF00FF))
         xsetroot -solid '#FF00FF'
         times[$mode]+="$("$timer" 960 540 "$E2E_EXECUTABLE" /s) "

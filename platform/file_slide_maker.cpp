@@ -1,13 +1,14 @@
 #include "platform/file_slide_maker.h"
 
 #include "platform/threaded_slide_source.h"
+#include "saver/inline_slide_source.h"
 #include "saver/slide_composer.h"
 #include "settings/saver_settings.h"
 
 namespace skyfolio {
 
-FileSlideMaker::FileSlideMaker(const SaverSettings& settings, uint64_t seed, std::string stateFolder)
-    : settings_(settings), seed_(seed), stateFolder_(std::move(stateFolder)), pictures_([](int) { return std::string(); }) {}
+FileSlideMaker::FileSlideMaker(const SaverSettings& settings, uint64_t seed, std::string stateFolder, Threads threads)
+    : settings_(settings), seed_(seed), threads_(threads), stateFolder_(std::move(stateFolder)), pictures_([](int) { return std::string(); }) {}
 
 FileSlideMaker::~FileSlideMaker() = default;
 
@@ -19,7 +20,9 @@ std::unique_ptr<SlideSource> FileSlideMaker::open(PictureSize screen, const Slid
         order_ = std::make_unique<SharedPhotoOrder>(paths_, settings_.cfgSlideshowShuffle, seed_, stateFolder_);
     }
     auto composer = std::make_shared<SlideComposer>(paths_, *order_, pictures_, &captions_, options, screen);
-    return std::make_unique<ThreadedSlideSource>([composer] { return composer->compose(); });
+    auto make = [composer] { return composer->compose(); };
+    if (threads_ == Threads::Caller) return std::make_unique<InlineSlideSource>(std::move(make));
+    return std::make_unique<ThreadedSlideSource>(std::move(make));
 }
 
 }  // namespace skyfolio

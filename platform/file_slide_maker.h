@@ -19,7 +19,10 @@ struct SaverSettings;
 // a slideshow.
 class FileSlideMaker : public SlideMaker {
 public:
-    FileSlideMaker(const SaverSettings& settings, uint64_t seed, std::string stateFolder);
+    // Where the slides are made: on worker threads, or when taken, on the
+    // caller's, for a simulation that comes out the same on every run.
+    enum class Threads { Workers, Caller };
+    FileSlideMaker(const SaverSettings& settings, uint64_t seed, std::string stateFolder, Threads threads = Threads::Workers);
     ~FileSlideMaker() override;
 
     std::unique_ptr<SlideSource> open(PictureSize screen, const SlideOptions& options) override;
@@ -27,6 +30,7 @@ public:
 private:
     const SaverSettings& settings_;
     uint64_t seed_;
+    Threads threads_;
     std::string stateFolder_;
     std::vector<std::string> paths_;
     std::unique_ptr<SharedPhotoOrder> order_;
