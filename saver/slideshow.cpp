@@ -70,6 +70,9 @@ void Slideshow::FrameTimer_Timer() {
     if (incoming_ && fadeWeight() >= kFull) {
         current_ = std::move(incoming_);
         incoming_.reset();
+        // Asked for only now, so that no more than two slides are ever held
+        // beside the one being made.
+        source_->request();
         changed = true;
     }
     if (changed || incoming_ || (current_ && current_->path.moves())) drawFrame();
@@ -105,7 +108,6 @@ void Slideshow::beginChange() {
                         clock_.now()};
     ready_.reset();
     due_ = false;
-    source_->request();
     NextImageTimer.setInterval(int(onScreen_.count()));
     NextImageTimer.setEnabled(true);
 }

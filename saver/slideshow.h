@@ -26,7 +26,7 @@ SlideOptions slideOptions(const SaverSettings& settings);
 // a crossfade, each moving slowly with pan and zoom. Its timers tick only
 // while something moves: with pan and zoom off, nothing runs between
 // changes but the change clock. The next slide is asked for as soon as one
-// comes in, so that it is made by the time it is due; nothing here waits.
+// stands alone, so that it is made by the time it is due; nothing here waits.
 class Slideshow {
 public:
     // `end` ends a run that cannot go on, with its message.
