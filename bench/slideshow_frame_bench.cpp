@@ -60,7 +60,7 @@ public:
         for (const SettingKey* key : kSettingKeysInFileOrder) texts.*(key->text) = key->installedValue;
         texts.cfgSlideshowPanZoom = panZoom ? "1" : "0";
         settings_ = convertSaverSettings(texts, [](int) { return std::string(); });
-        show_.emplace(settings_, surface_, slides_, random_, clock_, [](const std::string&) {});
+        show_.emplace(settings_, surface_, &slides_, random_, clock_, [](const std::string&) {});
         show_->Start();
         show_->FrameTimer_Timer();
         clock_.time += 10s;

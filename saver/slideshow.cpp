@@ -31,7 +31,7 @@ SlideOptions slideOptions(const SaverSettings& settings) {
             settings.cfgSlideshowCaption};
 }
 
-Slideshow::Slideshow(const SaverSettings& settings, Surface& surface, SlideMaker& maker, RandomSource& random,
+Slideshow::Slideshow(const SaverSettings& settings, Surface& surface, SlideMaker* maker, RandomSource& random,
                      const MonotonicClock& clock, std::function<void(const std::string& message)> end)
     : cfg_(settings), surface_(surface), maker_(maker), random_(random), clock_(clock), end_(std::move(end)) {}
 
@@ -52,7 +52,11 @@ void Slideshow::Start() {
         end_(Form1::SettingFailureMessage(SettingError(keys::nextImageTime.key, NumberText(cfg_.cfgNextImageTime))));
         return;
     }
-    source_ = maker_.open(surface_.size(), options_);
+    if (!maker_) {
+        end_(Form1::FloatFailureMessage({}));
+        return;
+    }
+    source_ = maker_->open(surface_.size(), options_);
     source_->request();
     due_ = true;
     FrameTimer.setInterval(kFrameMs);

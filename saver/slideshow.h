@@ -29,8 +29,9 @@ SlideOptions slideOptions(const SaverSettings& settings);
 // stands alone, so that it is made by the time it is due; nothing here waits.
 class Slideshow {
 public:
-    // `end` ends a run that cannot go on, with its message.
-    Slideshow(const SaverSettings& settings, Surface& surface, SlideMaker& maker, RandomSource& random,
+    // `end` ends a run that cannot go on, with its message; so does a
+    // missing maker, for a program that makes no slides.
+    Slideshow(const SaverSettings& settings, Surface& surface, SlideMaker* maker, RandomSource& random,
               const MonotonicClock& clock, std::function<void(const std::string& message)> end);
 
     // Opens the source of slides and asks for the first.
@@ -71,7 +72,7 @@ private:
 
     const SaverSettings& cfg_;
     Surface& surface_;
-    SlideMaker& maker_;
+    SlideMaker* maker_;
     RandomSource& random_;
     const MonotonicClock& clock_;
     std::function<void(const std::string&)> end_;

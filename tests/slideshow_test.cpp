@@ -164,7 +164,7 @@ protected:
         return std::make_unique<InlineSlideSource>([this] { return composer_->compose(); });
     }
     Slideshow& start() {
-        show_.emplace(settings(), surface, *this, fakes.random, fakes.clock, [this](const std::string& m) { ended = m; });
+        show_.emplace(settings(), surface, this, fakes.random, fakes.clock, [this](const std::string& m) { ended = m; });
         show_->Start();
         return *show_;
     }
