@@ -79,7 +79,7 @@ void Slideshow::FrameTimer_Timer() {
         source_->request();
         changed = true;
     }
-    if (changed || incoming_ || (current_ && current_->path.moves())) drawFrame();
+    if (changed || incoming_ || moving()) drawFrame();
     followFrameTimer();
 }
 
@@ -119,7 +119,7 @@ void Slideshow::beginChange() {
 // Ticks while something moves on the screen, or while a slide that is due
 // is still being made.
 void Slideshow::followFrameTimer() {
-    const bool wanted = incoming_ || (current_ && current_->path.moves()) || (due_ && !ready_);
+    const bool wanted = incoming_ || moving() || (due_ && !ready_);
     if (FrameTimer.Enabled() != wanted) FrameTimer.setEnabled(wanted);
 }
 
@@ -131,11 +131,21 @@ int Slideshow::fadeWeight() const {
     return int(std::clamp<int64_t>(faded.count() * kFull / crossfade_.count(), 0, kFull));
 }
 
-FramedCanvas Slideshow::framed(const Showing& showing) const {
+// A photo moves over its whole time on screen, its crossfades included.
+double Slideshow::progress(const Showing& showing) const {
     const auto lasts = onScreen_ + crossfade_;
-    const double progress =
-        lasts.count() > 0 ? std::chrono::duration<double, std::milli>(clock_.now() - showing.since).count() / lasts.count() : 0;
-    return FramedCanvas(showing.slide.canvas, showing.path.at(progress), surface_.size());
+    if (lasts.count() == 0) return 0;
+    return std::chrono::duration<double, std::milli>(clock_.now() - showing.since).count() / double(lasts.count());
+}
+
+// The photo alone on the screen still on its way; at the end of its path,
+// its next one late, it rests and nothing ticks.
+bool Slideshow::moving() const {
+    return current_ && current_->path.moves() && progress(*current_) < 1;
+}
+
+FramedCanvas Slideshow::framed(const Showing& showing) const {
+    return FramedCanvas(showing.slide.canvas, showing.path.at(progress(showing)), surface_.size());
 }
 
 // The captions stay where they are while the photo moves beneath them: in

@@ -64,6 +64,8 @@ private:
     void beginChange();
     void drawFrame();
     void followFrameTimer();
+    double progress(const Showing& showing) const;
+    bool moving() const;
     FramedCanvas framed(const Showing& showing) const;
     int fadeWeight() const;
     // One screen row of a slide, its captions laid over it.
