@@ -9,6 +9,8 @@ namespace skyfolio {
 
 Form1::Form1(const SaverSettings& settings, SaverSeams seams)
     : effect(effectOrNone(settings.cfgEffect)),
+      slideshow(settings, seams.surface, seams.slides, seams.random, seams.clock,
+                [this](const std::string& message) { EndWithMessage(message); }),
       cfg_(settings),
       surface_(seams.surface),
       pictures_(seams.pictures),

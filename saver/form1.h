@@ -5,6 +5,7 @@
 #include "saver/float_box.h"
 #include "saver/float_box_view.h"
 #include "saver/picture_set.h"
+#include "saver/slideshow.h"
 #include "saver/timer.h"
 #include "saver/transition_reveal.h"
 #include "settings/saver_settings.h"
@@ -32,6 +33,8 @@ struct SaverSeams {
     SaverHost& host;
     RandomSource& random;
     const MonotonicClock& clock;
+    // Where Slideshow's slides come from; none where the program shows none.
+    SlideMaker* slides = nullptr;
 };
 
 // The saver form's procedures over the engine state, plain C++: the seams
@@ -114,6 +117,11 @@ public:
     Timer Timer4{1};  // one picture change, a one-shot
     Timer Timer5{1};  // animation tick while the first set is the newest
     Timer ChangeTimer{1};  // Float's picture change under way
+
+    // Slideshow: its own state, procedures and timers.
+    Slideshow slideshow;
+    void SlideshowFrame_Timer() { slideshow.FrameTimer_Timer(); }
+    void SlideshowChange_Timer() { slideshow.NextImageTimer_Timer(); }
 
 private:
     enum class FloatChange { None, Pausing, Revealing };

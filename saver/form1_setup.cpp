@@ -60,6 +60,9 @@ void Form1::ArmEffect() {
     case ArmingOrder::FloatClocks:
         ArmFloat();
         return;
+    case ArmingOrder::SlideshowClocks:
+        slideshow.Start();
+        return;
     case ArmingOrder::TimedChangeThenTick:
     case ArmingOrder::TickThenFrequentChange:
         ArmCopyEffect();

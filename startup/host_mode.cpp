@@ -2,6 +2,8 @@
 
 #include "platform/clock.h"
 #include "platform/file_picture_source.h"
+#include "platform/file_slide_maker.h"
+#include "platform/program_folder.h"
 #include "platform/foreign_window.h"
 #include "platform/gui_application.h"
 #include "platform/message_picture.h"
@@ -44,8 +46,9 @@ public:
 
     void start(const SaverSettings& settings) {
         settings_ = settings;
+        slides_.emplace(*settings_, seedFromClock(), programFolder());
         engine_ = std::make_unique<ScreenEngine>(
-            *settings_, SharedSeams{pictures_, host_, random_, clock_}, window_.size(),
+            *settings_, SharedSeams{pictures_, host_, random_, clock_, &*slides_}, window_.size(),
             [this](const std::vector<QRect>& changed) { window_.repaint(changed); }, nullptr);
         window_.setPaint([this](const QRect& rect, uint32_t* to, int stride) {
             // Until a resize is followed, the window's new area is black.
@@ -99,6 +102,8 @@ private:
     const SteadyClock clock_;
     WindowMessageHost host_;
     std::optional<SaverSettings> settings_;
+    // Outlives the engine, whose slides it makes.
+    std::optional<FileSlideMaker> slides_;
     std::unique_ptr<ScreenEngine> engine_;
     std::string message_;
     QImage messagePicture_;

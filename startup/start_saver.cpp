@@ -3,6 +3,8 @@
 #include "password/password_form.h"
 #include "platform/clock.h"
 #include "platform/file_picture_source.h"
+#include "platform/file_slide_maker.h"
+#include "platform/program_folder.h"
 #include "platform/gui_application.h"
 #include "platform/qt_saver_host.h"
 #include "platform/random.h"
@@ -31,9 +33,10 @@ public:
           pictures_([](int number) { return cacheFilePath(DecimalText(number)); }),
           // The one generator of the saver, seeded once, drawn from by every screen.
           random_(seedFromClock()),
+          slides_(settings_, seedFromClock(), programFolder()),
           screens_([this](const ScreenArea& area) {
-              return std::make_unique<QtSaverScreen>(area, settings_, SharedSeams{pictures_, host_, random_, steadyClock_},
-                                                     watch_);
+              return std::make_unique<QtSaverScreen>(
+                  area, settings_, SharedSeams{pictures_, host_, random_, steadyClock_, &slides_}, watch_);
           },
                    [](int x, int y) { QCursor::setPos(x, y); }),
           watch_(settings_, host_, screens_, clock_, [this] { showPasswordForm(); }),
@@ -62,6 +65,8 @@ private:
     const SaverSettings& settings_;
     FilePictureSource pictures_;
     SeededRandom random_;
+    // Outlives the screens, whose slides it makes.
+    FileSlideMaker slides_;
     const SteadyClock steadyClock_;
     const SystemClock clock_;
     QtSaverHost host_;

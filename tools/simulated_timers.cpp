@@ -19,7 +19,9 @@ SimulatedTimers::SimulatedTimers(Form1& form, SimulatedClock& clock)
               {&form.Timer4, &Form1::Timer4_Timer},
               {&form.Timer5, &Form1::Timer5_Timer},
               {&form.Timer3, &Form1::Timer3_Timer},
-              {&form.ChangeTimer, &Form1::ChangeTimer_Timer}}} {
+              {&form.ChangeTimer, &Form1::ChangeTimer_Timer},
+              {&form.slideshow.FrameTimer, &Form1::SlideshowFrame_Timer},
+              {&form.slideshow.NextImageTimer, &Form1::SlideshowChange_Timer}}} {
     for (Slot& slot : slots_) {
         restart(slot);
         slot.timer->onChange([this, &slot] { restart(slot); });

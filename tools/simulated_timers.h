@@ -43,7 +43,7 @@ private:
     Form1& form_;
     SimulatedClock& clock_;
     // Ties go to the first in this order.
-    std::array<Slot, 6> slots_;
+    std::array<Slot, 8> slots_;
     int64_t now_ = 0;
 };
 

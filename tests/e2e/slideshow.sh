@@ -12,7 +12,7 @@ convert -size 400x400 xc:'#0000FF' "$E2E_TEMP/blue.png"
 e2e_program_folder
 e2e_list_pictures "$E2E_TEMP/red.png" "$E2E_TEMP/missing.jpg" "$E2E_TEMP/blue.png"
 e2e_set_key saver mode 8
-e2e_set_key saver NextImageTime 3
+e2e_set_key saver NextImageTime 5
 e2e_set_key saver slideshowCrossfade 30
 e2e_set_key saver slideshowPanZoom 0
 e2e_set_key saver slideshowShuffle 0
@@ -28,7 +28,7 @@ dark_red() {
 }
 red_on_its_fill() {
     e2e_screenshot
-    [ "$(e2e_pixel 400 300)" = ff0000 ] && [ "$(e2e_pixel 101 300)" = ff0000 ] && [ "$(e2e_pixel 698 300)" = ff0000 ] &&
+    [ "$(e2e_pixel 400 300)" = FF0000 ] && [ "$(e2e_pixel 101 300)" = FF0000 ] && [ "$(e2e_pixel 698 300)" = FF0000 ] &&
         dark_red "$(e2e_pixel 50 300)" && dark_red "$(e2e_pixel 750 300)"
 }
 e2e_poll "$E2E_PATIENCE" red_on_its_fill ||
@@ -42,7 +42,7 @@ blended() {
 e2e_poll "$E2E_PATIENCE" blended || e2e_fail "no screenshot caught the crossfade: middle $(e2e_pixel 400 300)"
 blue() {
     e2e_screenshot
-    [ "$(e2e_pixel 400 300)" = 0000ff ]
+    [ "$(e2e_pixel 400 300)" = 0000FF ]
 }
 e2e_poll "$E2E_PATIENCE" blue || e2e_fail "the blue photo never stood alone: middle $(e2e_pixel 400 300)"
 grep -q "skipped $E2E_TEMP/missing.jpg" "$E2E_TEMP/stderr" || e2e_fail "the missing photo was not said: $(cat "$E2E_TEMP/stderr")"
