@@ -2,7 +2,7 @@
 
 #include "dialog/cache_conversion.h"
 #include "dialog/conversion_pool.h"
-#include "platform/files.h"
+#include "files/files.h"
 #include "settings/program_files.h"
 
 #include <chrono>
