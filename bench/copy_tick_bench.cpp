@@ -101,7 +101,8 @@ public:
         rectsBefore_ = window_ ? window_->repaintedRects() : 0;
     }
     void report(benchmark::State& state) const {
-        state.counters["presented_px"] = benchmark::Counter(double(presentedPixels), benchmark::Counter::kAvgIterations);
+        state.counters["presented_px"] =
+            benchmark::Counter(double(presentedPixels), benchmark::Counter::kAvgIterations);
         if (window_)
             state.counters["x11_rects"] = benchmark::Counter(double(window_->repaintedRects() - rectsBefore_),
                                                              benchmark::Counter::kAvgIterations);
@@ -119,7 +120,8 @@ public:
 
 template <typename SurfaceType>
 void CopyTick(benchmark::State& state, const Effect* effect, Screen screen, bool toX11) {
-    HeadlessProgramFolder folder({{&keys::mode, std::to_string(effect->id)}, {&keys::clonesOfImage, std::to_string(kCopies)}});
+    HeadlessProgramFolder folder(
+        {{&keys::mode, std::to_string(effect->id)}, {&keys::clonesOfImage, std::to_string(kCopies)}});
     const SaverSettings settings = readSaverSettings(SettingsFile());
     Bench<SurfaceType> bench(screen, toX11);
     FilePictureSource pictures([](int number) { return cacheFilePath(DecimalText(number)); });

@@ -92,7 +92,8 @@ private:
 const std::string& photoFolder() {
     static const QTemporaryDir folder;
     static const std::string path = [] {
-        if (!makePhoto(folder.filePath("photo.jpg").toStdString(), kPhoto)) std::fprintf(stderr, "cannot write the photo\n");
+        if (!makePhoto(folder.filePath("photo.jpg").toStdString(), kPhoto))
+            std::fprintf(stderr, "cannot write the photo\n");
         return folder.path().toStdString();
     }();
     return path;

@@ -42,7 +42,8 @@ void FloatEffect::Form_Load() {
         Timer2.setInterval(kFloatPictureClockMs);
         Timer2.setEnabled(true);
         const double step = cfg_.cfgFloatSpeed;
-        if (step >= 1 && step <= 5 && step == Floor(step)) Timer3.setInterval(kFloatMotionMs[static_cast<int>(step) - 1]);
+        if (step >= 1 && step <= 5 && step == Floor(step))
+            Timer3.setInterval(kFloatMotionMs[static_cast<int>(step) - 1]);
     } catch (const std::exception&) {
         form_.EndWithMessage(Form1::CacheFailureMessage({}));
     }
@@ -84,7 +85,8 @@ void FloatEffect::EndFloatChange() {
         try {
             Timer2.setInterval(RoundInt32(cfg_.cfgNextImageTime * kMillisecondsPerSecond));
         } catch (const ConversionError&) {
-            form_.EndWithMessage(Form1::SettingFailureMessage(SettingError(keys::nextImageTime.key, NumberText(cfg_.cfgNextImageTime))));
+            form_.EndWithMessage(
+                Form1::SettingFailureMessage(SettingError(keys::nextImageTime.key, NumberText(cfg_.cfgNextImageTime))));
         }
         return;
     case AfterChange::KeepFloating:

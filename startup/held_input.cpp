@@ -39,7 +39,8 @@ void HeldInput::handle(const Event& event) {
     case Kind::Move: {
         const PointerPosition& at = event.at;
         const FloatEffect* floating = form_->familyInUse<FloatEffect>();
-        const PixelRect area = floating && floating->FirstPicture.visible ? pixelsOf(floating->FirstPicture) : PixelRect{};
+        const PixelRect area =
+            floating && floating->FirstPicture.visible ? pixelsOf(floating->FirstPicture) : PixelRect{};
         if (at.x >= area.x && at.y >= area.y && at.x < area.x + area.width && at.y < area.y + area.height) {
             watch_.FirstPicture_MouseMove(at.x - area.x, at.y - area.y);
             return;

@@ -424,7 +424,8 @@ TEST_F(FloatEffectTest, ASettingTheClockCannotUseEndsTheRunNamingIt) {
     finishChange(saver, later.clock);
     ASSERT_EQ(later.host.messages.size(), 1u);
     EXPECT_EQ(later.host.messages[0].substr(0, 30), "The setting NextImageTime=1e+3");
-    EXPECT_EQ(saver.family<FloatEffect>().FirstPicture.picture.size(), (PictureSize{40, 30})) << "after the first picture, as it is due";
+    EXPECT_EQ(saver.family<FloatEffect>().FirstPicture.picture.size(), (PictureSize{40, 30}))
+        << "after the first picture, as it is due";
 }
 
 TEST_F(FloatScreenTest, AMotionTickAndATransitionTickAllocateNothing) {

@@ -36,7 +36,8 @@ TEST_F(Form1SetupTest, SkyflockAsInstalled) {
     EXPECT_FALSE(form.family<CopyEffects>().Timer5.Enabled());
     EXPECT_FALSE(form.family<CopyEffects>().Timer4.Enabled());
     EXPECT_FALSE(form.family<CopyEffects>().keepTrails);
-    EXPECT_EQ(form.family<CopyEffects>().effectParam, (std::array<int16_t, 12>{0, 0, 0, 0, 0, 4, 12, 48, 48, 48, 48, 48}));
+    EXPECT_EQ(form.family<CopyEffects>().effectParam,
+              (std::array<int16_t, 12>{0, 0, 0, 0, 0, 4, 12, 48, 48, 48, 48, 48}));
 }
 
 struct Arming {

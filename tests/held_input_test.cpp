@@ -39,7 +39,8 @@ protected:
     }
     void tickUntilTheChangeIsOver() {
         while (saver->family<FloatEffect>().ChangeTimer.Enabled()) {
-            fakes.clock.advance(std::chrono::milliseconds(std::max(saver->family<FloatEffect>().ChangeTimer.Interval(), 16)));
+            fakes.clock.advance(
+                std::chrono::milliseconds(std::max(saver->family<FloatEffect>().ChangeTimer.Interval(), 16)));
             saver->ChangeTimer_Timer();
             input->release();
         }
@@ -60,7 +61,8 @@ TEST_F(HeldInputTest, AKeyDuringATransitionEndsTheSaverOnceItIsOver) {
     EXPECT_FALSE(fakes.host.ended);
     tickUntilTheChangeIsOver();
     EXPECT_TRUE(fakes.host.ended);
-    EXPECT_EQ(saver->family<FloatEffect>().FirstPicture.picture.size(), (PictureSize{40, 30})) << "the whole picture came first";
+    EXPECT_EQ(saver->family<FloatEffect>().FirstPicture.picture.size(), (PictureSize{40, 30}))
+        << "the whole picture came first";
 }
 
 TEST_F(HeldInputTest, ThePauseHandlesInputAtOnce) {

@@ -79,7 +79,9 @@ TEST_F(ImageChangeTest, ThePictureCountIsReadAsANumber) {
         std::vector<int> shown;
         for (int n = 0; n < 5; ++n) {
             ASSERT_TRUE(change(saver));
-            shown.push_back(pictureIn(saver.family<CopyEffects>().secondImageReady ? saver.family<CopyEffects>().second : saver.family<CopyEffects>().first));
+            shown.push_back(pictureIn(saver.family<CopyEffects>().secondImageReady
+                                          ? saver.family<CopyEffects>().second
+                                          : saver.family<CopyEffects>().first));
         }
         EXPECT_EQ(shown, (std::vector<int>{2, 0, 1, 2, 0}));
         EXPECT_TRUE(fakes.host.messages.empty());
@@ -172,7 +174,8 @@ TEST_F(ImageChangeTest, APictureOnePixelWideOrHighStillAnimates) {
     Form1& saver = startEffect(kSkyflock, "21");
     for (int n = 0; n < 2; ++n) {
         ASSERT_TRUE(change(saver));
-        for (int tick = 0; tick < 30; ++tick) saver.family<CopyEffects>().secondImageReady ? saver.Timer1_Timer() : saver.Timer5_Timer();
+        for (int tick = 0; tick < 30; ++tick)
+            saver.family<CopyEffects>().secondImageReady ? saver.Timer1_Timer() : saver.Timer5_Timer();
     }
     EXPECT_TRUE(fakes.host.messages.empty());
     EXPECT_EQ(saver.family<CopyEffects>().first.member(5).width(), 1);

@@ -76,7 +76,8 @@ TEST_F(MotionRulesTest, ASpeedOfZeroGrowsCopiesInPlaceForever) {
         set(*key, "0");
         launchOneCopyAt(effect, 300, 200);
         for (const Shown& s : run(40)) EXPECT_EQ(std::pair(s.x, s.y), std::pair(300, 200));
-        EXPECT_EQ(form().family<CopyEffects>().copies[0].size, effect == kDeckOfCards ? 8 : 1);  // Deck of Cards keeps dealing in place
+        EXPECT_EQ(form().family<CopyEffects>().copies[0].size,
+                  effect == kDeckOfCards ? 8 : 1);  // Deck of Cards keeps dealing in place
         EXPECT_TRUE(fakes.random.draws.empty());
     }
 }

@@ -24,12 +24,15 @@ SimulatedTimers::~SimulatedTimers() {
     for (Slot& slot : slots_) slot.timed.timer->onChange(nullptr);
 }
 
-void SimulatedTimers::restart(Slot& slot) { slot.due = now_ + std::max<int64_t>(slot.timed.timer->Interval(), kShortestIntervalMs); }
+void SimulatedTimers::restart(Slot& slot) {
+    slot.due = now_ + std::max<int64_t>(slot.timed.timer->Interval(), kShortestIntervalMs);
+}
 
 const Timer* SimulatedTimers::runNext() {
     Slot* next = nullptr;
     for (Slot& slot : slots_)
-        if (slot.timed.timer->Enabled() && slot.timed.timer->Interval() > 0 && (!next || slot.due < next->due)) next = &slot;
+        if (slot.timed.timer->Enabled() && slot.timed.timer->Interval() > 0 && (!next || slot.due < next->due))
+            next = &slot;
     if (!next) return nullptr;
     now_ = next->due;
     clock_.set(std::chrono::milliseconds(now_));

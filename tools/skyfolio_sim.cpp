@@ -169,7 +169,8 @@ int run(const Options& o) {
             break;
         }
         if (frames && tick % o.every == 0) {
-            const QString file = QDir(QString::fromStdString(o.png)).filePath(QString::asprintf("frame-%06d.png", tick));
+            const QString file =
+                QDir(QString::fromStdString(o.png)).filePath(QString::asprintf("frame-%06d.png", tick));
             if (!frames->shown().save(file)) {
                 std::fprintf(stderr, "skyfolio-sim: cannot write %s\n", qPrintable(file));
                 return 1;

@@ -57,7 +57,9 @@ protected:
     Shown shown(const RecordingSurface::Draw& draw) const {
         for (int set = 0; set < 2; ++set)
             for (int k = 1; k <= kMemberCount; ++k)
-                if (draw.picture == &(set == 0 ? form_->family<CopyEffects>().first : form_->family<CopyEffects>().second).member(k)) return {draw.x, draw.y, k, set};
+                if (draw.picture ==
+                    &(set == 0 ? form_->family<CopyEffects>().first : form_->family<CopyEffects>().second).member(k))
+                    return {draw.x, draw.y, k, set};
         return {draw.x, draw.y, 0, -1};
     }
     // What the last tick drew, copy by copy.
