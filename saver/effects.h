@@ -105,12 +105,12 @@ enum class PictureChange {
 // Everything that makes one effect differ from another.
 struct Effect {
     int id;
-    std::string_view name;
+    std::string_view name = {};
     DialogLayout layout;
     // The family whose state and procedures run the effect.
     std::unique_ptr<EffectFamily> (*makeFamily)(Form1&, const SaverSettings&, const SaverSeams&);
-    MotionProfile motion;
-    EffectArming arming;
+    MotionProfile motion = {};  // the copy effects'
+    EffectArming arming = {};   // the copy effects'
     PictureChange change;
 
     // Float shows the user's picture files; the others fly copies of the cache pictures.
