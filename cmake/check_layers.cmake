@@ -13,7 +13,7 @@ set(layered files settings imaging saver platform startup dialog password)
 
 set(upward)
 foreach(folder IN LISTS layered)
-  file(GLOB sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
+  file(GLOB_RECURSE sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
   foreach(source IN LISTS sources)
     file(STRINGS "${source}" includes REGEX "^#include \"[a-z_]+/")
     foreach(line IN LISTS includes)
