@@ -40,7 +40,8 @@ public:
 // Two photos taking turns, made once.
 class TwoSlides : public SlideMaker {
 public:
-    std::unique_ptr<SlideSource> open(PictureSize screen, const SlideOptions& options) override {
+    std::unique_ptr<SlideSource> open(PictureSize screen, const SlideOptions& options,
+                                      const std::vector<std::string>&) override {
         const PictureSize canvas = slideCanvas(screen, options.panZoom);
         for (int i = 0; i < 2; ++i) slides_[i] = Slide{photoPixels(canvas, 40 * i), {{i, {0, 0, canvas.width, canvas.height}}}, {Pixels()}, false};
         return std::make_unique<InlineSlideSource>([this] { return SlideResult{true, slides_[next_++ % 2], {}}; });

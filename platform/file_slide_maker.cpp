@@ -3,21 +3,20 @@
 #include "platform/threaded_slide_source.h"
 #include "saver/inline_slide_source.h"
 #include "saver/slide_composer.h"
-#include "settings/saver_settings.h"
 
 namespace skyfolio {
 
-FileSlideMaker::FileSlideMaker(const SaverSettings& settings, uint64_t seed, std::string stateFolder, Threads threads)
-    : settings_(settings), seed_(seed), threads_(threads), stateFolder_(std::move(stateFolder)), pictures_([](int) { return std::string(); }) {}
+FileSlideMaker::FileSlideMaker(uint64_t seed, std::string stateFolder, Threads threads)
+    : seed_(seed), threads_(threads), stateFolder_(std::move(stateFolder)), pictures_([](int) { return std::string(); }) {}
 
 FileSlideMaker::~FileSlideMaker() = default;
 
-std::unique_ptr<SlideSource> FileSlideMaker::open(PictureSize screen, const SlideOptions& options) {
+std::unique_ptr<SlideSource> FileSlideMaker::open(PictureSize screen, const SlideOptions& options,
+                                                  const std::vector<std::string>& list) {
+    // Every screen shows the one list of the one settings.
     if (!order_) {
-        // The list's entries without the empty one after them.
-        const std::vector<std::string>& files = *settings_.imageFiles;
-        paths_.assign(files.begin(), files.end() - (files.empty() ? 0 : 1));
-        order_ = std::make_unique<SharedPhotoOrder>(paths_, settings_.cfgSlideshowShuffle, seed_, stateFolder_);
+        paths_.assign(list.begin(), list.end() - (list.empty() ? 0 : 1));
+        order_ = std::make_unique<SharedPhotoOrder>(paths_, options.shuffle, seed_, stateFolder_);
     }
     auto composer = std::make_shared<SlideComposer>(paths_, *order_, pictures_, &captions_, options, screen);
     auto make = [composer] { return composer->compose(); };

@@ -11,8 +11,6 @@
 
 namespace skyfolio {
 
-struct SaverSettings;
-
 // The slides of the user's photo files, each screen's made on a worker
 // thread of its own, all screens taking from one order. The order, and the
 // state file it resumes from, is only opened by the first screen that shows
@@ -22,13 +20,14 @@ public:
     // Where the slides are made: on worker threads, or when taken, on the
     // caller's, for a simulation that comes out the same on every run.
     enum class Threads { Workers, Caller };
-    FileSlideMaker(const SaverSettings& settings, uint64_t seed, std::string stateFolder, Threads threads = Threads::Workers);
+    // A shuffled order's first round comes from `seed`; its state is kept in `stateFolder`.
+    FileSlideMaker(uint64_t seed, std::string stateFolder, Threads threads = Threads::Workers);
     ~FileSlideMaker() override;
 
-    std::unique_ptr<SlideSource> open(PictureSize screen, const SlideOptions& options) override;
+    std::unique_ptr<SlideSource> open(PictureSize screen, const SlideOptions& options,
+                                      const std::vector<std::string>& list) override;
 
 private:
-    const SaverSettings& settings_;
     uint64_t seed_;
     Threads threads_;
     std::string stateFolder_;

@@ -1,7 +1,7 @@
 #include "platform/shared_photo_order.h"
 
-#include "platform/files.h"
-#include "platform/program_folder.h"
+#include "files/files.h"
+#include "files/program_folder.h"
 
 #include <cstdio>
 #include <optional>

@@ -52,13 +52,16 @@ struct SlideOptions {
     bool pairPortraits = true;
     bool panZoom = true;
     bool caption = true;
+    bool shuffle = true;  // the order shuffled rather than the list's own
 };
 
-// Opens a screen's own source of slides, made at its size.
+// Opens a screen's own source of slides, made at its size from the photos
+// of `list` (its entries up to the empty one after them).
 class SlideMaker {
 public:
     virtual ~SlideMaker() = default;
-    virtual std::unique_ptr<SlideSource> open(PictureSize screen, const SlideOptions& options) = 0;
+    virtual std::unique_ptr<SlideSource> open(PictureSize screen, const SlideOptions& options,
+                                              const std::vector<std::string>& list) = 0;
 };
 
 }  // namespace skyfolio

@@ -28,7 +28,7 @@ constexpr int kCaptionMarginShare = 2;
 
 SlideOptions slideOptions(const SaverSettings& settings) {
     return {settings.cfgSlideshowFit, settings.cfgSlideshowPairPortraits, settings.cfgSlideshowPanZoom,
-            settings.cfgSlideshowCaption};
+            settings.cfgSlideshowCaption, settings.cfgSlideshowShuffle};
 }
 
 Slideshow::Slideshow(const SaverSettings& settings, Surface& surface, SlideMaker* maker, RandomSource& random,
@@ -56,7 +56,7 @@ void Slideshow::Start() {
         end_(Form1::FloatFailureMessage({}));
         return;
     }
-    source_ = maker_->open(surface_.size(), options_);
+    source_ = maker_->open(surface_.size(), options_, *cfg_.imageFiles);
     source_->request();
     due_ = true;
     FrameTimer.setInterval(kFrameMs);

@@ -159,7 +159,8 @@ protected:
         fakes.pictures.files["red"] = test::flatPixels(200, 100, kRed);
         fakes.pictures.files["blue"] = test::flatPixels(200, 100, kBlue);
     }
-    std::unique_ptr<SlideSource> open(PictureSize screen, const SlideOptions& options) override {
+    std::unique_ptr<SlideSource> open(PictureSize screen, const SlideOptions& options,
+                                      const std::vector<std::string>&) override {
         composer_.emplace(files, order_, fakes.pictures, nullptr, options, screen);
         return std::make_unique<InlineSlideSource>([this] { return composer_->compose(); });
     }

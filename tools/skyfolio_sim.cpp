@@ -16,14 +16,17 @@
 // ...) for the copy effects, of picture files for Float and Slideshow. --png
 // writes every K-th frame there as frame-NNNNNN.png.
 
+#include "files/program_folder.h"
 #include "imaging/units.h"
 #include "platform/file_picture_source.h"
 #include "platform/file_slide_maker.h"
-#include "platform/program_folder.h"
 #include "platform/image_surface.h"
+#include "saver/copy_effects.h"
 #include "saver/effects.h"
+#include "saver/float_effect.h"
 #include "saver/form1.h"
 #include "saver/random.h"
+#include "saver/slideshow_effect.h"
 #include "settings/conversions.h"
 #include "settings/settings_file.h"
 #include "tools/csv_surface.h"
@@ -123,7 +126,7 @@ std::unique_ptr<HeadlessProgramFolder> programFolder(const Options& o) {
 
 // Float's row: where its picture box stands after the tick.
 void writeFloatRow(int tick, const Form1& form) {
-    const FloatBox& box = form.FirstPicture;
+    const FloatBox& box = form.family<FloatEffect>().FirstPicture;
     std::printf("%d,0,%d,%d,%d,%d\n", tick, twipsToPixels(box.left), twipsToPixels(box.top), twipsToPixels(box.width),
                 box.visible ? box.pictureIndex : -1);
 }
@@ -132,7 +135,7 @@ void writeFloatRow(int tick, const Form1& form) {
 // out first.
 void writeSlideshowRows(int tick, const Form1& form) {
     int number = 0;
-    for (const Slideshow::Shown& photo : form.slideshow.shown())
+    for (const Slideshow::Shown& photo : form.family<SlideshowEffect>().slideshow.shown())
         std::printf("%d,%d,%d,%d,%d,%d,%d,%d\n", tick, number++, photo.frame.x, photo.frame.y, photo.frame.width,
                     photo.frame.height, photo.index, photo.weight);
 }
@@ -140,10 +143,11 @@ void writeSlideshowRows(int tick, const Form1& form) {
 // A tick of a copy effect is one of its animation ticks; the timers that
 // change the picture run between them.
 bool runCopyTick(SimulatedTimers& timers, const Form1& form) {
+    const CopyEffects& copies = form.family<CopyEffects>();
     for (;;) {
         const Timer* ran = timers.runNext();
         if (!ran) return false;
-        if (ran == &form.Timer1 || ran == &form.Timer5) return true;
+        if (ran == &copies.Timer1 || ran == &copies.Timer5) return true;
     }
 }
 
@@ -165,15 +169,15 @@ int run(const Options& o) {
     SeededRandom random(static_cast<uint64_t>(o.seed));
     SimulatedClock clock;
     // Made as they are taken, so that a run comes out the same every time.
-    FileSlideMaker slides(settings, static_cast<uint64_t>(o.seed), skyfolio::programFolder(), FileSlideMaker::Threads::Caller);
+    FileSlideMaker slides(static_cast<uint64_t>(o.seed), skyfolio::programFolder(), FileSlideMaker::Threads::Caller);
     Form1 form(settings, {csv, pictures, host, random, clock, &slides});
-    csv.watch(form);
+    const bool slideshow = o.effect == kSlideshow;
+    const bool floating = !form.effect.usesCache() && !slideshow;
+    if (form.effect.usesCache()) csv.watch(form.family<CopyEffects>());
     form.Form_Load();
     if (host.ended()) return 1;
 
     SimulatedTimers timers(form, clock);
-    const bool slideshow = o.effect == kSlideshow;
-    const bool floating = !form.effect.usesCache() && !slideshow;
     if (slideshow)
         std::puts("tick,photo,x,y,width,height,picture,weight");
     else
@@ -191,7 +195,8 @@ int run(const Options& o) {
             break;
         }
         if (frames && tick % o.every == 0) {
-            const QString file = QDir(QString::fromStdString(o.png)).filePath(QString::asprintf("frame-%06d.png", tick));
+            const QString file =
+                QDir(QString::fromStdString(o.png)).filePath(QString::asprintf("frame-%06d.png", tick));
             if (!frames->shown().save(file)) {
                 std::fprintf(stderr, "skyfolio-sim: cannot write %s\n", qPrintable(file));
                 return 1;
