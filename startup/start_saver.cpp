@@ -6,6 +6,7 @@
 #include "platform/gui_application.h"
 #include "platform/qt_saver_host.h"
 #include "platform/random.h"
+#include "platform/window_system.h"
 #include "saver/random.h"
 #include "settings/conversions.h"
 #include "settings/settings_file.h"
@@ -13,8 +14,6 @@
 #include "startup/input_watch.h"
 #include "startup/qt_saver_screen.h"
 #include "startup/saver_screens.h"
-
-#include <QCursor>
 
 #include <memory>
 
@@ -28,14 +27,15 @@ class Saver {
 public:
     explicit Saver(const SaverSettings& settings)
         : settings_(settings),
+          windows_(sessionWindowSystem()),
           pictures_([](int number) { return cacheFilePath(DecimalText(number)); }),
           // The one generator of the saver, seeded once, drawn from by every screen.
           random_(seedFromClock()),
           screens_([this](const ScreenArea& area) {
               return std::make_unique<QtSaverScreen>(area, settings_, SharedSeams{pictures_, host_, random_, steadyClock_},
-                                                     watch_);
+                                                     watch_, *windows_);
           },
-                   [](int x, int y) { QCursor::setPos(x, y); }),
+                   [this](int x, int y) { windows_->movePointer(x, y); }),
           watch_(settings_, host_, screens_, clock_, [this] { showPasswordForm(); }),
           changes_([this] { screens_.follow(desktopScreens()); }) {
         host_.onUnload([this] { screens_.unload(); });
@@ -56,10 +56,12 @@ private:
     // board keeps its note.
     void showPasswordForm() {
         if (!passwordForm_) passwordForm_ = std::make_unique<PasswordForm>(settings_.cfgPassword, host_, screens_);
+        windows_->standAboveSaver(*passwordForm_);
         passwordForm_->show();
     }
 
     const SaverSettings& settings_;
+    const std::unique_ptr<WindowSystem> windows_;
     FilePictureSource pictures_;
     SeededRandom random_;
     const SteadyClock steadyClock_;

@@ -1,6 +1,6 @@
 #include "platform/image_surface.h"
 #include "platform/qt_saver_host.h"
-#include "platform/saver_window.h"
+#include "platform/x11/x11_saver_window.h"
 #include "tests/support/qt_application.h"
 
 #include <QApplication>
@@ -47,14 +47,14 @@ protected:
 
     test::QtApplication qt;
     std::optional<ImageSurface> surface;
-    SaverWindow window{[this](QPainter& painter, const QRect& rect) { surface->paint(painter, rect); }};
+    X11SaverWindow window{[this](QPainter& painter, const QRect& rect) { surface->paint(painter, rect); }};
     int keys = 0, buttons = 0;
     std::optional<PointerPosition> moved;
 };
 
 TEST_F(SaverWindowTest, CoversItsScreenWithoutAPointer) {
     const QRect area(40, 30, 320, 200);
-    window.cover(area);
+    window.cover(QGuiApplication::primaryScreen(), area);
     window.showForm(true);
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.geometry(), area);
@@ -78,7 +78,7 @@ TEST_F(SaverWindowTest, ADisabledFormTakesNoInput) {
 }
 
 TEST_F(SaverWindowTest, MovesAreMeasuredOnTheWindowAndOnTheDesktop) {
-    window.cover(QRect(40, 30, 320, 200));
+    window.cover(QGuiApplication::primaryScreen(), QRect(40, 30, 320, 200));
     window.showForm(true);
     moveTo(QPointF(10, 20));
     ASSERT_TRUE(moved);
@@ -109,11 +109,11 @@ TEST_F(HighDensityWindowTest, ShowsTheSurfaceInDevicePixelsAndMeasuresMovesInThe
         surface.copy(Pixels({1, device.height()}, std::vector<uint32_t>(size_t(device.height()), rgb32(255, 255, 255))),
                      {0, 0, 1, device.height()}, x, 0);
     PointerPosition at;
-    SaverWindow window([&](QPainter& painter, const QRect& rect) { surface.paint(painter, rect); });
+    X11SaverWindow window([&](QPainter& painter, const QRect& rect) { surface.paint(painter, rect); });
     SaverInput input;
     input.mouseMove = [&](const PointerPosition& position) { at = position; };
     window.setInput(std::move(input));
-    window.cover(QRect(QPoint(0, 0), logical));
+    window.cover(QGuiApplication::primaryScreen(), QRect(QPoint(0, 0), logical));
     window.showForm(false);
     ASSERT_EQ(window.devicePixelRatioF(), 2);
 
