@@ -56,7 +56,7 @@ void SaverWindow::repaintChanged(const std::vector<QRect>& changed) {
     for (const QRect& rect : changed) update(logicalPixelsOf(rect, ratio));
 }
 
-void SaverWindow::setInputEnabled(bool enabled) { setEnabled(enabled); }
+void SaverWindow::setInputEnabled(bool enabled) { inputEnabled_ = enabled; }
 
 // Painted in device pixels: a cached picture shows at its own size on a
 // high-density screen, not blown up and blurred.
@@ -69,18 +69,18 @@ void SaverWindow::paintEvent(QPaintEvent* event) {
 }
 
 void SaverWindow::keyPressEvent(QKeyEvent*) {
-    if (input_.keyDown) input_.keyDown();
+    if (inputEnabled_ && input_.keyDown) input_.keyDown();
 }
 
 void SaverWindow::mousePressEvent(QMouseEvent*) {
-    if (input_.mouseDown) input_.mouseDown();
+    if (inputEnabled_ && input_.mouseDown) input_.mouseDown();
 }
 
 // The window covers its screen's area exactly, so the desktop position is
 // the area's corner plus the window's own: a Wayland client is told no
 // other, and on X11 it is the same point.
 void SaverWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (!input_.mouseMove) return;
+    if (!inputEnabled_ || !input_.mouseMove) return;
     const qreal ratio = devicePixelRatioF();
     const QPointF local = event->position() * ratio;
     const QPoint origin = screen_ ? screen_->virtualGeometry().topLeft() : QPoint();

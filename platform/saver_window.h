@@ -34,7 +34,8 @@ public:
     void cover(QScreen* screen, const QRect& area);
     // The rectangles of device pixels that changed, to be painted anew.
     void repaintChanged(const std::vector<QRect>& changed);
-    void setInputEnabled(bool enabled);
+    // A window whose input is not enabled hands nothing on.
+    virtual void setInputEnabled(bool enabled);
 
     // Shown over its screen and raised; given the keyboard, or not.
     virtual void showForm(bool takeKeyboard) = 0;
@@ -47,6 +48,7 @@ public:
 protected:
     SaverWindow(PaintFunction paint, Qt::WindowFlags flags);
     const QRect& area() const { return area_; }
+    bool inputEnabled() const { return inputEnabled_; }
     // The screen or its area changed.
     virtual void followArea() = 0;
 
@@ -60,6 +62,7 @@ private:
     SaverInput input_;
     QScreen* screen_ = nullptr;
     QRect area_;
+    bool inputEnabled_ = true;
 };
 
 }  // namespace skyfolio

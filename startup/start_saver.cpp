@@ -37,7 +37,7 @@ public:
           },
                    [this](int x, int y) { windows_->movePointer(x, y); }),
           watch_(settings_, host_, screens_, clock_, [this] { showPasswordForm(); }),
-          changes_([this] { screens_.follow(desktopScreens()); }) {
+          changes_([this] { followScreens(); }) {
         host_.onUnload([this] { screens_.unload(); });
     }
 
@@ -52,6 +52,13 @@ public:
     }
 
 private:
+    void followScreens() {
+        const bool prompting = passwordForm_ && passwordForm_->isVisible();
+        screens_.follow(desktopScreens());
+        // Where the prompt lives inside a saver window, it moves with the primary screen's.
+        if (prompting) showPasswordForm();
+    }
+
     // Built on the first stop only; from then on shown and hidden, so the
     // board keeps its note.
     void showPasswordForm() {

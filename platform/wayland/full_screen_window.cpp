@@ -1,10 +1,18 @@
 #include "platform/wayland/full_screen_window.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QWindow>
 
 namespace skyfolio {
 
 FullScreenWindow::FullScreenWindow(PaintFunction paint) : SaverWindow(std::move(paint), {}) {}
+
+// The prompt standing inside is not ours to delete: its owner shows it
+// again above the next primary screen's window.
+FullScreenWindow::~FullScreenWindow() {
+    if (prompt_ && prompt_->parentWidget() == this) prompt_->setParent(nullptr);
+}
 
 // The compositor sizes a full-screen window to its output by itself; only
 // another output needs it shown afresh there.
@@ -28,6 +36,17 @@ void FullScreenWindow::showForm(bool takeKeyboard) {
 // others on its output, and the prompt, a dialog of the primary screen's
 // window, above it.
 void FullScreenWindow::placeWindow(bool) { showOnScreen(); }
+
+// The compositor gives the keyboard to whichever window the pointer or the
+// last output added brought the focus to, and a client cannot take it back:
+// the prompt gets the keys from every saver window.
+void FullScreenWindow::keyPressEvent(QKeyEvent* event) {
+    if (inputEnabled() || !prompt_ || !prompt_->isVisible()) return SaverWindow::keyPressEvent(event);
+    // A key that went to the prompt and was left comes back through its parent.
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus == prompt_ || prompt_->isAncestorOf(focus)) return;
+    QCoreApplication::sendEvent(prompt_->focusWidget() ? prompt_->focusWidget() : prompt_.data(), event);
+}
 
 // The output is chosen before the window is mapped: the full-screen request
 // names it.

@@ -2,6 +2,8 @@
 
 #include "platform/saver_window.h"
 
+#include <QPointer>
+
 namespace skyfolio {
 
 // The saver window on a Wayland desktop without layer shell: a full-screen
@@ -11,15 +13,22 @@ namespace skyfolio {
 class FullScreenWindow : public SaverWindow {
 public:
     explicit FullScreenWindow(PaintFunction paint);
+    ~FullScreenWindow() override;
 
     void showForm(bool takeKeyboard) override;
     void placeWindow(bool topmost) override;
+    // Where keys go while the window's own input is not enabled.
+    void passKeysTo(QWidget* prompt) { prompt_ = prompt; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void followArea() override;
     void showOnScreen();
 
     QScreen* shownOn_ = nullptr;
+    QPointer<QWidget> prompt_;
 };
 
 }  // namespace skyfolio

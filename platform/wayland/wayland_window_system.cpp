@@ -10,21 +10,26 @@
 namespace skyfolio {
 
 std::unique_ptr<SaverWindow> WaylandWindowSystem::saverWindow(SaverWindow::PaintFunction paint) {
-    std::erase_if(windows_, [](const QPointer<SaverWindow>& window) { return window.isNull(); });
+    std::erase_if(windows_, [](const QPointer<FullScreenWindow>& window) { return window.isNull(); });
     auto window = std::make_unique<FullScreenWindow>(std::move(paint));
+    window->passKeysTo(prompt_);
     windows_.emplace_back(window.get());
     return window;
 }
 
-// A compositor shows a full-screen window's dialogs above it, and no other
-// window: the prompt is the primary screen's saver window's own dialog.
+// Inside the primary screen's saver window: a dialog of its own would be
+// stacked and focused as the compositor likes (sway leaves the keyboard
+// with the full-screen window, Mutter may stack it beneath). A window that
+// goes takes its children along: they are handed back first.
 void WaylandWindowSystem::standAboveSaver(QWidget& dialog) {
-    const auto onPrimary = std::find_if(windows_.begin(), windows_.end(), [](const QPointer<SaverWindow>& window) {
+    prompt_ = &dialog;
+    for (FullScreenWindow* window : windows_)
+        if (window) window->passKeysTo(&dialog);
+    const auto onPrimary = std::find_if(windows_.begin(), windows_.end(), [](const QPointer<FullScreenWindow>& window) {
         return window && window->coveredScreen() == QGuiApplication::primaryScreen();
     });
-    if (onPrimary == windows_.end() || !(*onPrimary)->windowHandle()) return;
-    dialog.winId();  // its native window, to be given a parent before it maps
-    dialog.windowHandle()->setTransientParent((*onPrimary)->windowHandle());
+    if (onPrimary == windows_.end()) return;
+    if (dialog.parentWidget() != *onPrimary) dialog.setParent(*onPrimary, Qt::Widget);
 }
 
 }  // namespace skyfolio

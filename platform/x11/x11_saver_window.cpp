@@ -29,4 +29,10 @@ void X11SaverWindow::placeWindow(bool topmost) {
     if (topmost) raise();
 }
 
+// Disabled, too: the window manager's focus then passes it over.
+void X11SaverWindow::setInputEnabled(bool enabled) {
+    SaverWindow::setInputEnabled(enabled);
+    setEnabled(enabled);
+}
+
 }  // namespace skyfolio

@@ -12,6 +12,7 @@ public:
 
     void showForm(bool takeKeyboard) override;
     void placeWindow(bool topmost) override;
+    void setInputEnabled(bool enabled) override;
 
 private:
     void followArea() override;
