@@ -23,13 +23,16 @@ ensure_packages() {
 
 # What building Skyfolio needs; Arial's widths for the settings dialog's
 # labels; the decoders of PNG, WebP and HEIF, and Qt's readers of TIFF and
-# animated WebP; what CPack packs the Debian package with (dpkg-shlibdeps
-# reads its dependencies, file finds the programs to read).
+# animated WebP; Qt's platform of Wayland sessions; what CPack packs the
+# Debian package with (dpkg-shlibdeps reads its dependencies, file finds the
+# programs to read).
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libx11-dev libxcb1-dev libjpeg-dev libpng-dev libwebp-dev libheif-dev
-                qt6-image-formats-plugins libgtest-dev libbenchmark-dev fonts-liberation dpkg-dev file)
+                qt6-image-formats-plugins qt6-wayland libgtest-dev libbenchmark-dev fonts-liberation dpkg-dev file)
 # What its tests need on top: a display server split into monitors, a user's
 # hands and eyes, and clang with its libFuzzer for the fuzz targets; the
 # checkers of the desktop files and of xscreensaver's settings file, and
-# xscreensaver itself.
+# xscreensaver itself; two Wayland compositors that run headless, sway with
+# its screenshots, keys and a terminal to cover, and GNOME's Mutter in a
+# D-Bus session of its own.
 TEST_PACKAGES=(xvfb x11-xserver-utils xdotool imagemagick x11-apps x11-utils clang libclang-rt-14-dev
-               desktop-file-utils libxml2-utils xscreensaver)
+               desktop-file-utils libxml2-utils xscreensaver sway grim wtype foot jq mutter dbus-daemon)
