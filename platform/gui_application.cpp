@@ -4,6 +4,10 @@
 
 namespace skyfolio {
 
+void paintWithoutHardware() {
+    if (!qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_HW_INTEGRATION")) qputenv("QT_WAYLAND_DISABLE_HW_INTEGRATION", "1");
+}
+
 GuiApplication::GuiApplication(const char* programName)
     : argv_{const_cast<char*>(programName), nullptr}, app_(argc_, argv_) {}
 

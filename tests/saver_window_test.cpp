@@ -1,5 +1,6 @@
 #include "platform/image_surface.h"
 #include "platform/qt_saver_host.h"
+#include "platform/wayland/wayland_window_system.h"
 #include "platform/x11/x11_saver_window.h"
 #include "tests/support/qt_application.h"
 
@@ -7,6 +8,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -126,6 +128,39 @@ TEST_F(HighDensityWindowTest, ShowsTheSurfaceInDevicePixelsAndMeasuresMovesInThe
     QApplication::sendEvent(&window, &move);
     EXPECT_EQ(at.x, 10);
     EXPECT_EQ(at.y, 14);
+}
+
+// The compositor gives the keyboard to any output's window; the prompt,
+// inside the primary one's, gets the keys. A window that goes hands the
+// prompt back instead of deleting it with itself.
+TEST(WaylandWindowSystemTest, ThePromptStandsInThePrimaryWindowAndTakesTheKeysOfEveryOutput) {
+    test::QtApplication qt;
+    WaylandWindowSystem windows;
+    const auto paintNothing = [](QPainter&, const QRect&) {};
+    std::unique_ptr<SaverWindow> primary = windows.saverWindow(paintNothing);
+    std::unique_ptr<SaverWindow> other = windows.saverWindow(paintNothing);
+    primary->cover(QGuiApplication::primaryScreen(), QRect(0, 0, 320, 200));
+    other->cover(nullptr, QRect(320, 0, 320, 200));
+    int keys = 0;
+    other->setInput({.keyDown = [&] { ++keys; }});
+    QWidget prompt;
+    auto* box = new QLineEdit(&prompt);
+    windows.standAboveSaver(prompt);
+    EXPECT_EQ(prompt.parentWidget(), primary.get());
+
+    primary->showForm(false);
+    other->showForm(true);
+    QApplication::setActiveWindow(other.get());
+    for (SaverWindow* window : {primary.get(), other.get()}) window->setInputEnabled(false);
+    prompt.show();
+    box->setFocus();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QApplication::sendEvent(other.get(), &key);
+    EXPECT_EQ(box->text(), QStringLiteral("a"));
+    EXPECT_EQ(keys, 0);
+
+    primary.reset();
+    EXPECT_EQ(prompt.parentWidget(), nullptr);
 }
 
 TEST(QtSaverHostTest, UnloadingRunsItsActionAndEndingIsRemembered) {

@@ -1,5 +1,5 @@
 # "/s" on a headless sway: a full-screen window on each output, at each
-# output's size, over a window opened before it, with nothing of the desktop,
+# output's size and scale, over a window opened before it, with nothing of the desktop,
 # another window or a title bar showing; an output added while it runs is
 # covered, one removed ends nothing, and a key ends it. With a password, the
 # key opens the prompt on the primary output while the other output goes on
@@ -31,8 +31,9 @@ sway_start_program /s
 e2e_poll "$E2E_PATIENCE" views_are "HEADLESS-1 1280x720 " || e2e_fail "no full-screen window: $(sway_views)"
 e2e_poll "$E2E_PATIENCE" covered HEADLESS-1 || e2e_fail "HEADLESS-1 shows more than the saver"
 
+# Of another size, and of a high density: 1600 x 1200 device pixels.
 sway_add_output
-sway_run swaymsg output HEADLESS-2 resolution 800x600 >/dev/null
+sway_run swaymsg output HEADLESS-2 resolution 1600x1200 scale 2 >/dev/null
 e2e_poll "$E2E_PATIENCE" views_are "HEADLESS-1 1280x720 HEADLESS-2 800x600 " || e2e_fail "the new output is not covered: $(sway_views)"
 e2e_poll "$E2E_PATIENCE" covered HEADLESS-2 || e2e_fail "HEADLESS-2 shows more than the saver"
 if sway_remove_output HEADLESS-2; then
