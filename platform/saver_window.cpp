@@ -1,5 +1,7 @@
 #include "platform/saver_window.h"
 
+#include "platform/image_surface.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -31,8 +33,8 @@ QRect logicalPixelsOf(const QRect& device, qreal ratio) {
 
 }  // namespace
 
-SaverWindow::SaverWindow(PaintFunction paint, Qt::WindowFlags flags)
-    : QWidget(nullptr, flags | Qt::Window | Qt::FramelessWindowHint), paint_(std::move(paint)) {
+SaverWindow::SaverWindow(SurfaceFunction surface, Qt::WindowFlags flags)
+    : QWidget(nullptr, flags | Qt::Window | Qt::FramelessWindowHint), surface_(std::move(surface)) {
     setWindowTitle(QStringLiteral("Skyfolio"));
     setObjectName(QStringLiteral("SaverWindow"));
     // Every pixel comes from the engine's image: no background to paint first.
@@ -65,7 +67,8 @@ void SaverWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.scale(1 / ratio, 1 / ratio);
     const QRect image = devicePixelsOf(rect(), ratio);
-    for (const QRect& rect : event->region()) paint_(painter, devicePixelsOf(rect, ratio) & image);
+    const ImageSurface& shown = surface_();
+    for (const QRect& rect : event->region()) shown.paint(painter, devicePixelsOf(rect, ratio) & image);
 }
 
 void SaverWindow::keyPressEvent(QKeyEvent*) {

@@ -11,6 +11,8 @@ class QScreen;
 
 namespace skyfolio {
 
+class ImageSurface;
+
 // Where the window's input goes.
 struct SaverInput {
     std::function<void()> keyDown;
@@ -25,15 +27,15 @@ struct SaverInput {
 // system's: X11 and Wayland each have their own.
 class SaverWindow : public QWidget {
 public:
-    // Paints what the engine shows within a rectangle of device pixels.
-    using PaintFunction = std::function<void(QPainter& painter, const QRect& rect)>;
+    // The engine's image as it now is.
+    using SurfaceFunction = std::function<const ImageSurface&()>;
 
     void setInput(SaverInput input);
     // The screen to cover and its area on the desktop, in the toolkit's
     // logical pixels.
     void cover(QScreen* screen, const QRect& area);
     // The rectangles of device pixels that changed, to be painted anew.
-    void repaintChanged(const std::vector<QRect>& changed);
+    virtual void repaintChanged(const std::vector<QRect>& changed);
     // A window whose input is not enabled hands nothing on.
     virtual void setInputEnabled(bool enabled);
 
@@ -46,7 +48,8 @@ public:
     QScreen* coveredScreen() const { return screen_; }
 
 protected:
-    SaverWindow(PaintFunction paint, Qt::WindowFlags flags);
+    SaverWindow(SurfaceFunction surface, Qt::WindowFlags flags);
+    const SurfaceFunction& surface() const { return surface_; }
     const QRect& area() const { return area_; }
     bool inputEnabled() const { return inputEnabled_; }
     // The screen or its area changed.
@@ -58,7 +61,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    PaintFunction paint_;
+    SurfaceFunction surface_;
     SaverInput input_;
     QScreen* screen_ = nullptr;
     QRect area_;

@@ -12,7 +12,7 @@ class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
 
-    virtual std::unique_ptr<SaverWindow> saverWindow(SaverWindow::PaintFunction paint) = 0;
+    virtual std::unique_ptr<SaverWindow> saverWindow(SaverWindow::SurfaceFunction surface) = 0;
     // Moves the pointer, in logical pixels of the desktop, where a client
     // may.
     virtual void movePointer(int x, int y) = 0;

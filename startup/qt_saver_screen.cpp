@@ -19,8 +19,7 @@ QScreen* qtScreen(const ScreenArea& area) {
 
 QtSaverScreen::QtSaverScreen(const ScreenArea& area, const SaverSettings& settings, SharedSeams seams,
                              InputWatch& watch, WindowSystem& windows)
-    : window_(windows.saverWindow(
-          [this](QPainter& painter, const QRect& rect) { engine_.surface().paint(painter, rect); })),
+    : window_(windows.saverWindow([this]() -> const ImageSurface& { return engine_.surface(); })),
       engine_(settings, seams, area.devicePixels(),
               [this](const std::vector<QRect>& changed) { window_->repaintChanged(changed); },
               [this] { input_.release(); }),

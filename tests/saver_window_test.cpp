@@ -49,7 +49,7 @@ protected:
 
     test::QtApplication qt;
     std::optional<ImageSurface> surface;
-    X11SaverWindow window{[this](QPainter& painter, const QRect& rect) { surface->paint(painter, rect); }};
+    X11SaverWindow window{[this]() -> const ImageSurface& { return *surface; }};
     int keys = 0, buttons = 0;
     std::optional<PointerPosition> moved;
 };
@@ -111,7 +111,7 @@ TEST_F(HighDensityWindowTest, ShowsTheSurfaceInDevicePixelsAndMeasuresMovesInThe
         surface.copy(Pixels({1, device.height()}, std::vector<uint32_t>(size_t(device.height()), rgb32(255, 255, 255))),
                      {0, 0, 1, device.height()}, x, 0);
     PointerPosition at;
-    X11SaverWindow window([&](QPainter& painter, const QRect& rect) { surface.paint(painter, rect); });
+    X11SaverWindow window([&]() -> const ImageSurface& { return surface; });
     SaverInput input;
     input.mouseMove = [&](const PointerPosition& position) { at = position; };
     window.setInput(std::move(input));
@@ -136,9 +136,10 @@ TEST_F(HighDensityWindowTest, ShowsTheSurfaceInDevicePixelsAndMeasuresMovesInThe
 TEST(WaylandWindowSystemTest, ThePromptStandsInThePrimaryWindowAndTakesTheKeysOfEveryOutput) {
     test::QtApplication qt;
     WaylandWindowSystem windows;
-    const auto paintNothing = [](QPainter&, const QRect&) {};
-    std::unique_ptr<SaverWindow> primary = windows.saverWindow(paintNothing);
-    std::unique_ptr<SaverWindow> other = windows.saverWindow(paintNothing);
+    const ImageSurface surface(QSize(320, 200), nullptr);
+    const auto shown = [&]() -> const ImageSurface& { return surface; };
+    std::unique_ptr<SaverWindow> primary = windows.saverWindow(shown);
+    std::unique_ptr<SaverWindow> other = windows.saverWindow(shown);
     primary->cover(QGuiApplication::primaryScreen(), QRect(0, 0, 320, 200));
     other->cover(nullptr, QRect(320, 0, 320, 200));
     int keys = 0;

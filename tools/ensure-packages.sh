@@ -23,11 +23,14 @@ ensure_packages() {
 
 # What building Skyfolio needs; Arial's widths for the settings dialog's
 # labels; the decoders of PNG, WebP and HEIF, and Qt's readers of TIFF and
-# animated WebP; Qt's platform of Wayland sessions; what CPack packs the
-# Debian package with (dpkg-shlibdeps reads its dependencies, file finds the
-# programs to read).
-BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libx11-dev libxcb1-dev libjpeg-dev libpng-dev libwebp-dev libheif-dev
-                qt6-image-formats-plugins qt6-wayland libgtest-dev libbenchmark-dev fonts-liberation dpkg-dev file)
+# animated WebP; Qt's platform of Wayland sessions, and what our own frames
+# there are sent through (libwayland-client, and Qt's native interface,
+# which names the window's surface); what CPack packs the Debian package
+# with (dpkg-shlibdeps reads its dependencies, file finds the programs to
+# read).
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-private-dev libx11-dev libxcb1-dev libwayland-dev
+                libjpeg-dev libpng-dev libwebp-dev libheif-dev qt6-image-formats-plugins qt6-wayland libgtest-dev
+                libbenchmark-dev fonts-liberation dpkg-dev file)
 # What its tests need on top: a display server split into monitors, a user's
 # hands and eyes, and clang with its libFuzzer for the fuzz targets; the
 # checkers of the desktop files and of xscreensaver's settings file, and

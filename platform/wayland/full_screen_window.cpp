@@ -1,12 +1,16 @@
 #include "platform/wayland/full_screen_window.h"
 
+#include "platform/wayland/shm_presenter.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWindow>
 
+#include <cmath>
+
 namespace skyfolio {
 
-FullScreenWindow::FullScreenWindow(PaintFunction paint) : SaverWindow(std::move(paint), {}) {}
+FullScreenWindow::FullScreenWindow(SurfaceFunction surface) : SaverWindow(std::move(surface), {}) {}
 
 // The prompt standing inside is not ours to delete: its owner shows it
 // again above the next primary screen's window.
@@ -14,10 +18,32 @@ FullScreenWindow::~FullScreenWindow() {
     if (prompt_ && prompt_->parentWidget() == this) prompt_->setParent(nullptr);
 }
 
+// Qt paints the window once, as it is shown; from then on the presenter
+// shows the changes above it. Where no presenter can be had, and while the
+// prompt stands inside, which the presenter would cover, Qt paints them.
+void FullScreenWindow::repaintChanged(const std::vector<QRect>& changed) {
+    if (!presenterTried_ && isVisible() && windowHandle()) {
+        presenterTried_ = true;
+        presenter_ = ShmPresenter::over(*windowHandle(), surface());
+    }
+    const bool prompting = prompt_ && prompt_->isVisible() && prompt_->parentWidget() == this;
+    if (presenter_ && !prompting) {
+        presenting_ = true;
+        return presenter_->present(changed, int(std::lround(devicePixelRatioF())));
+    }
+    if (!presenting_) return SaverWindow::repaintChanged(changed);
+    // What Qt shows is as old as the presenter's first frame.
+    presenter_->hide();
+    presenting_ = false;
+    update();
+}
+
 // The compositor sizes a full-screen window to its output by itself; only
 // another output needs it shown afresh there.
 void FullScreenWindow::followArea() {
     if (isVisible() && shownOn_ != coveredScreen()) {
+        presenter_.reset();
+        presenterTried_ = presenting_ = false;
         hide();
         showOnScreen();
     }

@@ -9,9 +9,9 @@
 
 namespace skyfolio {
 
-std::unique_ptr<SaverWindow> WaylandWindowSystem::saverWindow(SaverWindow::PaintFunction paint) {
+std::unique_ptr<SaverWindow> WaylandWindowSystem::saverWindow(SaverWindow::SurfaceFunction surface) {
     std::erase_if(windows_, [](const QPointer<FullScreenWindow>& window) { return window.isNull(); });
-    auto window = std::make_unique<FullScreenWindow>(std::move(paint));
+    auto window = std::make_unique<FullScreenWindow>(std::move(surface));
     window->passKeysTo(prompt_);
     windows_.emplace_back(window.get());
     return window;

@@ -14,7 +14,7 @@ class FullScreenWindow;
 // pointer stays where the user left it: no client may move it.
 class WaylandWindowSystem : public WindowSystem {
 public:
-    std::unique_ptr<SaverWindow> saverWindow(SaverWindow::PaintFunction paint) override;
+    std::unique_ptr<SaverWindow> saverWindow(SaverWindow::SurfaceFunction surface) override;
     void movePointer(int, int) override {}
     // Keys typed on any output go to the prompt.
     void standAboveSaver(QWidget& dialog) override;

@@ -6,8 +6,8 @@ namespace skyfolio {
 
 // Bypassing the window manager lets us place the window ourselves, over any
 // panel, on a desktop with a window manager and on a bare X server alike.
-X11SaverWindow::X11SaverWindow(PaintFunction paint)
-    : SaverWindow(std::move(paint), Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint) {}
+X11SaverWindow::X11SaverWindow(SurfaceFunction surface)
+    : SaverWindow(std::move(surface), Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint) {}
 
 void X11SaverWindow::followArea() { setGeometry(area()); }
 

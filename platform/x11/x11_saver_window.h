@@ -8,7 +8,7 @@ namespace skyfolio {
 // over its screen's area and keeps above the other windows.
 class X11SaverWindow : public SaverWindow {
 public:
-    explicit X11SaverWindow(PaintFunction paint);
+    explicit X11SaverWindow(SurfaceFunction surface);
 
     void showForm(bool takeKeyboard) override;
     void placeWindow(bool topmost) override;

@@ -6,8 +6,8 @@
 
 namespace skyfolio {
 
-std::unique_ptr<SaverWindow> X11WindowSystem::saverWindow(SaverWindow::PaintFunction paint) {
-    return std::make_unique<X11SaverWindow>(std::move(paint));
+std::unique_ptr<SaverWindow> X11WindowSystem::saverWindow(SaverWindow::SurfaceFunction surface) {
+    return std::make_unique<X11SaverWindow>(std::move(surface));
 }
 
 void X11WindowSystem::movePointer(int x, int y) { QCursor::setPos(x, y); }

@@ -8,7 +8,7 @@ namespace skyfolio {
 // that can be moved.
 class X11WindowSystem : public WindowSystem {
 public:
-    std::unique_ptr<SaverWindow> saverWindow(SaverWindow::PaintFunction paint) override;
+    std::unique_ptr<SaverWindow> saverWindow(SaverWindow::SurfaceFunction surface) override;
     void movePointer(int x, int y) override;
     // The prompt keeps itself above; the saver windows beneath it let it.
     void standAboveSaver(QWidget&) override {}
