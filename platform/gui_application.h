@@ -11,8 +11,8 @@ namespace skyfolio {
 // not options for Qt.
 // For a role whose windows the raster engine paints alone and that starts no
 // other program, which would inherit it: Qt's Wayland platform then loads
-// no EGL, which costs Mesa and LLVM, some 45 MB. Before the application
-// object is made; a setting of the user's own stays.
+// no EGL, which costs Mesa and LLVM, some 55 MB, nor says that it did not.
+// Before the application object is made; settings of the user's own stay.
 void paintWithoutHardware();
 
 class GuiApplication {

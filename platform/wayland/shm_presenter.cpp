@@ -21,6 +21,9 @@ struct Globals {
     wl_shm* shm = nullptr;
 };
 
+// More changed rectangles than a few frames' worth are as good as the whole.
+constexpr size_t kMostStale = 256;
+
 // Damage counted in the buffer's pixels came with version 4.
 constexpr uint32_t kCompositorVersion = 4;
 
@@ -86,6 +89,9 @@ ShmPresenter::ShmPresenter(Source source, wl_compositor* compositor, wl_subcompo
     // Shown as soon as committed, not with the window's next commit, which
     // may never come.
     wl_subsurface_set_desync(subsurface_);
+    // A new subsurface shows once its parent commits, which Qt, painting
+    // nothing more, may never do.
+    wl_surface_commit(below);
     // Pointer and keys go to the window below, which Qt knows.
     wl_region* nothing = wl_compositor_create_region(compositor_);
     wl_surface_set_input_region(surface_, nothing);
@@ -111,7 +117,11 @@ void ShmPresenter::present(const std::vector<QRect>& changed, int scale) {
         scale_ = scale;
         wl_surface_set_buffer_scale(surface_, scale_);
     } else {
-        for (Buffer& buffer : buffers_) buffer.stale.insert(buffer.stale.end(), changed.begin(), changed.end());
+        for (Buffer& buffer : buffers_) {
+            buffer.stale.insert(buffer.stale.end(), changed.begin(), changed.end());
+            // Frames the compositor does not call for are not kept up piece by piece.
+            if (buffer.stale.size() > kMostStale) buffer.stale = {QRect(QPoint(), size_)};
+        }
     }
     pending_ = true;
     showNext();

@@ -14,11 +14,14 @@ mutter_start() {
     e2e_require mutter dbus-run-session
     for size in "$@"; do monitors+=(--virtual-monitor "$size"); done
     e2e_give_test_user
-    "${E2E_AS[@]}" "${E2E_SESSION_ENV[@]}" dbus-run-session -- sh -c 'echo "$DBUS_SESSION_BUS_ADDRESS" >"$0.new" && mv "$0.new" "$0" && exec "$@"' \
+    # Mutter's own process id is kept: the session ends, its bus with it, when
+    # Mutter does, but ended itself it would leave Mutter running.
+    "${E2E_AS[@]}" "${E2E_SESSION_ENV[@]}" dbus-run-session -- sh -c \
+        'echo "$DBUS_SESSION_BUS_ADDRESS" >"$0.new" && echo $$ >"$0.pid" && mv "$0.new" "$0" && exec "$@"' \
         "$E2E_TEMP/bus" mutter --wayland --headless --no-x11 "${monitors[@]}" >"$E2E_TEMP/mutter.log" 2>&1 &
-    E2E_PIDS+=($!)
-    e2e_poll "$E2E_PATIENCE" test -S "$XDG_RUNTIME_DIR/wayland-0" || e2e_fail "Mutter did not start"
     e2e_poll "$E2E_PATIENCE" test -s "$E2E_TEMP/bus" || e2e_fail "Mutter's D-Bus session did not start"
+    E2E_PIDS+=($(cat "$E2E_TEMP/bus.pid"))
+    e2e_poll "$E2E_PATIENCE" test -S "$XDG_RUNTIME_DIR/wayland-0" || e2e_fail "Mutter did not start"
     MUTTER_RUN=("${E2E_AS[@]}" "${E2E_SESSION_ENV[@]}" WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland
                 DBUS_SESSION_BUS_ADDRESS="$(cat "$E2E_TEMP/bus")")
     mkfifo "$E2E_TEMP/keys"

@@ -2,8 +2,8 @@
 # output's size and scale, over a window opened before it, with nothing of the desktop,
 # another window or a title bar showing; an output added while it runs is
 # covered, one removed ends nothing, and a key ends it. With a password, the
-# key opens the prompt on the primary output while the other output goes on
-# animating, and the right password ends it.
+# key opens the prompt on the primary output while Float goes on drifting on
+# the other output, and the right password ends it.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/sway_lib.sh"
 e2e_require foot
@@ -47,6 +47,10 @@ sway_run wtype a
 e2e_wait_exit "$E2E_PID"
 [ -z "$(saver_views)" ] || e2e_fail "a window stayed after the key"
 
+# Float this time, drifting: its picture lies above the engine's image.
+e2e_float_over "$E2E_FOLDER/Image1.jpg"
+e2e_set_key saver centerImage 0
+e2e_set_key saver newBackColor 16711680
 e2e_set_key password saverEnabled 1
 e2e_set_key password saverPassword Secret
 [ "$(sway_outputs | wc -l)" -gt 1 ] || sway_add_output
