@@ -21,7 +21,6 @@ struct Globals {
     wl_shm* shm = nullptr;
 };
 
-// More changed rectangles than a few frames' worth are as good as the whole.
 constexpr size_t kMostStale = 256;
 
 // Damage counted in the buffer's pixels came with version 4.
@@ -118,9 +117,10 @@ void ShmPresenter::present(const std::vector<QRect>& changed, int scale) {
         wl_surface_set_buffer_scale(surface_, scale_);
     } else {
         for (Buffer& buffer : buffers_) {
-            buffer.stale.insert(buffer.stale.end(), changed.begin(), changed.end());
-            // Frames the compositor does not call for are not kept up piece by piece.
-            if (buffer.stale.size() > kMostStale) buffer.stale = {QRect(QPoint(), size_)};
+            for (const QRect& rect : changed) buffer.stale += rect;
+            // Scattered changes over many frames the compositor did not call
+            // for are as good as the whole.
+            if (size_t(buffer.stale.rectCount()) > kMostStale) buffer.stale = QRect(QPoint(), size_);
         }
     }
     pending_ = true;
@@ -130,7 +130,7 @@ void ShmPresenter::present(const std::vector<QRect>& changed, int scale) {
 void ShmPresenter::hide() {
     wl_surface_attach(surface_, nullptr, 0, 0);
     wl_surface_commit(surface_);
-    for (Buffer& buffer : buffers_) buffer.stale = {QRect(QPoint(), size_)};
+    for (Buffer& buffer : buffers_) buffer.stale = QRect(QPoint(), size_);
     pending_ = false;
 }
 
@@ -159,7 +159,7 @@ bool ShmPresenter::makeBuffers(QSize size) {
         static const wl_buffer_listener release = {&ShmPresenter::released};
         wl_buffer_add_listener(buffer.buffer, &release, this);
         buffer.busy = false;
-        buffer.stale = {QRect(QPoint(), size)};
+        buffer.stale = QRect(QPoint(), size);
     }
     return true;
 }
@@ -189,7 +189,7 @@ void ShmPresenter::showNext() {
         surface.copyShown(part, free->pixels + part.y() * size_.width() + part.x(), size_.width());
         wl_surface_damage_buffer(surface_, part.x(), part.y(), part.width(), part.height());
     }
-    free->stale.clear();
+    free->stale = QRegion();
     free->busy = true;
     pending_ = false;
     wl_surface_attach(surface_, free->buffer, 0, 0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 
 #include <array>
@@ -50,8 +51,9 @@ private:
         uint32_t* pixels = nullptr;
         size_t bytes = 0;
         bool busy = false;
-        // What changed since this buffer was last written.
-        std::vector<QRect> stale;
+        // What changed since this buffer was last written: one region, so
+        // that a picture moving over two frames is copied once.
+        QRegion stale;
     };
 
     ShmPresenter(Source source, wl_compositor* compositor, wl_subcompositor* subcompositor, wl_shm* shm,

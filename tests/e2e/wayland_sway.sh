@@ -1,13 +1,16 @@
 # "/s" on a headless sway: a full-screen window on each output, at each
 # output's size and scale, over a window opened before it, with nothing of the desktop,
 # another window or a title bar showing; an output added while it runs is
-# covered, one removed ends nothing, and a key ends it. With a password, the
-# key opens the prompt on the primary output while Float goes on drifting on
-# the other output, and the right password ends it.
+# covered, one removed ends nothing, and a key ends it; Float drifts there.
+# With a password and a copy effect, the key opens the prompt on the primary
+# output while the other output goes on animating, and the right password
+# ends it.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/sway_lib.sh"
 e2e_require foot
 e2e_program_folder
+e2e_float_over "$E2E_FOLDER/Image1.jpg"
+e2e_set_key saver centerImage 0
 e2e_set_key saver newBackColor 16711680  # blue, as 0x00BBGGRR: no sample picture has it
 blue=0000FF
 sway_start 1280x720
@@ -30,6 +33,10 @@ e2e_poll "$E2E_PATIENCE" foot_shown || e2e_fail "foot shows no window"
 sway_start_program /s
 e2e_poll "$E2E_PATIENCE" views_are "HEADLESS-1 1280x720 " || e2e_fail "no full-screen window: $(sway_views)"
 e2e_poll "$E2E_PATIENCE" covered HEADLESS-1 || e2e_fail "HEADLESS-1 shows more than the saver"
+mv "$E2E_TEMP/screen.png" "$E2E_TEMP/before.png"
+# The output's picture is new, as it moves on.
+animated() { sway_screenshot "$1" && [ "$(compare -metric AE "$E2E_TEMP/before.png" "$E2E_TEMP/screen.png" null: 2>&1)" -gt 0 ]; }
+e2e_poll "$E2E_PATIENCE" animated HEADLESS-1 || e2e_fail "Float stands still"
 
 # Of another size, and of a high density: 1600 x 1200 device pixels.
 sway_add_output
@@ -47,10 +54,7 @@ sway_run wtype a
 e2e_wait_exit "$E2E_PID"
 [ -z "$(saver_views)" ] || e2e_fail "a window stayed after the key"
 
-# Float this time, drifting: its picture lies above the engine's image.
-e2e_float_over "$E2E_FOLDER/Image1.jpg"
-e2e_set_key saver centerImage 0
-e2e_set_key saver newBackColor 16711680
+e2e_set_key saver mode 0
 e2e_set_key password saverEnabled 1
 e2e_set_key password saverPassword Secret
 [ "$(sway_outputs | wc -l)" -gt 1 ] || sway_add_output
@@ -65,8 +69,7 @@ sway_run wtype a
 e2e_poll "$E2E_PATIENCE" prompted || e2e_fail "no prompt on the primary output after a key"
 sway_screenshot "$other"
 mv "$E2E_TEMP/screen.png" "$E2E_TEMP/before.png"
-animated() { sway_screenshot "$other" && [ "$(compare -metric AE "$E2E_TEMP/before.png" "$E2E_TEMP/screen.png" null: 2>&1)" -gt 0 ]; }
-e2e_poll "$E2E_PATIENCE" animated || e2e_fail "the other output stood still behind the prompt"
+e2e_poll "$E2E_PATIENCE" animated "$other" || e2e_fail "the other output stood still behind the prompt"
 covered "$other" || e2e_fail "the other output shows more than the saver behind the prompt"
 sway_run wtype Secret -k Return
 e2e_wait_exit "$E2E_PID"
