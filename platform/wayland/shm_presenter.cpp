@@ -127,7 +127,11 @@ void ShmPresenter::present(const std::vector<QRect>& changed, int scale) {
     showNext();
 }
 
+// The frame asked for last is not called for on a surface that shows
+// nothing: forgotten, or the next present would wait for it for good.
 void ShmPresenter::hide() {
+    if (frame_) wl_callback_destroy(frame_);
+    frame_ = nullptr;
     wl_surface_attach(surface_, nullptr, 0, 0);
     wl_surface_commit(surface_);
     for (Buffer& buffer : buffers_) buffer.stale = QRect(QPoint(), size_);
