@@ -19,23 +19,16 @@ FullScreenWindow::~FullScreenWindow() {
 }
 
 // Qt paints the window once, as it is shown; from then on the presenter
-// shows the changes above it. Where no presenter can be had, and while the
-// prompt stands inside, which the presenter would cover, Qt paints them.
+// shows the changes above it, the prompt standing inside drawn into its
+// frames. Where no presenter can be had, Qt paints them.
 void FullScreenWindow::repaintChanged(const std::vector<QRect>& changed) {
     if (!presenterTried_ && isVisible() && windowHandle()) {
         presenterTried_ = true;
         presenter_ = ShmPresenter::over(*windowHandle(), surface());
     }
-    const bool prompting = prompt_ && prompt_->isVisible() && prompt_->parentWidget() == this;
-    if (presenter_ && !prompting) {
-        presenting_ = true;
-        return presenter_->present(changed, int(std::lround(devicePixelRatioF())));
-    }
-    if (!presenting_) return SaverWindow::repaintChanged(changed);
-    // What Qt shows is as old as the presenter's first frame.
-    presenter_->hide();
-    presenting_ = false;
-    update();
+    if (!presenter_) return SaverWindow::repaintChanged(changed);
+    QWidget* inside = prompt_ && prompt_->parentWidget() == this ? prompt_.data() : nullptr;
+    presenter_->present(changed, int(std::lround(devicePixelRatioF())), inside);
 }
 
 // The compositor sizes a full-screen window to its output by itself; only
@@ -43,7 +36,7 @@ void FullScreenWindow::repaintChanged(const std::vector<QRect>& changed) {
 void FullScreenWindow::followArea() {
     if (isVisible() && shownOn_ != coveredScreen()) {
         presenter_.reset();
-        presenterTried_ = presenting_ = false;
+        presenterTried_ = false;
         hide();
         showOnScreen();
     }

@@ -37,7 +37,6 @@ private:
     QPointer<QWidget> prompt_;
     std::unique_ptr<ShmPresenter> presenter_;
     bool presenterTried_ = false;
-    bool presenting_ = false;
 };
 
 }  // namespace skyfolio

@@ -3,6 +3,9 @@
 #include "platform/image_surface.h"
 
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
 #include <QWindow>
 #include <qpa/qplatformnativeinterface.h>
 
@@ -107,7 +110,8 @@ ShmPresenter::~ShmPresenter() {
     wl_compositor_destroy(compositor_);
 }
 
-void ShmPresenter::present(const std::vector<QRect>& changed, int scale) {
+void ShmPresenter::present(const std::vector<QRect>& changed, int scale, QWidget* above) {
+    above_ = above;
     const ImageSurface& surface = source_();
     const QSize size(surface.size().width, surface.size().height);
     if (size != size_ || scale != scale_) {
@@ -125,17 +129,6 @@ void ShmPresenter::present(const std::vector<QRect>& changed, int scale) {
     }
     pending_ = true;
     showNext();
-}
-
-// The frame asked for last is not called for on a surface that shows
-// nothing: forgotten, or the next present would wait for it for good.
-void ShmPresenter::hide() {
-    if (frame_) wl_callback_destroy(frame_);
-    frame_ = nullptr;
-    wl_surface_attach(surface_, nullptr, 0, 0);
-    wl_surface_commit(surface_);
-    for (Buffer& buffer : buffers_) buffer.stale = QRect(QPoint(), size_);
-    pending_ = false;
 }
 
 // A buffer for each of the two frames on their way, each the whole image:
@@ -194,6 +187,7 @@ void ShmPresenter::showNext() {
         wl_surface_damage_buffer(surface_, part.x(), part.y(), part.width(), part.height());
     }
     free->stale = QRegion();
+    drawAbove(*free);
     free->busy = true;
     pending_ = false;
     wl_surface_attach(surface_, free->buffer, 0, 0);
@@ -201,6 +195,21 @@ void ShmPresenter::showNext() {
     static const wl_callback_listener done = {&ShmPresenter::frameDone};
     wl_callback_add_listener(frame_, &done, this);
     wl_surface_commit(surface_);
+}
+
+// Drawn over the engine's pixels in every frame while it stands, and so
+// taken away again, from both buffers, once it is gone.
+void ShmPresenter::drawAbove(Buffer& buffer) {
+    if (!above_ || !above_->isVisible()) return;
+    const QRect at = QRect(above_->geometry().topLeft() * scale_, above_->size() * scale_) & QRect(QPoint(), size_);
+    if (at.isEmpty()) return;
+    QImage pixels(reinterpret_cast<uchar*>(buffer.pixels), size_.width(), size_.height(), size_.width() * 4,
+                  QImage::Format_RGB32);
+    pixels.setDevicePixelRatio(scale_);
+    QPainter painter(&pixels);
+    above_->render(&painter, above_->geometry().topLeft());
+    wl_surface_damage_buffer(surface_, at.x(), at.y(), at.width(), at.height());
+    for (Buffer& each : buffers_) each.stale += at;
 }
 
 void ShmPresenter::frameDone(void* data, wl_callback* callback, uint32_t) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+class QWidget;
 class QWindow;
 struct wl_buffer;
 struct wl_callback;
@@ -39,11 +40,9 @@ public:
     ~ShmPresenter();
 
     // The rectangles of device pixels that changed, shown at `scale` device
-    // pixels to the window's one.
-    void present(const std::vector<QRect>& changed, int scale);
-    // The window shows through until the next present, which shows the
-    // whole image again.
-    void hide();
+    // pixels to the window's one, with `above`, a child of the window, drawn
+    // over them where it stands.
+    void present(const std::vector<QRect>& changed, int scale, QWidget* above);
 
 private:
     struct Buffer {
@@ -61,6 +60,7 @@ private:
     bool makeBuffers(QSize size);
     void dropBuffers();
     void showNext();
+    void drawAbove(Buffer& buffer);
 
     static void frameDone(void* data, wl_callback* callback, uint32_t time);
     static void released(void* data, wl_buffer* buffer);
@@ -77,6 +77,7 @@ private:
     int scale_ = 1;
     // Changes wait for the compositor's call for a frame, or a free buffer.
     bool pending_ = false;
+    QWidget* above_ = nullptr;
 };
 
 }  // namespace skyfolio
