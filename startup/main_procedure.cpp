@@ -10,8 +10,11 @@
 #include "startup/host_mode.h"
 #include "startup/show_preview.h"
 #include "startup/start_saver.h"
+#include "startup/watch.h"
+#include "startup/watch_arguments.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,6 +40,15 @@ int Main(int argc, const char* const* argv, const char* programName) {
     const std::vector<std::string_view> arguments(argv + std::min(argc, 1), argv + argc);
     // One process per monitor, plus a preview, at once: no instance to count.
     if (const std::optional<HostArguments> host = hostArguments(arguments)) return RunHostMode(*host, programName);
+
+    // Resident beside the saver it starts, with a claim of its own.
+    if (const WatchArgumentsRead watch = watchArguments(arguments); watch.watch) {
+        if (!watch.error.empty()) {
+            std::fprintf(stderr, "%s\n", watch.error.c_str());
+            return 1;
+        }
+        return RunWatch(watch.arguments, programName);
+    }
 
     const std::string argumentText = skyfolio::argumentText(argc, argv);
     const Role role = roleOf(argumentText);

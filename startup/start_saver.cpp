@@ -6,6 +6,7 @@
 #include "platform/gui_application.h"
 #include "platform/qt_saver_host.h"
 #include "platform/random.h"
+#include "platform/termination_signals.h"
 #include "saver/random.h"
 #include "settings/conversions.h"
 #include "settings/settings_file.h"
@@ -14,6 +15,7 @@
 #include "startup/qt_saver_screen.h"
 #include "startup/saver_screens.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 
 #include <memory>
@@ -74,6 +76,10 @@ private:
 }  // namespace
 
 int StartSaver(GuiApplication& app) {
+    // The idle watch ends its saver so when the desktop locks: at once, even
+    // while a large picture decodes.
+    TerminationSignals stops;
+    stops.onStop([] { QCoreApplication::exit(0); });
     // Showing Form1 loads it first: the settings, read once; the first-run
     // entries are the one thing a start may write, and a read-only folder
     // only loses the sample names.
