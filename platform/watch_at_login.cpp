@@ -78,7 +78,11 @@ WriteResult writeAutostartEntry() {
         path, autostartEntry(QCoreApplication::applicationFilePath().toStdString(), searchPath ? searchPath : ""));
 }
 
-bool removeAutostartEntry() { return removeFile(autostartEntryPath()) || !fileExists(autostartEntryPath()); }
+WriteResult removeAutostartEntry() {
+    const std::string path = autostartEntryPath();
+    if (removeFile(path) || !fileExists(path)) return {};
+    return WriteResult::failure(systemError(path));
+}
 
 void startIdleWatch() {
     QProcess::startDetached(QCoreApplication::applicationFilePath(), {QString::fromUtf8(kWatchArgument)});

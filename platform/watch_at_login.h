@@ -17,8 +17,8 @@ std::string autostartEntry(const std::string& program, const std::string& search
 
 // Written in one step, its folder made when missing.
 WriteResult writeAutostartEntry();
-// True when no entry is left.
-bool removeAutostartEntry();
+// Removed, or there was none.
+WriteResult removeAutostartEntry();
 
 // A watch started now for this session, apart from this process; a second
 // one ends by itself.
