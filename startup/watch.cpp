@@ -2,11 +2,13 @@
 
 #include "platform/desktop_lock.h"
 #include "platform/idle_source.h"
+#include "platform/mutter_idle_source.h"
 #include "platform/saver_daemons.h"
 #include "platform/saver_process.h"
 #include "platform/screensaver_service.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
+#include "platform/wayland_idle_source.h"
 #include "platform/xsync_idle_source.h"
 #include "settings/idle_minutes.h"
 #include "settings/settings_file.h"
@@ -36,6 +38,8 @@ IdleSourceOpened opened(std::variant<std::unique_ptr<Source>, std::string> sourc
 std::variant<std::unique_ptr<IdleSource>, std::string> firstIdleSource(const IdleSource::Events& events) {
     using Opener = IdleSourceOpened (*)(const IdleSource::Events&);
     const Opener openers[] = {
+        [](const IdleSource::Events& e) { return opened(MutterIdleSource::open(e)); },
+        [](const IdleSource::Events& e) { return opened(WaylandIdleSource::open(e)); },
         [](const IdleSource::Events& e) { return opened(XSyncIdleSource::open(e)); },
     };
     std::string tried;
