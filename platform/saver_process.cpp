@@ -23,7 +23,10 @@ SaverProcess::~SaverProcess() {
     process_.waitForFinished(1000);
 }
 
-void SaverProcess::start() { process_.start(QCoreApplication::applicationFilePath(), {QStringLiteral("/s")}); }
+// The watch is a program of its own beside "skyfolio".
+void SaverProcess::start() {
+    process_.start(QCoreApplication::applicationDirPath() + QStringLiteral("/skyfolio"), {QStringLiteral("/s")});
+}
 
 void SaverProcess::end() {
     if (runs()) process_.terminate();

@@ -6,8 +6,8 @@
 
 namespace skyfolio {
 
-// The saver as a process of its own: this very program with "/s", so that
-// the saver the watch starts is the one the user starts by hand. Its end is
+// The saver as a process of its own: the program beside the watch with
+// "/s", so that the saver the watch starts is the one the user starts by hand. Its end is
 // heard from the process, not looked for.
 class SaverProcess {
 public:

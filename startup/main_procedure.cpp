@@ -10,11 +10,9 @@
 #include "startup/host_mode.h"
 #include "startup/show_preview.h"
 #include "startup/start_saver.h"
-#include "startup/watch.h"
-#include "startup/watch_arguments.h"
+#include "startup/watch_hand_over.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,13 +40,7 @@ int Main(int argc, const char* const* argv, const char* programName) {
     if (const std::optional<HostArguments> host = hostArguments(arguments)) return RunHostMode(*host, programName);
 
     // Resident beside the saver it starts, with a claim of its own.
-    if (const WatchArgumentsRead watch = watchArguments(arguments); watch.watch) {
-        if (!watch.error.empty()) {
-            std::fprintf(stderr, "%s\n", watch.error.c_str());
-            return 1;
-        }
-        return RunWatch(watch.arguments, programName);
-    }
+    if (!arguments.empty() && arguments.front() == kWatchSwitch) return HandOverToWatch(argv);
 
     const std::string argumentText = skyfolio::argumentText(argc, argv);
     const Role role = roleOf(argumentText);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "startup/watch_hand_over.h"
+
 #include <chrono>
 #include <optional>
 #include <span>
@@ -8,7 +10,6 @@
 
 namespace skyfolio {
 
-inline constexpr std::string_view kWatchSwitch = "--watch";
 inline constexpr std::string_view kIdleSecondsSwitch = "--idle-seconds";
 // The longest idle time --idle-seconds takes: the dialog's longest.
 inline constexpr int kMostIdleSeconds = 720 * 60;

@@ -41,10 +41,11 @@ mutter_run() {
     "${MUTTER_ENV[@]}" "$@" 2>>"$E2E_TEMP/stderr" &
     MUTTER_PID=$!
     E2E_PIDS+=($MUTTER_PID)
-    # As root, runuser stays the parent of what it runs.
+    # As root, runuser stays the parent of what it runs, which is run by env
+    # in the same process.
     if [ "${MUTTER_ENV[0]}" = runuser ]; then
-        e2e_poll "$E2E_PATIENCE" pgrep -P "$MUTTER_PID" -x "$(basename "$1")" || e2e_fail "$1 did not start in mutter"
-        MUTTER_PID=$(pgrep -P "$MUTTER_PID" -x "$(basename "$1")")
+        e2e_poll "$E2E_PATIENCE" pgrep -P "$MUTTER_PID" || e2e_fail "$1 did not start in mutter"
+        MUTTER_PID=$(pgrep -P "$MUTTER_PID")
     fi
 }
 

@@ -36,10 +36,11 @@ sway_run() {
     "${SWAY_ENV[@]}" "$@" 2>>"$E2E_TEMP/stderr" &
     SWAY_PID=$!
     E2E_PIDS+=($SWAY_PID)
-    # As root, runuser stays the parent of what it runs.
+    # As root, runuser stays the parent of what it runs, which is run by env
+    # in the same process.
     if [ "${SWAY_ENV[0]}" = runuser ]; then
-        e2e_poll "$E2E_PATIENCE" pgrep -P "$SWAY_PID" -x "$(basename "$1")" || e2e_fail "$1 did not start in sway"
-        SWAY_PID=$(pgrep -P "$SWAY_PID" -x "$(basename "$1")")
+        e2e_poll "$E2E_PATIENCE" pgrep -P "$SWAY_PID" || e2e_fail "$1 did not start in sway"
+        SWAY_PID=$(pgrep -P "$SWAY_PID")
     fi
 }
 
