@@ -98,3 +98,4 @@ saver=$(pgrep -P "$watch")
 kill -TERM "$watch"
 e2e_wait_exit "$watch"
 e2e_wait_exit "$saver"
+
