@@ -2,6 +2,7 @@
 
 #include "platform/desktop_lock.h"
 #include "platform/idle_source.h"
+#include "platform/kde_inhibitions.h"
 #include "platform/mutter_idle_source.h"
 #include "platform/saver_daemons.h"
 #include "platform/saver_process.h"
@@ -105,6 +106,8 @@ int RunWatch(const WatchArguments& arguments, const char* programName) {
 
     const std::unique_ptr<ScreenSaverService> service =
         ScreenSaverService::claimIfFree([&](bool inhibited) { rules->inhibitionChanged(inhibited); });
+    const std::unique_ptr<KdeInhibitions> kdeInhibitions =
+        KdeInhibitions::listen([&](bool inhibited) { rules->inhibitionChanged(inhibited); });
     const DesktopLock lock([&](bool locked) { rules->lockChanged(locked); }, !service);
     stops.onStop([] { QCoreApplication::exit(0); });
 
