@@ -9,7 +9,8 @@ namespace skyfolio {
 // The desktop's own lock screen coming up and going: GNOME's and the
 // freedesktop screen saver's ActiveChanged on the session bus, and logind's
 // Lock and Unlock of this session (swaylock and other lockers that
-// swayidle starts). Heard, never asked for: nothing is polled.
+// swayidle starts). Asked once at the start, then heard as it changes:
+// nothing is polled.
 class DesktopLock : public QObject {
     Q_OBJECT
 

@@ -56,27 +56,28 @@ for _ in 1 2 3 4 5 6; do
     sleep $(awk -v t=$IDLE 'BEGIN { print t / 2 }')
 done
 expect_saver_after "$start" "after input stopped"
-end_saver_by_key
 
 "$E2E_EXECUTABLE" --watch 2>"$E2E_TEMP/second" || e2e_fail "a second watch failed"
 grep -q "runs already" "$E2E_TEMP/second" || e2e_fail "a second watch did not say why it ended"
 
-# A player's inhibition holds the saver off while it is held.
+# A player's inhibition holds the saver off while it is held. Each player
+# starts while a saver runs, so that none can start before it.
 coproc PLAYER { "$BUS_CLIENT" inhibit; }
 E2E_PIDS+=($PLAYER_PID)
 read -r cookie <&"${PLAYER[0]}"
+end_saver_by_key
 expect_no_saver_for $((IDLE * 2 + 1)) "while inhibited"
 start=$(date +%s.%N)
 gdbus call --session --dest org.freedesktop.ScreenSaver --object-path /org/freedesktop/ScreenSaver \
     --method org.freedesktop.ScreenSaver.UnInhibit "$cookie" >/dev/null
 expect_saver_after "$start" "after UnInhibit"
-end_saver_by_key
-# A player that leaves the bus leaves no inhibition behind.
 exec {PLAYER[1]}>&-
 wait "$PLAYER_PID" || true
+# A player that leaves the bus leaves no inhibition behind.
 coproc PLAYER { "$BUS_CLIENT" inhibit; }
 E2E_PIDS+=($PLAYER_PID)
 read -r cookie <&"${PLAYER[0]}"
+end_saver_by_key
 expect_no_saver_for $((IDLE + 1)) "while inhibited again"
 start=$(date +%s.%N)
 kill "$PLAYER_PID"
