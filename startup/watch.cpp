@@ -71,8 +71,8 @@ int RunWatch(const WatchArguments& arguments, const char* programName) {
         return 0;
     }
     claim.recordHolder();
-    // A resident process of the session, not of its session manager: it
-    // would be started twice at the next login.
+    // The savers it starts are no part of the desktop session: registered
+    // with its manager, one would be started again at the next login.
     qunsetenv("SESSION_MANAGER");
     int argc = 1;
     char* argv[] = {const_cast<char*>(programName), nullptr};
