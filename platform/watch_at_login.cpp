@@ -1,7 +1,7 @@
 #include "platform/watch_at_login.h"
 
-#include "platform/files.h"
-#include "platform/program_folder.h"
+#include "files/files.h"
+#include "files/program_folder.h"
 #include "platform/single_instance.h"
 
 #include <QCoreApplication>
