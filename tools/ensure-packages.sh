@@ -32,7 +32,8 @@ BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libx11-dev libxcb1-dev li
 # hands and eyes, and clang with its libFuzzer for the fuzz targets; the
 # checkers of the desktop files and of xscreensaver's settings file, and
 # xscreensaver itself; for the idle watch, a session bus and gdbus, and the
-# headless compositors it listens to (sway with wtype's keys, mutter) with
+# headless compositors it listens to (sway with wtype's keys, grim's
+# screenshots and jq to read its tree; mutter) with
 # Qt's Wayland platform for the saver it starts there.
 TEST_PACKAGES=(xvfb x11-xserver-utils xdotool imagemagick x11-apps x11-utils clang libclang-rt-14-dev
-               desktop-file-utils libxml2-utils xscreensaver dbus-daemon libglib2.0-bin sway wtype mutter qt6-wayland)
+               desktop-file-utils libxml2-utils xscreensaver dbus-daemon libglib2.0-bin sway wtype grim jq mutter qt6-wayland)
