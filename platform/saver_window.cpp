@@ -1,12 +1,12 @@
 #include "platform/saver_window.h"
 
-#include <QGuiApplication>
+#include "platform/image_surface.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScreen>
-#include <QWindow>
 
 #include <cmath>
 
@@ -33,13 +33,10 @@ QRect logicalPixelsOf(const QRect& device, qreal ratio) {
 
 }  // namespace
 
-// Bypassing the window manager lets us place the window ourselves, over any
-// panel, on a desktop with a window manager and on a bare X server alike.
-SaverWindow::SaverWindow(PaintFunction paint)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                           Qt::X11BypassWindowManagerHint),
-      paint_(std::move(paint)) {
+SaverWindow::SaverWindow(SurfaceFunction surface, Qt::WindowFlags flags)
+    : QWidget(nullptr, flags | Qt::Window | Qt::FramelessWindowHint), surface_(std::move(surface)) {
     setWindowTitle(QStringLiteral("Skyfolio"));
+    setObjectName(QStringLiteral("SaverWindow"));
     // Every pixel comes from the engine's image: no background to paint first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -50,9 +47,10 @@ SaverWindow::SaverWindow(PaintFunction paint)
 
 void SaverWindow::setInput(SaverInput input) { input_ = std::move(input); }
 
-void SaverWindow::cover(const QRect& area) {
+void SaverWindow::cover(QScreen* screen, const QRect& area) {
+    screen_ = screen;
     area_ = area;
-    setGeometry(area_);
+    followArea();
 }
 
 void SaverWindow::repaintChanged(const std::vector<QRect>& changed) {
@@ -60,25 +58,7 @@ void SaverWindow::repaintChanged(const std::vector<QRect>& changed) {
     for (const QRect& rect : changed) update(logicalPixelsOf(rect, ratio));
 }
 
-void SaverWindow::showForm(bool takeKeyboard) {
-    setGeometry(area_);
-    show();
-    raise();
-    if (!takeKeyboard) return;
-    activateWindow();
-    setFocus(Qt::ActiveWindowFocusReason);
-}
-
-void SaverWindow::placeWindow(bool topmost) {
-    setGeometry(area_);
-    // On the widget the flag would hide and recreate a shown window; the
-    // native window takes it in place.
-    if (QWindow* native = windowHandle()) native->setFlag(Qt::WindowStaysOnTopHint, topmost);
-    show();
-    if (topmost) raise();
-}
-
-void SaverWindow::setInputEnabled(bool enabled) { setEnabled(enabled); }
+void SaverWindow::setInputEnabled(bool enabled) { inputEnabled_ = enabled; }
 
 // Painted in device pixels: a cached picture shows at its own size on a
 // high-density screen, not blown up and blurred.
@@ -87,22 +67,27 @@ void SaverWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.scale(1 / ratio, 1 / ratio);
     const QRect image = devicePixelsOf(rect(), ratio);
-    for (const QRect& rect : event->region()) paint_(painter, devicePixelsOf(rect, ratio) & image);
+    const ImageSurface& shown = surface_();
+    for (const QRect& rect : event->region()) shown.paint(painter, devicePixelsOf(rect, ratio) & image);
 }
 
 void SaverWindow::keyPressEvent(QKeyEvent*) {
-    if (input_.keyDown) input_.keyDown();
+    if (inputEnabled_ && input_.keyDown) input_.keyDown();
 }
 
 void SaverWindow::mousePressEvent(QMouseEvent*) {
-    if (input_.mouseDown) input_.mouseDown();
+    if (inputEnabled_ && input_.mouseDown) input_.mouseDown();
 }
 
+// The window covers its screen's area exactly, so the desktop position is
+// the area's corner plus the window's own: a Wayland client is told no
+// other, and on X11 it is the same point.
 void SaverWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (!input_.mouseMove) return;
+    if (!inputEnabled_ || !input_.mouseMove) return;
     const qreal ratio = devicePixelRatioF();
     const QPointF local = event->position() * ratio;
-    const QPointF desktop = (event->globalPosition() - screen()->virtualGeometry().topLeft()) * ratio;
+    const QPoint origin = screen_ ? screen_->virtualGeometry().topLeft() : QPoint();
+    const QPointF desktop = (event->position() + area_.topLeft() - origin) * ratio;
     input_.mouseMove({float(local.x()), float(local.y()), float(desktop.x()), float(desktop.y())});
 }
 

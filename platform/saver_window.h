@@ -7,7 +7,11 @@
 #include <functional>
 #include <vector>
 
+class QScreen;
+
 namespace skyfolio {
+
+class ImageSurface;
 
 // Where the window's input goes.
 struct SaverInput {
@@ -16,40 +20,52 @@ struct SaverInput {
     std::function<void(const PointerPosition& at)> mouseMove;
 };
 
-// One screen's saver window: frameless, above the others, no pointer shown
-// over it. It shows a screen engine's image one to one in device pixels, on
-// a high-density screen too, and hands every key, button and pointer
-// movement on.
+// One screen's saver window: frameless, no pointer shown over it. It shows a
+// screen engine's image one to one in device pixels, on a high-density
+// screen too, and hands every key, button and pointer movement on. How it
+// comes to cover its screen and stay above the other windows is the window
+// system's: X11 and Wayland each have their own.
 class SaverWindow : public QWidget {
 public:
-    // Paints what the engine shows within a rectangle of device pixels.
-    using PaintFunction = std::function<void(QPainter& painter, const QRect& rect)>;
-
-    explicit SaverWindow(PaintFunction paint);
+    // The engine's image as it now is.
+    using SurfaceFunction = std::function<const ImageSurface&()>;
 
     void setInput(SaverInput input);
-    // The screen's area on the desktop, in the toolkit's logical pixels.
-    void cover(const QRect& area);
+    // The screen to cover and its area on the desktop, in the toolkit's
+    // logical pixels.
+    void cover(QScreen* screen, const QRect& area);
     // The rectangles of device pixels that changed, to be painted anew.
-    void repaintChanged(const std::vector<QRect>& changed);
+    virtual void repaintChanged(const std::vector<QRect>& changed);
+    // A window whose input is not enabled hands nothing on.
+    virtual void setInputEnabled(bool enabled);
 
     // Shown over its screen and raised; given the keyboard, or not.
-    void showForm(bool takeKeyboard);
+    virtual void showForm(bool takeKeyboard) = 0;
     // Shown over its screen without taking the keyboard; kept above other
     // windows or not.
-    void placeWindow(bool topmost);
-    void setInputEnabled(bool enabled);
+    virtual void placeWindow(bool topmost) = 0;
+
+    QScreen* coveredScreen() const { return screen_; }
 
 protected:
+    SaverWindow(SurfaceFunction surface, Qt::WindowFlags flags);
+    const SurfaceFunction& surface() const { return surface_; }
+    const QRect& area() const { return area_; }
+    bool inputEnabled() const { return inputEnabled_; }
+    // The screen or its area changed.
+    virtual void followArea() = 0;
+
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    PaintFunction paint_;
+    SurfaceFunction surface_;
     SaverInput input_;
+    QScreen* screen_ = nullptr;
     QRect area_;
+    bool inputEnabled_ = true;
 };
 
 }  // namespace skyfolio

@@ -10,6 +10,7 @@
 #include "startup/host_mode.h"
 #include "startup/show_preview.h"
 #include "startup/start_saver.h"
+#include "startup/watch_hand_over.h"
 
 #include <algorithm>
 #include <optional>
@@ -38,6 +39,9 @@ int Main(int argc, const char* const* argv, const char* programName) {
     // One process per monitor, plus a preview, at once: no instance to count.
     if (const std::optional<HostArguments> host = hostArguments(arguments)) return RunHostMode(*host, programName);
 
+    // Resident beside the saver it starts, with a claim of its own.
+    if (!arguments.empty() && arguments.front() == kWatchSwitch) return HandOverToWatch(argv);
+
     const std::string argumentText = skyfolio::argumentText(argc, argv);
     const Role role = roleOf(argumentText);
     // It opens no window and edits a file atomically: no instance to count.
@@ -52,6 +56,7 @@ int Main(int argc, const char* const* argv, const char* programName) {
         case Role::Settings:
             return runInProgramFolder(programName, RunSettingsDialog);
         case Role::Saver:
+            paintWithoutHardware();
             return runInProgramFolder(programName, StartSaver);
         case Role::Preview:
             return ShowPreview(argumentText);
