@@ -16,7 +16,7 @@
 #include "bench/random_order_main.h"
 #include "dialog/cache_conversion.h"
 #include "dialog/cache_replacement.h"
-#include "platform/program_folder.h"
+#include "files/program_folder.h"
 
 #include <benchmark/benchmark.h>
 

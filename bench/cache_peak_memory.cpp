@@ -14,7 +14,7 @@
 #include "bench/child_peak_memory.h"
 #include "bench/photo_maker.h"
 #include "dialog/cache_replacement.h"
-#include "platform/program_folder.h"
+#include "files/program_folder.h"
 
 #include <QTemporaryDir>
 

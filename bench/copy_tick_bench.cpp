@@ -17,6 +17,8 @@
 #include "platform/file_picture_source.h"
 #include "platform/image_surface.h"
 #include "saver/effects.h"
+#include "saver/copy_effects.h"
+#include "saver/float_effect.h"
 #include "saver/form1.h"
 #include "saver/monotonic_clock.h"
 #include "saver/random.h"
@@ -99,7 +101,8 @@ public:
         rectsBefore_ = window_ ? window_->repaintedRects() : 0;
     }
     void report(benchmark::State& state) const {
-        state.counters["presented_px"] = benchmark::Counter(double(presentedPixels), benchmark::Counter::kAvgIterations);
+        state.counters["presented_px"] =
+            benchmark::Counter(double(presentedPixels), benchmark::Counter::kAvgIterations);
         if (window_)
             state.counters["x11_rects"] = benchmark::Counter(double(window_->repaintedRects() - rectsBefore_),
                                                              benchmark::Counter::kAvgIterations);
@@ -117,7 +120,8 @@ public:
 
 template <typename SurfaceType>
 void CopyTick(benchmark::State& state, const Effect* effect, Screen screen, bool toX11) {
-    HeadlessProgramFolder folder({{&keys::mode, std::to_string(effect->id)}, {&keys::clonesOfImage, std::to_string(kCopies)}});
+    HeadlessProgramFolder folder(
+        {{&keys::mode, std::to_string(effect->id)}, {&keys::clonesOfImage, std::to_string(kCopies)}});
     const SaverSettings settings = readSaverSettings(SettingsFile());
     Bench<SurfaceType> bench(screen, toX11);
     FilePictureSource pictures([](int number) { return cacheFilePath(DecimalText(number)); });
@@ -130,9 +134,10 @@ void CopyTick(benchmark::State& state, const Effect* effect, Screen screen, bool
         state.SkipWithError("the saver did not start");
         return;
     }
-    for (int tick = 0; tick < kWarmUpTicks; ++tick) form.Timer1_Timer();
+    CopyEffects& copies = form.family<CopyEffects>();
+    for (int tick = 0; tick < kWarmUpTicks; ++tick) copies.Timer1_Timer();
     bench.startCounting();
-    for (auto _ : state) form.Timer1_Timer();
+    for (auto _ : state) copies.Timer1_Timer();
     bench.report(state);
 }
 
@@ -155,23 +160,24 @@ void FloatTicks(benchmark::State& state, FloatTick what, bool toX11) {
     FrameClock clock;
     Form1 form(settings, {bench.surface, pictures, host, random, clock});
     form.Form_Load();
+    FloatEffect& saver = form.family<FloatEffect>();
     // The first picture in: after the pause, or through a whole wipe.
-    form.Timer2_Timer();
-    while (form.ChangeTimer.Enabled()) {
+    saver.Timer2_Timer();
+    while (saver.ChangeTimer.Enabled()) {
         for (int frame = 0; frame < 20; ++frame) clock.nextFrame();
-        form.ChangeTimer_Timer();
+        saver.ChangeTimer_Timer();
     }
     bench.startCounting();
     if (what == FloatTick::Motion) {
-        for (auto _ : state) form.Timer3_Timer();
+        for (auto _ : state) saver.Timer3_Timer();
     } else {
         // One tick of the wipe each time; a new wipe once one is over.
         for (auto _ : state) {
             clock.nextFrame();
-            if (form.ChangeTimer.Enabled())
-                form.ChangeTimer_Timer();
+            if (saver.ChangeTimer.Enabled())
+                saver.ChangeTimer_Timer();
             else
-                form.Timer2_Timer();
+                saver.Timer2_Timer();
         }
     }
     bench.report(state);

@@ -16,6 +16,7 @@
 #include "platform/image_surface.h"
 #include "saver/effects.h"
 #include "saver/fit_to_screen.h"
+#include "saver/float_effect.h"
 #include "saver/form1.h"
 #include "saver/random.h"
 #include "saver/transitions.h"
@@ -71,7 +72,7 @@ public:
         now_ += std::chrono::seconds(1);
         clock_.set(now_);
         form_.ChangeTimer_Timer();
-        return !host_.ended() && form_.FirstPicture.visible;
+        return !host_.ended() && form_.family<FloatEffect>().FirstPicture.visible;
     }
 
 private:
@@ -91,7 +92,8 @@ private:
 const std::string& photoFolder() {
     static const QTemporaryDir folder;
     static const std::string path = [] {
-        if (!makePhoto(folder.filePath("photo.jpg").toStdString(), kPhoto)) std::fprintf(stderr, "cannot write the photo\n");
+        if (!makePhoto(folder.filePath("photo.jpg").toStdString(), kPhoto))
+            std::fprintf(stderr, "cannot write the photo\n");
         return folder.path().toStdString();
     }();
     return path;

@@ -4,7 +4,7 @@
 // saver read them. Compare the "min" rows.
 
 #include "bench/random_order_main.h"
-#include "platform/profile.h"
+#include "files/profile.h"
 #include "settings/setting_keys.h"
 #include "settings/settings_file.h"
 

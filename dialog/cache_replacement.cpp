@@ -2,7 +2,7 @@
 
 #include "dialog/cache_conversion.h"
 #include "dialog/conversion_pool.h"
-#include "platform/files.h"
+#include "files/files.h"
 #include "settings/program_files.h"
 
 #include <chrono>
@@ -19,7 +19,6 @@ constexpr std::chrono::milliseconds kLongestWait(40);
 // The marker of a new file not yet in place; the writer's own temporary
 // file adds more after it.
 constexpr std::string_view kPending = ".dib.new";
-constexpr std::string_view kCachePrefix = "skyfss";
 
 std::string cachePath(size_t i) { return cacheFilePath(std::to_string(i)); }
 std::string pendingPath(size_t i) { return cachePath(i) + ".new"; }
@@ -77,7 +76,7 @@ CacheReplacement prepareCache(const std::vector<std::string>& pictures, const st
     CacheReplacement replacement(pictures.size());
     if (!makeFolder(cacheFolderPath()))
         return failed(std::move(replacement), 0, cacheFolderPath() + ": the cache folder cannot be created");
-    removeFilesLike(cacheFolderPath(), std::string(kCachePrefix), std::string(kPending));
+    removeFilesLike(cacheFolderPath(), std::string(kCacheFilePrefix), std::string(kPending));
     {
         // Converts ahead while this thread keeps the dialog alive and takes
         // the outcomes in list order, so that the failure reported is the

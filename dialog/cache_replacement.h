@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/write_result.h"
+#include "files/write_result.h"
 
 #include <functional>
 #include <string>

@@ -75,6 +75,9 @@ void PictureList::add_Click() {
     append(*chosen);
     select(count() - 1);
     showCount();
+    // Selecting showed the picture as a click does, with a click's messages;
+    // Add decodes it once more for its own message on a picture it cannot
+    // show. One preview-sized decode costs little after a file dialog.
     tab_.photo1->clear();
     try {
         loadIntoPhoto(*chosen);

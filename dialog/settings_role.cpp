@@ -1,8 +1,8 @@
 #include "dialog/settings_role.h"
 
 #include "dialog/form2.h"
+#include "dialog/qt_dialog_host.h"
 #include "platform/gui_application.h"
-#include "platform/qt_dialog_host.h"
 
 namespace skyfolio {
 

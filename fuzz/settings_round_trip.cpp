@@ -1,6 +1,6 @@
+#include "files/profile.h"
 #include "fuzz/fuzz_checks.h"
 #include "fuzz/scratch_file.h"
-#include "platform/profile.h"
 #include "settings/setting_keys.h"
 
 #include <cctype>

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "files/write_result.h"
 #include "imaging/row_sink.h"
-#include "imaging/row_sink.h"
-#include "platform/write_result.h"
 
 #include <cstdint>
 #include <QSaveFile>

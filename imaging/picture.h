@@ -1,7 +1,7 @@
 #pragma once
 
+#include "files/write_result.h"
 #include "imaging/pixels.h"
-#include "platform/write_result.h"
 
 #include <QImage>
 

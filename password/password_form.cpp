@@ -1,7 +1,7 @@
 #include "password/password_form.h"
 
+#include "password/form_window.h"
 #include "platform/password_echo.h"
-#include "saver/form_window.h"
 #include "saver/saver_host.h"
 
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #include "platform/program_folder_setup.h"
 
-#include "platform/files.h"
+#include "files/files.h"
+#include "files/program_file_names.h"
 #include "settings/line_break.h"
-#include "settings/program_file_names.h"
 
 #include <cerrno>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/program_folder.h"
+#include "files/program_folder.h"
 
 #include <optional>
 #include <string>

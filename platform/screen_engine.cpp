@@ -2,7 +2,7 @@
 
 #include "platform/timer_driver.h"
 
-#include <array>
+#include <deque>
 
 namespace skyfolio {
 
@@ -13,24 +13,17 @@ struct ScreenEngine::Run {
     Run(const SaverSettings& settings, const SharedSeams& seams, PictureSize size,
         const ImageSurface::PresentFunction& present, const std::function<void()>& afterTick)
         : surface(QSize(size.width, size.height), present),
-          form(settings, {surface, seams.pictures, seams.host, seams.random, seams.clock}),
-          timers{TimerDriver(form.Timer1, tick(afterTick, &Form1::Timer1_Timer)),
-                 TimerDriver(form.Timer2, tick(afterTick, &Form1::Timer2_Timer)),
-                 TimerDriver(form.Timer3, tick(afterTick, &Form1::Timer3_Timer)),
-                 TimerDriver(form.Timer4, tick(afterTick, &Form1::Timer4_Timer)),
-                 TimerDriver(form.Timer5, tick(afterTick, &Form1::Timer5_Timer)),
-                 TimerDriver(form.ChangeTimer, tick(afterTick, &Form1::ChangeTimer_Timer))} {}
-
-    std::function<void()> tick(const std::function<void()>& afterTick, void (Form1::*handler)()) {
-        return [this, &afterTick, handler] {
-            (form.*handler)();
-            if (afterTick) afterTick();
-        };
+          form(settings, {surface, seams.pictures, seams.host, seams.random, seams.clock}) {
+        for (const TimedHandler& timed : form.timers())
+            timers.emplace_back(*timed.timer, [&handler = timed.handler, &afterTick] {
+                handler();
+                if (afterTick) afterTick();
+            });
     }
 
     ImageSurface surface;
     Form1 form;
-    std::array<TimerDriver, 6> timers;
+    std::deque<TimerDriver> timers;
 };
 
 ScreenEngine::ScreenEngine(const SaverSettings& settings, SharedSeams seams, PictureSize size,

@@ -2,19 +2,19 @@
 // is re-launched when it has left the screen, moved, drawn from the set it
 // belongs to, and stepped on by its effect's motion rule.
 
+#include "saver/copy_effects.h"
 #include "saver/copy_phase.h"
-#include "saver/form1.h"
 #include "saver/random.h"
 #include "saver/surface.h"
 #include "settings/conversions.h"
 
 namespace skyfolio {
 
-void Form1::Timer1_Timer() { CopyTick(kTimer1Phase); }
+void CopyEffects::Timer1_Timer() { CopyTick(kTimer1Phase); }
 
-void Form1::Timer5_Timer() { CopyTick(kTimer5Phase); }
+void CopyEffects::Timer5_Timer() { CopyTick(kTimer5Phase); }
 
-void Form1::CopyTick(const CopyPhase& phase) {
+void CopyEffects::CopyTick(const CopyPhase& phase) {
     if (!keepTrails) surface_.clear();
     for (size_t i = 0; i < copies.size(); ++i) {
         Copy& copy = copies[i];
@@ -34,7 +34,7 @@ void Form1::CopyTick(const CopyPhase& phase) {
     surface_.present();
 }
 
-void Form1::RelaunchCopy(Copy& copy, int W, int H) {
+void CopyEffects::RelaunchCopy(Copy& copy, int W, int H) {
     const MotionProfile& motion = effect.motion;
     copy.size = motion.launchSize;
     const double r1 = random_.uniform();
@@ -46,7 +46,7 @@ void Form1::RelaunchCopy(Copy& copy, int W, int H) {
 
 // A copy changes over to the incoming picture only at its smallest size, and
 // only once its index has been admitted.
-const PictureSet& Form1::ChooseSource(const CopyPhase& phase, size_t index) {
+const PictureSet& CopyEffects::ChooseSource(const CopyPhase& phase, size_t index) {
     Copy& copy = copies[index];
     const bool admitted = int(index) < admittedCopies;
     if (copy.picture == phase.switchedPicture && admitted) {
@@ -63,7 +63,7 @@ const PictureSet& Form1::ChooseSource(const CopyPhase& phase, size_t index) {
 // Psychedelic, Jumping Beans and Splat admit more copies as copy 0 comes
 // round again showing the incoming picture, and change the picture once
 // enough have been admitted.
-void Form1::AdmissionStep(const CopyPhase& phase) {
+void CopyEffects::AdmissionStep(const CopyPhase& phase) {
     if (effect.change != PictureChange::PacedByCopy0) return;
     if (cfg_.cfgImageTotal <= 1) return;
     if (admittedCopies >= lastCopy_ + phase.thresholdBeyondLast) {
@@ -84,6 +84,6 @@ void Form1::AdmissionStep(const CopyPhase& phase) {
     }
 }
 
-void Form1::AdmitMoreCopies() { admittedCopies = SaturatedInt16(cfg_.cfgIntroAmount + admittedCopies); }
+void CopyEffects::AdmitMoreCopies() { admittedCopies = SaturatedInt16(cfg_.cfgIntroAmount + admittedCopies); }
 
 }  // namespace skyfolio

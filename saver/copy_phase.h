@@ -1,6 +1,6 @@
 #pragma once
 
-#include "saver/form1.h"
+#include "saver/copy_effects.h"
 
 #include <array>
 
@@ -9,9 +9,9 @@ namespace skyfolio {
 // One of the animation's two phases. Each picture change hands the animation
 // to the phase whose incoming set just received the new picture.
 struct CopyPhase {
-    Timer Form1::*tick;  // the timer that drives this phase
-    PictureSet Form1::*outgoing;
-    PictureSet Form1::*incoming;
+    Timer CopyEffects::*tick;  // the timer that drives this phase
+    PictureSet CopyEffects::*outgoing;
+    PictureSet CopyEffects::*incoming;
     int switchedPicture;  // Copy::picture of a copy that shows the incoming set
     int readyValue;       // secondImageReady while the incoming set is the newest
     // Paced effects change the picture once admittedCopies reaches the last
@@ -31,8 +31,8 @@ struct CopyPhase {
 inline constexpr int kAdmitAtOnce = 0;
 
 inline constexpr CopyPhase kTimer1Phase = {
-    &Form1::Timer1, &Form1::first, &Form1::second, 1, 1, 5, 1, {{{3, kAdmitAtOnce}, {2, 2}, {1, 4}}}};
+    &CopyEffects::Timer1, &CopyEffects::first, &CopyEffects::second, 1, 1, 5, 1, {{{3, kAdmitAtOnce}, {2, 2}, {1, 4}}}};
 inline constexpr CopyPhase kTimer5Phase = {
-    &Form1::Timer5, &Form1::second, &Form1::first, 0, 0, 10, 0, {{{3, 3}, {2, 6}, {1, 9}}}};
+    &CopyEffects::Timer5, &CopyEffects::second, &CopyEffects::first, 0, 0, 10, 0, {{{3, 3}, {2, 6}, {1, 9}}}};
 
 }  // namespace skyfolio

@@ -1,6 +1,8 @@
 #include "saver/effects.h"
 
 #include "saver/copy.h"
+#include "saver/copy_effects.h"
+#include "saver/float_effect.h"
 
 namespace skyfolio {
 namespace {
@@ -19,37 +21,53 @@ constexpr Shown kDeckOptions{true, false, true, true, true, false, true, false};
 
 constexpr std::string_view kImageSpeed = "Image Speed";
 
-constexpr DialogLayout kPlainLayout{kPlainCopies, kImageSpeed, false, {}, nullptr, false};
+constexpr DialogLayout kPlainLayout{.shows = kPlainCopies, .speedCaption = kImageSpeed};
 
 // Most copies land anywhere; Vortex copies in the box from 25% to 60% of each side.
 constexpr MotionProfile kOutward{OutwardDiagonal, Grow, kSmallestSizeStep, 0, 1};
 
-constexpr std::array<int16_t, 12> kStill{};
+constexpr auto kCopyEffects = makeFamily<CopyEffects>;
 
-constexpr Effect kNone{-1, {}, kPlainLayout, kOutward, {Nothing, false, kStill, nullptr, false}, Never};
+const Effect kNone{.id = -1, .layout = kPlainLayout, .makeFamily = kCopyEffects, .motion = kOutward, .change = Never};
 
 }  // namespace
 
 const std::array<Effect, 8> kEffects = {{
-    {kSkyflock, "Skyflock", kPlainLayout, kOutward,
-     {TimedChangeThenTick, false, {0, 0, 0, 0, 0, 4, 12, 48, 48, 48, 48, 48}, nullptr, false}, ByClock},
-    {kFloat, "Float", {kFloatOptions, "Float Speed", true, {}, nullptr, false}, kOutward,
-     {FloatClocks, false, kStill, nullptr, false}, FloatList},
-    {kWarp, "Warp", kPlainLayout, {OutwardDiagonal, Shrink, kLargestSizeStep, 0, 1},
-     {TimedChangeThenTick, false, {81, 27, 9, 3}, nullptr, false}, ByClock},
-    {kPsychedelic, "Psychedelic",
-     {kSpeedyCopies, kImageSpeed, false, "Psychedelic Speed", &keys::psychGradient, true}, kOutward,
-     {TickThenFrequentChange, true, kStill, &SaverSettings::cfgPsychGradient, false}, PacedByCopy0},
-    {kDeckOfCards, "Deck of Cards", {kDeckOptions, kImageSpeed, false, "Deck Speed", &keys::deckGradient, false},
-     {OutwardDiagonal, GrowAndDealAgain, kSmallestSizeStep, 0, 1},
-     {TimedChangeThenTick, true, kStill, &SaverSettings::cfgDeckGradient, false}, ByClock},
-    {kJumpingBeans, "Jumping Beans", {kSpeedyCopies, kImageSpeed, false, "Jumping Speed", &keys::speedOfJump, true},
-     {JumpingBeans, Grow, kSmallestSizeStep, 0, 1}, {TickThenFrequentChange, false, kStill, nullptr, false},
-     PacedByCopy0},
-    {kVortex, "Vortex", kPlainLayout, {Vortex, GrowEveryThirdTick, kSmallestSizeStep, 0.25, 0.35},
-     {TimedChangeThenTick, false, kStill, nullptr, false}, ByClock},
-    {kSplat, "Splat", {kSpeedyCopies, kImageSpeed, false, "Splat Speed", &keys::speedOfSplat, true}, kOutward,
-     {TickThenFrequentChange, false, kStill, &SaverSettings::cfgSplatSpeed, true}, PacedByCopy0},
+    {.id = kSkyflock, .name = "Skyflock", .layout = kPlainLayout, .makeFamily = kCopyEffects, .motion = kOutward,
+     .arming = {.order = TimedChangeThenTick, .effectParam = {0, 0, 0, 0, 0, 4, 12, 48, 48, 48, 48, 48}},
+     .change = ByClock},
+    {.id = kFloat, .name = "Float",
+     .layout = {.shows = kFloatOptions, .speedCaption = "Float Speed", .speedIsFloatSpeed = true},
+     .makeFamily = makeFamily<FloatEffect>, .change = FloatList},
+    {.id = kWarp, .name = "Warp", .layout = kPlainLayout, .makeFamily = kCopyEffects,
+     .motion = {OutwardDiagonal, Shrink, kLargestSizeStep, 0, 1},
+     .arming = {.order = TimedChangeThenTick, .effectParam = {81, 27, 9, 3}}, .change = ByClock},
+    {.id = kPsychedelic, .name = "Psychedelic",
+     .layout = {.shows = kSpeedyCopies, .speedCaption = kImageSpeed, .feature1Caption = "Psychedelic Speed",
+                .feature1 = &keys::psychGradient, .amountFollowsFeature2 = true},
+     .makeFamily = kCopyEffects, .motion = kOutward,
+     .arming = {.order = TickThenFrequentChange, .keepTrails = true, .lastParam = &SaverSettings::cfgPsychGradient},
+     .change = PacedByCopy0},
+    {.id = kDeckOfCards, .name = "Deck of Cards",
+     .layout = {.shows = kDeckOptions, .speedCaption = kImageSpeed, .feature1Caption = "Deck Speed",
+                .feature1 = &keys::deckGradient},
+     .makeFamily = kCopyEffects, .motion = {OutwardDiagonal, GrowAndDealAgain, kSmallestSizeStep, 0, 1},
+     .arming = {.order = TimedChangeThenTick, .keepTrails = true, .lastParam = &SaverSettings::cfgDeckGradient},
+     .change = ByClock},
+    {.id = kJumpingBeans, .name = "Jumping Beans",
+     .layout = {.shows = kSpeedyCopies, .speedCaption = kImageSpeed, .feature1Caption = "Jumping Speed",
+                .feature1 = &keys::speedOfJump, .amountFollowsFeature2 = true},
+     .makeFamily = kCopyEffects, .motion = {JumpingBeans, Grow, kSmallestSizeStep, 0, 1},
+     .arming = {.order = TickThenFrequentChange}, .change = PacedByCopy0},
+    {.id = kVortex, .name = "Vortex", .layout = kPlainLayout, .makeFamily = kCopyEffects,
+     .motion = {Vortex, GrowEveryThirdTick, kSmallestSizeStep, 0.25, 0.35}, .arming = {.order = TimedChangeThenTick},
+     .change = ByClock},
+    {.id = kSplat, .name = "Splat",
+     .layout = {.shows = kSpeedyCopies, .speedCaption = kImageSpeed, .feature1Caption = "Splat Speed",
+                .feature1 = &keys::speedOfSplat, .amountFollowsFeature2 = true},
+     .makeFamily = kCopyEffects, .motion = kOutward,
+     .arming = {.order = TickThenFrequentChange, .lastParam = &SaverSettings::cfgSplatSpeed, .admitTicksFromOne = true},
+     .change = PacedByCopy0},
 }};
 
 const Effect* findEffect(double id) {

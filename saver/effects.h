@@ -5,9 +5,14 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 namespace skyfolio {
+
+class EffectFamily;
+class Form1;
+struct SaverSeams;
 
 // The effects, numbered as the settings file stores them and the dialog
 // lists them.
@@ -38,13 +43,13 @@ struct DialogLayout {
     std::array<bool, kOptionGroupCount> shows;
     std::string_view speedCaption;
     // The Speed slider sets Float's speed step rather than the tick interval.
-    bool speedIsFloatSpeed;
+    bool speedIsFloatSpeed = false;
     // The effect's own speed on Feature1; none when there is no key.
-    std::string_view feature1Caption;
-    const SettingKey* feature1;
+    std::string_view feature1Caption = {};
+    const SettingKey* feature1 = nullptr;
     // The amount to introduce is enabled by Feature2 above 0 rather than by
     // the "Yes" of the change on/off option.
-    bool amountFollowsFeature2;
+    bool amountFollowsFeature2 = false;
 
     bool shown(OptionGroup group) const { return shows[static_cast<size_t>(group)]; }
 };
@@ -75,18 +80,18 @@ struct MotionProfile {
     double launchSpan;
 };
 
-// Which timers the set-up starts, and in which order: the timed picture
-// change (A) and the animation tick (T), or the frequent change (B).
-enum class ArmingOrder { Nothing, TimedChangeThenTick, TickThenFrequentChange, FloatClocks };
+// Which timers a copy effect's set-up starts, and in which order: the timed
+// picture change (A) and the animation tick (T), or the frequent change (B).
+enum class ArmingOrder { Nothing, TimedChangeThenTick, TickThenFrequentChange };
 
-// What the set-up arms for the effect.
+// What a copy effect's set-up arms.
 struct EffectArming {
-    ArmingOrder order;
-    bool keepTrails;  // the display is not cleared between ticks
-    std::array<int16_t, 12> effectParam;
+    ArmingOrder order = ArmingOrder::Nothing;
+    bool keepTrails = false;  // the display is not cleared between ticks
+    std::array<int16_t, 12> effectParam{};
     // Replaces effectParam(11) when given.
-    Held<double> SaverSettings::*lastParam;
-    bool admitTicksFromOne;
+    Held<double> SaverSettings::*lastParam = nullptr;
+    bool admitTicksFromOne = false;
 };
 
 // How the pictures change.
@@ -100,10 +105,12 @@ enum class PictureChange {
 // Everything that makes one effect differ from another.
 struct Effect {
     int id;
-    std::string_view name;
+    std::string_view name = {};
     DialogLayout layout;
-    MotionProfile motion;
-    EffectArming arming;
+    // The family whose state and procedures run the effect.
+    std::unique_ptr<EffectFamily> (*makeFamily)(Form1&, const SaverSettings&, const SaverSeams&);
+    MotionProfile motion = {};  // the copy effects'
+    EffectArming arming = {};   // the copy effects'
     PictureChange change;
 
     // Float shows the user's picture files; the others fly copies of the cache pictures.

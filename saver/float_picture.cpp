@@ -4,7 +4,7 @@
 
 #include "imaging/units.h"
 #include "saver/fit_to_screen.h"
-#include "saver/form1.h"
+#include "saver/float_effect.h"
 #include "saver/monotonic_clock.h"
 #include "saver/picture_source.h"
 #include "saver/random.h"
@@ -24,7 +24,7 @@ int twips(int pixels) { return pixels * kTwipsPerPixel; }
 
 }  // namespace
 
-void Form1::ShowFloatPicture(AfterChange after) {
+void FloatEffect::ShowFloatPicture(AfterChange after) {
     afterChange_ = after;
     // A list shorter than its count leaves an empty path, which fails to load.
     const std::vector<std::string>& files = *cfg_.imageFiles;
@@ -39,7 +39,7 @@ void Form1::ShowFloatPicture(AfterChange after) {
 // A picture shrunk to fit the screen is decoded at the size it is shown at,
 // so that a camera's photo is never held whole. One whose file does not
 // tell its size is loaded as it is.
-Pixels Form1::LoadFloatPicture() {
+Pixels FloatEffect::LoadFloatPicture() {
     const std::optional<PictureSize> own =
         cfg_.cfgFitLargePictures ? pictures_.userPictureSize(floatPicturePath_) : std::nullopt;
     if (own) {
@@ -50,7 +50,7 @@ Pixels Form1::LoadFloatPicture() {
 }
 
 // The box blank for a moment; the saver handles input and its other timers meanwhile.
-void Form1::StartPause() {
+void FloatEffect::StartPause() {
     FirstPicture.visible = false;
     // Not held beside the next picture while that one loads.
     FirstPicture.picture = Pixels();
@@ -61,12 +61,12 @@ void Form1::StartPause() {
     ChangeTimer.setEnabled(true);
 }
 
-void Form1::EndPause() {
+void FloatEffect::EndPause() {
     ChangeTimer.setEnabled(false);
     try {
         FirstPicture.picture = LoadFloatPicture();
     } catch (const std::exception&) {
-        EndWithMessage(FloatFailureMessage(floatPicturePath_));
+        form_.EndWithMessage(Form1::FloatFailureMessage(floatPicturePath_));
         return;
     }
     FirstPicture.pictureIndex = floatImageIndex;
@@ -79,23 +79,23 @@ void Form1::EndPause() {
 }
 
 // The box emptied at once, then made the new picture's size and centred;
-// the steps copy the picture into it from second.source.
-void Form1::StartTransition() {
+// the steps copy the picture into it from incoming_.
+void FloatEffect::StartTransition() {
     FirstPicture.picture = Pixels();
     FirstPicture.pictureIndex = floatImageIndex;
     FirstPicture.width = 1;
     FirstPicture.height = 1;
     FirstPicture.visible = true;
     ShowFirstPicture();
-    second.source = Pixels();  // not held twice while the next one loads
+    incoming_ = Pixels();  // not held twice while the next one loads
     try {
-        second.source = LoadFloatPicture();
+        incoming_ = LoadFloatPicture();
     } catch (const std::exception&) {
-        EndWithMessage(FloatFailureMessage(floatPicturePath_));
+        form_.EndWithMessage(Form1::FloatFailureMessage(floatPicturePath_));
         return;
     }
-    FirstPicture.height = twips(second.source.height());
-    FirstPicture.width = twips(second.source.width());
+    FirstPicture.height = twips(incoming_.height());
+    FirstPicture.width = twips(incoming_.width());
     CentreFirstPicture();
     view_.show(FirstPicture);
 
@@ -103,8 +103,8 @@ void Form1::StartTransition() {
     const double transition = cfg_.cfgRandomTransition == 1 ? randomTransition(random_.uniform()) : cfg_.cfgTransition;
     const PixelRect at = pixelsOf(FirstPicture);
     const PixelRect screen{-at.x, -at.y, surface_.size().width, surface_.size().height};
-    reveal_ = TransitionReveal(TransitionSteps(transition, second.source.width(), second.source.height()),
-                               intersected(second.source.rect(), screen), clock_.now());
+    reveal_ = TransitionReveal(TransitionSteps(transition, incoming_.width(), incoming_.height()),
+                               intersected(incoming_.rect(), screen), clock_.now());
     floatChange_ = FloatChange::Revealing;
     ChangeTimer_Timer();
     if (floatChange_ != FloatChange::Revealing) return;
@@ -112,10 +112,10 @@ void Form1::StartTransition() {
     ChangeTimer.setEnabled(true);
 }
 
-void Form1::EndTransition() {
+void FloatEffect::EndTransition() {
     ChangeTimer.setEnabled(false);
     // Whatever the transition left undrawn, the whole picture stands now.
-    FirstPicture.picture = second.source;
+    FirstPicture.picture = incoming_;
     ShowFirstPicture();
     EndFloatChange();
     if (motionHeld_) {
@@ -124,7 +124,7 @@ void Form1::EndTransition() {
     }
 }
 
-void Form1::ChangeTimer_Timer() {
+void FloatEffect::ChangeTimer_Timer() {
     switch (floatChange_) {
     case FloatChange::None:
         ChangeTimer.setEnabled(false);
@@ -141,7 +141,7 @@ void Form1::ChangeTimer_Timer() {
         return;
     }
     case FloatChange::Revealing:
-        reveal_.advance(clock_.now(), view_, FirstPicture, second.source);
+        reveal_.advance(clock_.now(), view_, FirstPicture, incoming_);
         if (reveal_.done())
             EndTransition();
         else
@@ -151,12 +151,12 @@ void Form1::ChangeTimer_Timer() {
 }
 
 // Division truncates toward zero, also for a picture larger than the screen.
-void Form1::CentreFirstPicture() {
+void FloatEffect::CentreFirstPicture() {
     FirstPicture.left = (ScaleWidth() - FirstPicture.width) / 2;
     FirstPicture.top = (ScaleHeight() - FirstPicture.height) / 2;
 }
 
-void Form1::ShowFirstPicture() {
+void FloatEffect::ShowFirstPicture() {
     view_.show(FirstPicture);
     surface_.present();
 }

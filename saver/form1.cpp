@@ -1,9 +1,13 @@
 #include "saver/form1.h"
 
 #include "imaging/units.h"
+#include "saver/effect_family.h"
 #include "saver/saver_host.h"
 #include "saver/surface.h"
+#include "settings/conversions.h"
 #include "settings/line_break.h"
+
+#include <exception>
 
 namespace skyfolio {
 
@@ -11,11 +15,36 @@ Form1::Form1(const SaverSettings& settings, SaverSeams seams)
     : effect(effectOrNone(settings.cfgEffect)),
       cfg_(settings),
       surface_(seams.surface),
-      pictures_(seams.pictures),
       host_(seams.host),
-      random_(seams.random),
-      clock_(seams.clock),
-      view_(seams.surface) {}
+      family_(effect.makeFamily(*this, settings, seams)) {}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load() {
+    try {
+        surface_.setBackground(static_cast<uint32_t>(RoundInt32(*cfg_.cfgBackColor)));
+    } catch (const std::exception&) {
+        EndWithMessage(CacheFailureMessage({}));
+        return;
+    }
+    family_->Form_Load();
+}
+
+void Form1::Timer1_Timer() { RunTimer("Timer1"); }
+void Form1::Timer2_Timer() { RunTimer("Timer2"); }
+void Form1::Timer3_Timer() { RunTimer("Timer3"); }
+void Form1::Timer4_Timer() { RunTimer("Timer4"); }
+void Form1::Timer5_Timer() { RunTimer("Timer5"); }
+void Form1::ChangeTimer_Timer() { RunTimer("ChangeTimer"); }
+
+void Form1::RunTimer(std::string_view name) {
+    for (const TimedHandler& timed : timers())
+        if (timed.name == name) timed.handler();
+}
+
+const std::vector<TimedHandler>& Form1::timers() const { return family_->timers(); }
+
+bool Form1::holdsInput() const { return family_->holdsInput(); }
 
 int Form1::ScaleWidth() const { return surface_.size().width * (scaleInTwips ? kTwipsPerPixel : 1); }
 

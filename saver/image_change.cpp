@@ -2,8 +2,8 @@
 // effects, and the change itself, which loads the picture into the set that
 // is not showing the newest one and hands the animation to that set's phase.
 
+#include "saver/copy_effects.h"
 #include "saver/copy_phase.h"
-#include "saver/form1.h"
 #include "saver/picture_source.h"
 
 #include <exception>
@@ -16,7 +16,7 @@ constexpr int kChangeIntervalMs = 1;
 
 }  // namespace
 
-void Form1::CopyEffectsClock() {
+void CopyEffects::Timer2_Timer() {
     switch (effect.change) {
     case PictureChange::ByClock:
         // Once every copy is admitted, the next tick starts the change.
@@ -42,7 +42,7 @@ void Form1::CopyEffectsClock() {
     }
 }
 
-void Form1::Timer4_Timer() {
+void CopyEffects::Timer4_Timer() {
     std::string cachePath;
     try {
         // The count is compared as a number, so a stored "03" or " 3" still
@@ -63,7 +63,7 @@ void Form1::Timer4_Timer() {
         (this->*previous.tick).setEnabled(false);
         (this->*next.tick).setEnabled(true);
     } catch (const std::exception&) {
-        EndWithMessage(CacheFailureMessage(cachePath));
+        form_.EndWithMessage(Form1::CacheFailureMessage(cachePath));
         return;
     }
     Timer4.setEnabled(false);

@@ -2,7 +2,7 @@
 // size steps. Together with the speed table effectParam they give each effect
 // its course.
 
-#include "saver/form1.h"
+#include "saver/copy_effects.h"
 #include "saver/random.h"
 #include "settings/conversions.h"
 
@@ -41,7 +41,7 @@ constexpr double kJumpLeftward = 10;
 
 }  // namespace
 
-void Form1::SetCopyStep(Copy& copy, int16_t speed) {
+void CopyEffects::SetCopyStep(Copy& copy, int16_t speed) {
     const auto quadrant = [&] { return QuadrantOf(copy.x, copy.y, ScaleWidth(), ScaleHeight()); };
     switch (effect.motion.stepRule) {
     case StepRule::JumpingBeans: {
@@ -67,7 +67,7 @@ void Form1::SetCopyStep(Copy& copy, int16_t speed) {
     }
 }
 
-void Form1::StepCopy(Copy& copy) {
+void CopyEffects::StepCopy(Copy& copy) {
     const int k = copy.size;
     const SizeCourse course = effect.motion.course;
     if (course == SizeCourse::GrowEveryThirdTick) {
@@ -89,7 +89,7 @@ void Form1::StepCopy(Copy& copy) {
     if (course == SizeCourse::GrowAndDealAgain) copy.size = kSmallestSizeStep;
 }
 
-void Form1::StepWarpCopy(Copy& copy) {
+void CopyEffects::StepWarpCopy(Copy& copy) {
     const int k = copy.size;
     if (k < kSmallestSizeStep) {
         SetCopyStep(copy, effectParam[speedOf(k)]);

@@ -1,6 +1,6 @@
 #include "settings/conversions.h"
 
-#include "platform/ascii_text.h"
+#include "files/ascii_text.h"
 
 #include <algorithm>
 #include <charconv>

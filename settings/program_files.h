@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/program_file_names.h"
+#include "files/program_file_names.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 #include "settings/settings_file.h"
 
-#include "platform/files.h"
-#include "platform/program_folder.h"
+#include "files/files.h"
+#include "files/program_folder.h"
 
 namespace skyfolio {
 namespace {

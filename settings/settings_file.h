@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/profile.h"
+#include "files/profile.h"
 #include "settings/program_files.h"
 #include "settings/saver_settings.h"
 #include "settings/setting_keys.h"

@@ -1,7 +1,7 @@
 #include "startup/add_to_xscreensaver.h"
 
-#include "platform/files.h"
-#include "platform/program_folder.h"
+#include "files/files.h"
+#include "files/program_folder.h"
 #include "startup/command_line.h"
 #include "startup/xscreensaver_programs.h"
 

@@ -1,6 +1,6 @@
 #include "startup/command_line.h"
 
-#include "platform/ascii_text.h"
+#include "files/ascii_text.h"
 
 #include <utility>
 

@@ -1,6 +1,7 @@
 #include "startup/held_input.h"
 
 #include "imaging/units.h"
+#include "saver/float_effect.h"
 #include "saver/form1.h"
 #include "startup/input_watch.h"
 
@@ -37,8 +38,9 @@ void HeldInput::handle(const Event& event) {
         return;
     case Kind::Move: {
         const PointerPosition& at = event.at;
-        const FloatBox& box = form_->FirstPicture;
-        const PixelRect area = box.visible ? pixelsOf(box) : PixelRect{};
+        const FloatEffect* floating = form_->familyInUse<FloatEffect>();
+        const PixelRect area =
+            floating && floating->FirstPicture.visible ? pixelsOf(floating->FirstPicture) : PixelRect{};
         if (at.x >= area.x && at.y >= area.y && at.x < area.x + area.width && at.y < area.y + area.height) {
             watch_.FirstPicture_MouseMove(at.x - area.x, at.y - area.y);
             return;

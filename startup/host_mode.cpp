@@ -1,19 +1,12 @@
 #include "startup/host_mode.h"
 
-#include "platform/clock.h"
-#include "platform/file_picture_source.h"
 #include "platform/foreign_window.h"
 #include "platform/gui_application.h"
 #include "platform/message_picture.h"
 #include "platform/program_folder_setup.h"
-#include "platform/random.h"
-#include "platform/screen_engine.h"
 #include "platform/termination_signals.h"
 #include "platform/window_message_host.h"
-#include "saver/random.h"
-#include "settings/conversions.h"
-#include "settings/program_files.h"
-#include "settings/settings_file.h"
+#include "startup/saver_commons.h"
 
 #include <QImage>
 
@@ -28,7 +21,8 @@ namespace skyfolio {
 namespace {
 
 void fillBlack(QSize size, uint32_t* to, int stride) {
-    for (int row = 0; row < size.height(); ++row) std::fill_n(to + qsizetype(row) * stride, size.width(), qRgb(0, 0, 0));
+    for (int row = 0; row < size.height(); ++row)
+        std::fill_n(to + qsizetype(row) * stride, size.width(), qRgb(0, 0, 0));
 }
 
 // The saver in one foreign window at the window's size, or the message that
@@ -37,15 +31,12 @@ class HostedSaver {
 public:
     explicit HostedSaver(ForeignWindow& window)
         : window_(window),
-          pictures_([](int number) { return cacheFilePath(DecimalText(number)); }),
-          // The one generator of this process, seeded once.
-          random_(seedFromClock()),
           host_([this] { if (engine_) engine_->halt(); }, [this](const std::string& text) { show(text); }) {}
 
     void start(const SaverSettings& settings) {
         settings_ = settings;
         engine_ = std::make_unique<ScreenEngine>(
-            *settings_, SharedSeams{pictures_, host_, random_, clock_}, window_.size(),
+            *settings_, commons_.seams(host_), window_.size(),
             [this](const std::vector<QRect>& changed) { window_.repaint(changed); }, nullptr);
         window_.setPaint([this](const QRect& rect, uint32_t* to, int stride) {
             // Until a resize is followed, the window's new area is black.
@@ -94,9 +85,7 @@ private:
     }
 
     ForeignWindow& window_;
-    FilePictureSource pictures_;
-    SeededRandom random_;
-    const SteadyClock clock_;
+    SaverCommons commons_;
     WindowMessageHost host_;
     std::optional<SaverSettings> settings_;
     std::unique_ptr<ScreenEngine> engine_;
@@ -138,11 +127,7 @@ int RunHostMode(const HostArguments& arguments, const char* programName) {
     if (const std::optional<std::string> problem = prepareProgramFolder()) {
         saver.host().showMessage(*problem);
     } else {
-        // As "/s" reads them: once, after the first-run entries, which a
-        // read-only folder only loses.
-        SettingsFile file;
-        file.writeFirstRunEntries();
-        saver.start(readSaverSettings(file));
+        saver.start(readSettingsAtStart());
     }
     return app.run();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "password/form_window.h"
 #include "platform/clock.h"
-#include "saver/form_window.h"
 #include "saver/saver_host.h"
 #include "settings/saver_settings.h"
 

@@ -1,5 +1,8 @@
 #include "startup/saver_screens.h"
 
+#include "saver/form1.h"
+#include "settings/conversions.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -14,6 +17,10 @@ bool ScreenArea::overlaps(const ScreenArea& other) const {
 }
 
 namespace {
+
+// Just beyond Form1's far corner, in Form1's scale; the pointer stops at the
+// screen's corner.
+constexpr double kPointerBeyondCorner = 10;
 
 bool samePlace(const ScreenArea& a, const ScreenArea& b) {
     return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height && a.ratio == b.ratio;
@@ -84,11 +91,13 @@ void SaverScreens::movePointerOutOfSight() {
     const Covered* on = primary();
     if (!on || unloaded_) return;
     const ScreenArea& area = on->area;
-    const PointerPlace beyond = PointerBeyondCorner(on->saver->form());
+    const Form1& form = on->saver->form();
+    const int beyondX = RoundInt32(form.ScaleWidth() + kPointerBeyondCorner);
+    const int beyondY = RoundInt32(form.ScaleHeight() + kPointerBeyondCorner);
     const auto onScreen = [&](int place, int origin, int extent) {
         return int(std::clamp(origin + std::floor(place / area.ratio), double(origin), double(origin + extent - 1)));
     };
-    movePointer_(onScreen(beyond.x, area.x, area.width), onScreen(beyond.y, area.y, area.height));
+    movePointer_(onScreen(beyondX, area.x, area.width), onScreen(beyondY, area.y, area.height));
 }
 
 void SaverScreens::placeWindow(bool topmost) {

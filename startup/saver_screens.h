@@ -1,7 +1,7 @@
 #pragma once
 
 #include "imaging/pixels.h"
-#include "saver/form_window.h"
+#include "password/form_window.h"
 
 #include <functional>
 #include <memory>

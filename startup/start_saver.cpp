@@ -2,16 +2,12 @@
 
 #include "password/password_form.h"
 #include "platform/clock.h"
-#include "platform/file_picture_source.h"
 #include "platform/gui_application.h"
 #include "platform/qt_saver_host.h"
-#include "platform/random.h"
-#include "saver/random.h"
-#include "settings/conversions.h"
-#include "settings/settings_file.h"
 #include "startup/desktop_screens.h"
 #include "startup/input_watch.h"
 #include "startup/qt_saver_screen.h"
+#include "startup/saver_commons.h"
 #include "startup/saver_screens.h"
 
 #include <QCursor>
@@ -28,12 +24,8 @@ class Saver {
 public:
     explicit Saver(const SaverSettings& settings)
         : settings_(settings),
-          pictures_([](int number) { return cacheFilePath(DecimalText(number)); }),
-          // The one generator of the saver, seeded once, drawn from by every screen.
-          random_(seedFromClock()),
           screens_([this](const ScreenArea& area) {
-              return std::make_unique<QtSaverScreen>(area, settings_, SharedSeams{pictures_, host_, random_, steadyClock_},
-                                                     watch_);
+              return std::make_unique<QtSaverScreen>(area, settings_, commons_.seams(host_), watch_);
           },
                    [](int x, int y) { QCursor::setPos(x, y); }),
           watch_(settings_, host_, screens_, clock_, [this] { showPasswordForm(); }),
@@ -60,9 +52,7 @@ private:
     }
 
     const SaverSettings& settings_;
-    FilePictureSource pictures_;
-    SeededRandom random_;
-    const SteadyClock steadyClock_;
+    SaverCommons commons_;
     const SystemClock clock_;
     QtSaverHost host_;
     SaverScreens screens_;
@@ -74,12 +64,8 @@ private:
 }  // namespace
 
 int StartSaver(GuiApplication& app) {
-    // Showing Form1 loads it first: the settings, read once; the first-run
-    // entries are the one thing a start may write, and a read-only folder
-    // only loses the sample names.
-    SettingsFile file;
-    file.writeFirstRunEntries();
-    const SaverSettings settings = readSaverSettings(file);
+    // Showing Form1 loads it first: the settings, read once.
+    const SaverSettings settings = readSettingsAtStart();
 
     Saver saver(settings);
     saver.start();

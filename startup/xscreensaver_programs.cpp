@@ -1,6 +1,6 @@
 #include "startup/xscreensaver_programs.h"
 
-#include "platform/ascii_text.h"
+#include "files/ascii_text.h"
 
 #include <algorithm>
 #include <optional>

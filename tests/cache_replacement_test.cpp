@@ -1,7 +1,7 @@
 #include "dialog/cache_replacement.h"
-#include "platform/files.h"
+#include "files/files.h"
+#include "files/program_folder.h"
 #include "imaging/picture.h"
-#include "platform/program_folder.h"
 #include "settings/program_files.h"
 #include "tests/support/temp_folder.h"
 

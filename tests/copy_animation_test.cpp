@@ -2,6 +2,7 @@
 // outgoing to the incoming picture, in both phases.
 
 #include "platform/image_surface.h"
+#include "saver/copy_effects.h"
 #include "saver/effects.h"
 #include "tests/support/allocation_counter.h"
 #include "tests/support/saver_fixture.h"
@@ -22,7 +23,7 @@ protected:
     // Which set each copy has switched to.
     std::vector<int> switchedTo() {
         std::vector<int> sets;
-        for (const Copy& copy : form().copies) sets.push_back(copy.picture);
+        for (const Copy& copy : form().family<CopyEffects>().copies) sets.push_back(copy.picture);
         return sets;
     }
     // The set each copy was drawn from in the last tick.
@@ -64,9 +65,9 @@ TEST_F(CopyAnimationTest, TrailsAreNeverCleared) {
 TEST_F(CopyAnimationTest, ACornerOnTheRightOrBottomEdgeIsStillOnTheScreen) {
     loadEffect(kSkyflock, "1");
     const auto drawnAfterPlacingAt = [&](int x, int y) {
-        form().copies[0].x = x;
-        form().copies[0].y = y;
-        form().copies[0].stepX = form().copies[0].stepY = 0;
+        form().family<CopyEffects>().copies[0].x = x;
+        form().family<CopyEffects>().copies[0].y = y;
+        form().family<CopyEffects>().copies[0].stepX = form().family<CopyEffects>().copies[0].stepY = 0;
         fakes.random.draws = {0.5, 0.5};
         form().Timer1_Timer();
         return std::pair(lastTick()[0].x, lastTick()[0].y);
@@ -80,17 +81,17 @@ TEST_F(CopyAnimationTest, ACornerOnTheRightOrBottomEdgeIsStillOnTheScreen) {
 
 TEST_F(CopyAnimationTest, AdmittedCopiesChangeOverAtTheirSmallestSize) {
     loadEffect(kSkyflock, "3");
-    form().admittedCopies = 2;
+    form().family<CopyEffects>().admittedCopies = 2;
     form().Timer1_Timer();
     EXPECT_EQ(setsOfLastTick(), (std::vector<int>{1, 1, 0}));
     EXPECT_EQ(switchedTo(), (std::vector<int>{1, 1, 0}));
 
     // Copy 2 is admitted, but has grown past its smallest size: it waits
     // for its re-launch, while the others stay changed over.
-    form().admittedCopies = 3;
+    form().family<CopyEffects>().admittedCopies = 3;
     form().Timer1_Timer();
     EXPECT_EQ(setsOfLastTick(), (std::vector<int>{1, 1, 0}));
-    form().copies[2].x = -1;
+    form().family<CopyEffects>().copies[2].x = -1;
     form().Timer1_Timer();
     EXPECT_EQ(setsOfLastTick(), (std::vector<int>{1, 1, 1}));
 }
@@ -98,7 +99,7 @@ TEST_F(CopyAnimationTest, AdmittedCopiesChangeOverAtTheirSmallestSize) {
 TEST_F(CopyAnimationTest, WithOnePictureNothingChangesOver) {
     set(keys::newTotal, "1");
     loadEffect(kSkyflock, "3");
-    form().admittedCopies = 3;
+    form().family<CopyEffects>().admittedCopies = 3;
     for (int t = 0; t < 20; ++t) {
         form().Timer1_Timer();
         EXPECT_EQ(setsOfLastTick(), (std::vector<int>{0, 0, 0}));
@@ -107,7 +108,7 @@ TEST_F(CopyAnimationTest, WithOnePictureNothingChangesOver) {
 
 TEST_F(CopyAnimationTest, AWarpCopyChangesOverOnceItHasShrunkToItsSmallest) {
     loadEffect(kWarp, "1");
-    form().admittedCopies = 1;
+    form().family<CopyEffects>().admittedCopies = 1;
     fakes.random.draws = {0.5, 0.5};
     for (int tick = 1; tick <= 11; ++tick) {
         form().Timer1_Timer();
@@ -122,14 +123,14 @@ TEST_F(CopyAnimationTest, ACopyLeftBehindChangesOverAsSoonAsItIsAdmittedInTheNex
     form().Timer1_Timer();
     form().Timer1_Timer();
     // Handed over to the Timer5 phase: the first set has the newest picture.
-    form().secondImageReady = 0;
-    form().admittedCopies = 0;
+    form().family<CopyEffects>().secondImageReady = 0;
+    form().family<CopyEffects>().admittedCopies = 0;
     form().Timer5_Timer();
     EXPECT_EQ(setsOfLastTick(), (std::vector<int>{1, 1}));
-    form().admittedCopies = 1;
+    form().family<CopyEffects>().admittedCopies = 1;
     form().Timer5_Timer();
     EXPECT_EQ(setsOfLastTick(), (std::vector<int>{0, 1}));
-    EXPECT_EQ(form().copies[0].size, 8) << "changed over without a re-launch";
+    EXPECT_EQ(form().family<CopyEffects>().copies[0].size, 8) << "changed over without a re-launch";
 }
 
 // Paced admission: how often a re-launch of copy 0 showing the incoming
@@ -147,21 +148,21 @@ TEST_P(AdmissionTest, CopyZeroPacesTheAdmission) {
     set(keys::changeNextImage, p.changeNext);
     set(keys::introImageAmount, "2");
     loadEffect(kPsychedelic, "100");
-    form().admittedCopies = 1;
-    form().secondImageReady = p.timer5Phase ? 0 : 1;
+    form().family<CopyEffects>().admittedCopies = 1;
+    form().family<CopyEffects>().secondImageReady = p.timer5Phase ? 0 : 1;
     std::vector<int> admitting;
     for (int tick = 1; tick <= 16; ++tick) {
-        form().copies[0].x = -1;  // copy 0 is re-launched at every tick
-        form().copies[0].picture = p.timer5Phase ? 0 : 1;
-        const int before = form().admittedCopies;
+        form().family<CopyEffects>().copies[0].x = -1;  // copy 0 is re-launched at every tick
+        form().family<CopyEffects>().copies[0].picture = p.timer5Phase ? 0 : 1;
+        const int before = form().family<CopyEffects>().admittedCopies;
         p.timer5Phase ? form().Timer5_Timer() : form().Timer1_Timer();
-        if (form().admittedCopies != before) {
-            EXPECT_EQ(form().admittedCopies, before + 2);
+        if (form().family<CopyEffects>().admittedCopies != before) {
+            EXPECT_EQ(form().family<CopyEffects>().admittedCopies, before + 2);
             admitting.push_back(tick);
         }
     }
     EXPECT_EQ(admitting, p.admittingTicks);
-    EXPECT_FALSE(form().Timer4.Enabled());
+    EXPECT_FALSE(form().family<CopyEffects>().Timer4.Enabled());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -177,13 +178,13 @@ TEST_F(CopyAnimationTest, OnlyPacedEffectsWithSeveralPicturesAdmitAtTheTick) {
     const auto admitsAfterTicks = [&](int effect) {
         set(keys::mode, std::to_string(effect));
         Form1& saver = load();
-        saver.admittedCopies = 1;
+        saver.family<CopyEffects>().admittedCopies = 1;
         for (int tick = 0; tick < 10; ++tick) {
-            saver.copies[0].x = -1;
-            saver.copies[0].picture = 1;
+            saver.family<CopyEffects>().copies[0].x = -1;
+            saver.family<CopyEffects>().copies[0].picture = 1;
             saver.Timer1_Timer();
         }
-        return saver.admittedCopies > 1;
+        return saver.family<CopyEffects>().admittedCopies > 1;
     };
     for (const int effect : {kPsychedelic, kJumpingBeans, kSplat}) EXPECT_TRUE(admitsAfterTicks(effect)) << effect;
     for (const int effect : {kSkyflock, kWarp, kDeckOfCards, kVortex}) EXPECT_FALSE(admitsAfterTicks(effect)) << effect;
@@ -194,40 +195,40 @@ TEST_F(CopyAnimationTest, OnlyPacedEffectsWithSeveralPicturesAdmitAtTheTick) {
 TEST_F(CopyAnimationTest, ACounterPastItsTargetNeverAdmitsAgain) {
     set(keys::changeNextImage, "1");
     loadEffect(kJumpingBeans, "100");
-    form().admittedCopies = 1;
-    form().admitTicks = 7;  // the Timer1 phase admits when it reaches 4
+    form().family<CopyEffects>().admittedCopies = 1;
+    form().family<CopyEffects>().admitTicks = 7;  // the Timer1 phase admits when it reaches 4
     for (int tick = 0; tick < 30; ++tick) {
-        form().copies[0].x = -1;
-        form().copies[0].picture = 1;
+        form().family<CopyEffects>().copies[0].x = -1;
+        form().family<CopyEffects>().copies[0].picture = 1;
         form().Timer1_Timer();
     }
-    EXPECT_EQ(form().admittedCopies, 1);
-    EXPECT_EQ(form().admitTicks, 37);
+    EXPECT_EQ(form().family<CopyEffects>().admittedCopies, 1);
+    EXPECT_EQ(form().family<CopyEffects>().admitTicks, 37);
 }
 
 TEST_F(CopyAnimationTest, EnoughAdmittedCopiesStartTheChangeInEachPhase) {
     loadEffect(kSplat, "10");  // copies 0 to 9
-    form().copies[0].picture = 1;
-    form().admittedCopies = 13;
+    form().family<CopyEffects>().copies[0].picture = 1;
+    form().family<CopyEffects>().admittedCopies = 13;
     form().Timer1_Timer();
-    EXPECT_FALSE(form().Timer4.Enabled()) << "the Timer1 phase waits for 9 + 5";
-    form().admittedCopies = 14;
-    form().copies[0].size = 5;  // the threshold needs no re-launch
+    EXPECT_FALSE(form().family<CopyEffects>().Timer4.Enabled()) << "the Timer1 phase waits for 9 + 5";
+    form().family<CopyEffects>().admittedCopies = 14;
+    form().family<CopyEffects>().copies[0].size = 5;  // the threshold needs no re-launch
     form().Timer1_Timer();
-    EXPECT_TRUE(form().Timer4.Enabled());
-    EXPECT_EQ(form().imageChangeDue, 1);
-    EXPECT_EQ(form().admittedCopies, 14);
+    EXPECT_TRUE(form().family<CopyEffects>().Timer4.Enabled());
+    EXPECT_EQ(form().family<CopyEffects>().imageChangeDue, 1);
+    EXPECT_EQ(form().family<CopyEffects>().admittedCopies, 14);
 
-    form().Timer4.setEnabled(false);
-    form().secondImageReady = 0;
-    form().copies[0].picture = 0;
-    form().admittedCopies = 18;
+    form().family<CopyEffects>().Timer4.setEnabled(false);
+    form().family<CopyEffects>().secondImageReady = 0;
+    form().family<CopyEffects>().copies[0].picture = 0;
+    form().family<CopyEffects>().admittedCopies = 18;
     form().Timer5_Timer();
-    EXPECT_FALSE(form().Timer4.Enabled()) << "the Timer5 phase waits for 9 + 10";
-    form().admittedCopies = 19;
+    EXPECT_FALSE(form().family<CopyEffects>().Timer4.Enabled()) << "the Timer5 phase waits for 9 + 10";
+    form().family<CopyEffects>().admittedCopies = 19;
     form().Timer5_Timer();
-    EXPECT_TRUE(form().Timer4.Enabled());
-    EXPECT_EQ(form().imageChangeDue, 0);
+    EXPECT_TRUE(form().family<CopyEffects>().Timer4.Enabled());
+    EXPECT_EQ(form().family<CopyEffects>().imageChangeDue, 0);
 }
 
 TEST_F(CopyAnimationTest, ATickAllocatesNothing) {
@@ -243,7 +244,7 @@ TEST_F(CopyAnimationTest, ATickAllocatesNothing) {
         const int64_t beforeLoad = test::allocationsSoFar();
         saver.Form_Load();
         ASSERT_GT(test::allocationsSoFar(), beforeLoad) << "the counter counts";
-        saver.admittedCopies = 7;
+        saver.family<CopyEffects>().admittedCopies = 7;
         for (int tick = 0; tick < 50; ++tick) saver.Timer1_Timer();
         const int64_t before = test::allocationsSoFar();
         for (int tick = 0; tick < 200; ++tick) saver.Timer1_Timer();

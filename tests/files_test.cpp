@@ -1,4 +1,4 @@
-#include "platform/files.h"
+#include "files/files.h"
 #include "tests/support/ended_process.h"
 #include "tests/support/temp_folder.h"
 

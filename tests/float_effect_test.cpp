@@ -3,6 +3,7 @@
 
 #include "platform/image_surface.h"
 #include "saver/effects.h"
+#include "saver/float_effect.h"
 #include "saver/transitions.h"
 #include "tests/support/allocation_counter.h"
 #include "tests/support/saver_fixture.h"
@@ -46,15 +47,15 @@ protected:
     Form1& loadFloat() {
         Form1& saver = load();
         EXPECT_TRUE(fakes.host.messages.empty());
-        EXPECT_TRUE(saver.Timer2.Enabled());
+        EXPECT_TRUE(saver.family<FloatEffect>().Timer2.Enabled());
         return saver;
     }
     // The change under way carried to its end by ChangeTimer's ticks, as the
     // timers would fire them; the ticks it took.
     static int finishChange(Form1& saver, test::FakeSteadyClock& clock) {
         int ticks = 0;
-        while (saver.ChangeTimer.Enabled() && ticks < 100000) {
-            clock.advance(std::chrono::milliseconds(std::max(saver.ChangeTimer.Interval(), 16)));
+        while (saver.family<FloatEffect>().ChangeTimer.Enabled() && ticks < 100000) {
+            clock.advance(std::chrono::milliseconds(std::max(saver.family<FloatEffect>().ChangeTimer.Interval(), 16)));
             saver.ChangeTimer_Timer();
             ++ticks;
         }
@@ -66,7 +67,7 @@ protected:
         finishChange(saver, clock);
     }
     void change(Form1& saver) { change(saver, fakes.clock); }
-    PictureSize shown() { return form().FirstPicture.picture.size(); }
+    PictureSize shown() { return form().family<FloatEffect>().FirstPicture.picture.size(); }
     static std::string missingMessage(const std::string& path) {
         return path + "\ndoes not exist! Skyfolio will\nnot function unless a different image is reloaded.";
     }
@@ -74,7 +75,7 @@ protected:
 
 TEST_F(FloatEffectTest, StandardShowsTheListInOrderCentredAfterAPauseAndWraps) {
     Form1& saver = loadFloat();
-    const FloatBox& box = saver.FirstPicture;
+    const FloatBox& box = saver.family<FloatEffect>().FirstPicture;
     const std::vector<PictureSize> expected = {{40, 30}, {20, 10}, {60, 50}, {40, 30}};
     for (const PictureSize& size : expected) {
         const auto start = fakes.clock.now();
@@ -87,29 +88,29 @@ TEST_F(FloatEffectTest, StandardShowsTheListInOrderCentredAfterAPauseAndWraps) {
         EXPECT_TRUE(box.visible);
         EXPECT_EQ(box.left, (12000 - size.width * kTwips) / 2);
         EXPECT_EQ(box.top, (9000 - size.height * kTwips) / 2);
-        EXPECT_EQ(saver.Timer2.Interval(), 10000);
+        EXPECT_EQ(saver.family<FloatEffect>().Timer2.Interval(), 10000);
     }
-    EXPECT_FALSE(saver.Timer3.Enabled());  // centred: it never moves
+    EXPECT_FALSE(saver.family<FloatEffect>().Timer3.Enabled());  // centred: it never moves
 }
 
 TEST_F(FloatEffectTest, ThePauseIsTimedOnTheSteadyClockAndThePictureClockNeverNests) {
     Form1& saver = loadFloat();
     saver.Timer2_Timer();
-    ASSERT_TRUE(saver.ChangeTimer.Enabled());
-    EXPECT_EQ(saver.ChangeTimer.Interval(), 300);
+    ASSERT_TRUE(saver.family<FloatEffect>().ChangeTimer.Enabled());
+    EXPECT_EQ(saver.family<FloatEffect>().ChangeTimer.Interval(), 300);
     // A tick the driver delivers early only waits for the rest.
     fakes.clock.advance(120ms);
     saver.ChangeTimer_Timer();
-    EXPECT_EQ(saver.ChangeTimer.Interval(), 180);
-    EXPECT_FALSE(saver.FirstPicture.visible);
+    EXPECT_EQ(saver.family<FloatEffect>().ChangeTimer.Interval(), 180);
+    EXPECT_FALSE(saver.family<FloatEffect>().FirstPicture.visible);
     // The clock's own tick during the change is dropped.
     saver.Timer2_Timer();
-    EXPECT_EQ(saver.floatImageIndex, 0);
+    EXPECT_EQ(saver.family<FloatEffect>().floatImageIndex, 0);
     fakes.clock.advance(180ms);
     saver.ChangeTimer_Timer();
-    EXPECT_TRUE(saver.FirstPicture.visible);
-    EXPECT_FALSE(saver.ChangeTimer.Enabled());
-    EXPECT_EQ(saver.floatImageIndex, 1);
+    EXPECT_TRUE(saver.family<FloatEffect>().FirstPicture.visible);
+    EXPECT_FALSE(saver.family<FloatEffect>().ChangeTimer.Enabled());
+    EXPECT_EQ(saver.family<FloatEffect>().floatImageIndex, 1);
     EXPECT_EQ(fakes.pictures.loaded, std::vector<std::string>{"a.bmp"});
 }
 
@@ -147,7 +148,7 @@ TEST_F(FloatScreenTest, ALeftWipeRevealsAColumnPerMillisecondPresentedOncePerTic
     saver.Timer2_Timer();
     EXPECT_TRUE(saver.holdsInput());
     EXPECT_EQ(columnsShown(at.x, at.y, colour), 1) << "the first step at once";
-    EXPECT_TRUE(saver.ChangeTimer.Enabled());
+    EXPECT_TRUE(saver.family<FloatEffect>().ChangeTimer.Enabled());
     for (int tick = 1; tick <= 5; ++tick) {
         const int before = presents;
         fakes.clock.advance(16ms);
@@ -164,8 +165,8 @@ TEST_F(FloatScreenTest, ALeftWipeRevealsAColumnPerMillisecondPresentedOncePerTic
     finishChange(saver, fakes.clock);
     EXPECT_FALSE(saver.holdsInput());
     EXPECT_EQ(columnsShown(at.x, at.y + 29, colour), 200);
-    EXPECT_EQ(saver.FirstPicture.picture.size(), (PictureSize{200, 30}));
-    EXPECT_EQ(saver.Timer2.Interval(), 10000);
+    EXPECT_EQ(saver.family<FloatEffect>().FirstPicture.picture.size(), (PictureSize{200, 30}));
+    EXPECT_EQ(saver.family<FloatEffect>().Timer2.Interval(), 10000);
 }
 
 TEST_F(FloatScreenTest, StepsThatShowNothingTakeNoTime) {
@@ -193,7 +194,7 @@ TEST_F(FloatScreenTest, AWipeOverAShrunkPictureStepsOverTheColumnsShown) {
         set(keys::fitLargePictures, fit);
         Form1& saver = startOnScreen();
         saver.Timer2_Timer();
-        const PixelRect at = pixelsOf(saver.FirstPicture);
+        const PixelRect at = pixelsOf(saver.family<FloatEffect>().FirstPicture);
         EXPECT_EQ(at.width, columns);
         EXPECT_EQ(columnsShown(at.x, 300, colourOf(400)), 1);
         // The first step at once, then 16 a tick.
@@ -209,7 +210,7 @@ TEST_F(FloatScreenTest, EveryTransitionEndsWithTheWholePictureAndNoStrayPixels) 
         set(keys::effectMode, std::to_string(transition));
         Form1& saver = startOnScreen({100, 100});
         saver.Timer2_Timer();
-        while (saver.ChangeTimer.Enabled()) {
+        while (saver.family<FloatEffect>().ChangeTimer.Enabled()) {
             fakes.clock.advance(16ms);
             saver.ChangeTimer_Timer();
             // Part way, only the picture or the background shows, and only in the box.
@@ -233,12 +234,12 @@ TEST_F(FloatEffectTest, MotionWaitsForATransitionAndComesRightAfter) {
     fakes.random.draws = {0.0, 0.0};  // right and down
     saver.Timer2_Timer();
     ASSERT_TRUE(saver.holdsInput());
-    const int left = saver.FirstPicture.left;
+    const int left = saver.family<FloatEffect>().FirstPicture.left;
     saver.Timer3_Timer();
     saver.Timer3_Timer();
-    EXPECT_EQ(saver.FirstPicture.left, left);
+    EXPECT_EQ(saver.family<FloatEffect>().FirstPicture.left, left);
     finishChange(saver, fakes.clock);
-    EXPECT_EQ(saver.FirstPicture.left, left + 15) << "one held tick, once";
+    EXPECT_EQ(saver.family<FloatEffect>().FirstPicture.left, left + 15) << "one held tick, once";
 }
 
 TEST_F(FloatEffectTest, RandomModeDrawsATransitionEvenWhenStandardIsChosen) {
@@ -260,9 +261,9 @@ TEST_F(FloatEffectTest, AnUnknownTransitionShowsThePictureAtOnce) {
         other.pictures = fakes.pictures;
         Form1& saver = start(other);
         saver.Timer2_Timer();
-        EXPECT_FALSE(saver.ChangeTimer.Enabled()) << index;
+        EXPECT_FALSE(saver.family<FloatEffect>().ChangeTimer.Enabled()) << index;
         EXPECT_TRUE(other.host.messages.empty()) << index;
-        EXPECT_EQ(saver.FirstPicture.picture.size(), (PictureSize{40, 30})) << index;
+        EXPECT_EQ(saver.family<FloatEffect>().FirstPicture.picture.size(), (PictureSize{40, 30})) << index;
     }
 }
 
@@ -271,30 +272,30 @@ TEST_F(FloatEffectTest, FloatingPicksADiagonalAtEveryChange) {
     Form1& saver = loadFloat();
     fakes.random.draws = {0.7, 0.2, 0.1, 0.9};
     change(saver);
-    EXPECT_TRUE(saver.Timer3.Enabled());
-    EXPECT_EQ(saver.floatStepX, -15);
-    EXPECT_EQ(saver.floatStepY, 15);
+    EXPECT_TRUE(saver.family<FloatEffect>().Timer3.Enabled());
+    EXPECT_EQ(saver.family<FloatEffect>().floatStepX, -15);
+    EXPECT_EQ(saver.family<FloatEffect>().floatStepY, 15);
     change(saver);
-    EXPECT_EQ(saver.floatStepX, 15);
-    EXPECT_EQ(saver.floatStepY, -15);
-    EXPECT_TRUE(saver.Timer2.Enabled());
+    EXPECT_EQ(saver.family<FloatEffect>().floatStepX, 15);
+    EXPECT_EQ(saver.family<FloatEffect>().floatStepY, -15);
+    EXPECT_TRUE(saver.family<FloatEffect>().Timer2.Enabled());
 }
 
 TEST_F(FloatEffectTest, NeverChangeShowsOnePictureForTheWholeRun) {
     set(keys::neverChange, "True");
     Form1& centred = loadFloat();
     change(centred);
-    EXPECT_FALSE(centred.Timer2.Enabled());
-    EXPECT_FALSE(centred.Timer3.Enabled());
+    EXPECT_FALSE(centred.family<FloatEffect>().Timer2.Enabled());
+    EXPECT_FALSE(centred.family<FloatEffect>().Timer3.Enabled());
     EXPECT_EQ(shown(), (PictureSize{40, 30}));
 
     set(keys::centerImage, "0");
     Form1& floating = loadFloat();
     floating.Timer2_Timer();
-    EXPECT_FALSE(floating.Timer3.Enabled()) << "it floats once the picture is in";
+    EXPECT_FALSE(floating.family<FloatEffect>().Timer3.Enabled()) << "it floats once the picture is in";
     finishChange(floating, fakes.clock);
-    EXPECT_FALSE(floating.Timer2.Enabled());
-    EXPECT_TRUE(floating.Timer3.Enabled());
+    EXPECT_FALSE(floating.family<FloatEffect>().Timer2.Enabled());
+    EXPECT_TRUE(floating.family<FloatEffect>().Timer3.Enabled());
 }
 
 TEST_F(FloatEffectTest, TheMotionTickOvershootsOneStepThenTurnsAndMovesThePictureOnTheScreen) {
@@ -302,7 +303,7 @@ TEST_F(FloatEffectTest, TheMotionTickOvershootsOneStepThenTurnsAndMovesThePictur
     Form1& saver = loadFloat();
     fakes.random.draws = {0.0, 0.9};  // right and up
     change(saver);
-    FloatBox& box = saver.FirstPicture;
+    FloatBox& box = saver.family<FloatEffect>().FirstPicture;
     box.left = 12000 - 600 - 15;  // the 40-pixel picture a step from the right edge
     box.top = 630;
     std::vector<std::pair<int, int>> path;
@@ -324,12 +325,12 @@ TEST_F(FloatEffectTest, APictureLargerThanTheScreenJittersInPlaceUnlessItShrinks
     Form1& saver = loadFloat();
     fakes.random.draws = {0.0, 0.0};
     change(saver);
-    const int left = saver.FirstPicture.left;
+    const int left = saver.family<FloatEffect>().FirstPicture.left;
     EXPECT_EQ(left, (12000 - 13500) / 2);
     std::vector<int> lefts;
     for (int tick = 0; tick < 4; ++tick) {
         saver.Timer3_Timer();
-        lefts.push_back(saver.FirstPicture.left);
+        lefts.push_back(saver.family<FloatEffect>().FirstPicture.left);
     }
     EXPECT_EQ(lefts, (std::vector<int>{left - 15, left, left - 15, left}));
     EXPECT_TRUE(fakes.host.messages.empty());
@@ -341,7 +342,7 @@ TEST_F(FloatEffectTest, APictureLargerThanTheScreenJittersInPlaceUnlessItShrinks
 TEST_F(FloatEffectTest, APictureLargerThanTheScreenShrinksToFitItWhole) {
     list({picture("photo.jpg", 1600, 900), picture("a.bmp", 40, 30), picture("tall.png", 300, 1200)});
     Form1& saver = loadFloat();
-    const FloatBox& box = saver.FirstPicture;
+    const FloatBox& box = saver.family<FloatEffect>().FirstPicture;
     change(saver);
     EXPECT_EQ(shown(), (PictureSize{800, 450}));
     EXPECT_EQ(std::tuple(box.left, box.top, box.width, box.height), std::tuple(0, 1125, 12000, 6750)) << "centred";
@@ -364,7 +365,7 @@ TEST_F(FloatEffectTest, AShrunkPictureFloatsAlongTheSideThatHasRoom) {
     std::vector<std::pair<int, int>> path;
     for (int tick = 0; tick < 4; ++tick) {
         saver.Timer3_Timer();
-        path.emplace_back(saver.FirstPicture.left, saver.FirstPicture.top);
+        path.emplace_back(saver.family<FloatEffect>().FirstPicture.left, saver.family<FloatEffect>().FirstPicture.top);
     }
     const std::vector<std::pair<int, int>> expected = {{15, 1140}, {0, 1155}, {-15, 1170}, {0, 1185}};
     EXPECT_EQ(path, expected);
@@ -381,7 +382,7 @@ TEST_F(FloatEffectTest, AMissingPictureEndsTheRunWhenItIsDue) {
     ASSERT_EQ(fakes.host.messages, std::vector<std::string>{missingMessage("gone.jpg")});
     EXPECT_EQ(fakes.host.unloads, 1);
     EXPECT_TRUE(fakes.host.ended);
-    EXPECT_EQ(saver.floatImageIndex, 1);  // nothing more happened after the failure
+    EXPECT_EQ(saver.family<FloatEffect>().floatImageIndex, 1);  // nothing more happened after the failure
 }
 
 TEST_F(FloatEffectTest, UnreadablePicturesAndShortListsEndTheRunWithTheMessage) {
@@ -423,7 +424,8 @@ TEST_F(FloatEffectTest, ASettingTheClockCannotUseEndsTheRunNamingIt) {
     finishChange(saver, later.clock);
     ASSERT_EQ(later.host.messages.size(), 1u);
     EXPECT_EQ(later.host.messages[0].substr(0, 30), "The setting NextImageTime=1e+3");
-    EXPECT_EQ(saver.FirstPicture.picture.size(), (PictureSize{40, 30})) << "after the first picture, as it is due";
+    EXPECT_EQ(saver.family<FloatEffect>().FirstPicture.picture.size(), (PictureSize{40, 30}))
+        << "after the first picture, as it is due";
 }
 
 TEST_F(FloatScreenTest, AMotionTickAndATransitionTickAllocateNothing) {

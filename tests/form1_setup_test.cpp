@@ -1,4 +1,6 @@
+#include "saver/copy_effects.h"
 #include "saver/effects.h"
+#include "saver/float_effect.h"
 #include "tests/support/saver_fixture.h"
 
 #include <gtest/gtest.h>
@@ -15,27 +17,27 @@ TEST_F(Form1SetupTest, SkyflockAsInstalled) {
     Form1& form = load();
     EXPECT_TRUE(fakes.host.messages.empty());
     EXPECT_EQ(fakes.surface.background, 255);  // pure red, 0x00BBGGRR
-    ASSERT_EQ(form.copies.size(), 10u);
-    for (const Copy& copy : form.copies) {
+    ASSERT_EQ(form.family<CopyEffects>().copies.size(), 10u);
+    for (const Copy& copy : form.family<CopyEffects>().copies) {
         EXPECT_EQ(copy.x, -1);
         EXPECT_EQ(copy.y, -1);
         EXPECT_EQ(copy.size, 12);
     }
-    EXPECT_EQ(form.cacheNumber, 1);
-    EXPECT_EQ(form.secondImageReady, 1);
-    EXPECT_EQ(form.first.member(1).size(), (PictureSize{198, 99}));
-    EXPECT_EQ(form.second.member(12).size(), (PictureSize{25, 12}));
+    EXPECT_EQ(form.family<CopyEffects>().cacheNumber, 1);
+    EXPECT_EQ(form.family<CopyEffects>().secondImageReady, 1);
+    EXPECT_EQ(form.family<CopyEffects>().first.member(1).size(), (PictureSize{198, 99}));
+    EXPECT_EQ(form.family<CopyEffects>().second.member(12).size(), (PictureSize{25, 12}));
     EXPECT_FALSE(form.scaleInTwips);
-    EXPECT_TRUE(form.Timer2.Enabled());
-    EXPECT_EQ(form.Timer2.Interval(), 10000);
-    EXPECT_TRUE(form.Timer1.Enabled());
-    EXPECT_EQ(form.Timer1.Interval(), 20);
-    EXPECT_EQ(form.Timer5.Interval(), 20);
-    EXPECT_FALSE(form.Timer5.Enabled());
-    EXPECT_FALSE(form.Timer3.Enabled());
-    EXPECT_FALSE(form.Timer4.Enabled());
-    EXPECT_FALSE(form.keepTrails);
-    EXPECT_EQ(form.effectParam, (std::array<int16_t, 12>{0, 0, 0, 0, 0, 4, 12, 48, 48, 48, 48, 48}));
+    EXPECT_TRUE(form.family<CopyEffects>().Timer2.Enabled());
+    EXPECT_EQ(form.family<CopyEffects>().Timer2.Interval(), 10000);
+    EXPECT_TRUE(form.family<CopyEffects>().Timer1.Enabled());
+    EXPECT_EQ(form.family<CopyEffects>().Timer1.Interval(), 20);
+    EXPECT_EQ(form.family<CopyEffects>().Timer5.Interval(), 20);
+    EXPECT_FALSE(form.family<CopyEffects>().Timer5.Enabled());
+    EXPECT_FALSE(form.family<CopyEffects>().Timer4.Enabled());
+    EXPECT_FALSE(form.family<CopyEffects>().keepTrails);
+    EXPECT_EQ(form.family<CopyEffects>().effectParam,
+              (std::array<int16_t, 12>{0, 0, 0, 0, 0, 4, 12, 48, 48, 48, 48, 48}));
 }
 
 struct Arming {
@@ -56,15 +58,15 @@ TEST_P(EffectArmingTest, EachEffectStartsItsOwnWay) {
     set(keys::speedOfSplat, "9");
     Form1& form = load();
     EXPECT_TRUE(fakes.host.messages.empty());
-    EXPECT_EQ(form.keepTrails, a.keepTrails);
-    EXPECT_EQ(form.effectParam[0], a.param0);
-    EXPECT_EQ(form.effectParam[11], a.param11);
-    EXPECT_EQ(form.Timer2.Enabled(), a.timer2Interval != 0);
+    EXPECT_EQ(form.family<CopyEffects>().keepTrails, a.keepTrails);
+    EXPECT_EQ(form.family<CopyEffects>().effectParam[0], a.param0);
+    EXPECT_EQ(form.family<CopyEffects>().effectParam[11], a.param11);
+    EXPECT_EQ(form.family<CopyEffects>().Timer2.Enabled(), a.timer2Interval != 0);
     if (a.timer2Interval) {
-        EXPECT_EQ(form.Timer2.Interval(), a.timer2Interval);
+        EXPECT_EQ(form.family<CopyEffects>().Timer2.Interval(), a.timer2Interval);
     }
-    EXPECT_EQ(form.admitTicks, a.admitTicks);
-    EXPECT_EQ(form.Timer1.Enabled(), findEffect(a.effect) != nullptr);
+    EXPECT_EQ(form.family<CopyEffects>().admitTicks, a.admitTicks);
+    EXPECT_EQ(form.family<CopyEffects>().Timer1.Enabled(), findEffect(a.effect) != nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllEffects, EffectArmingTest,
@@ -78,19 +80,19 @@ INSTANTIATE_TEST_SUITE_P(AllEffects, EffectArmingTest,
 TEST_F(Form1SetupTest, PictureChangesNeedTwoPicturesAndTheirSwitch) {
     set(keys::mode, std::to_string(kWarp));
     set(keys::neverChange, "True");
-    EXPECT_FALSE(load().Timer2.Enabled());
+    EXPECT_FALSE(load().family<CopyEffects>().Timer2.Enabled());
 
     set(keys::mode, std::to_string(kSplat));
     set(keys::changeNextImage, "0");
-    EXPECT_FALSE(load().Timer2.Enabled());
+    EXPECT_FALSE(load().family<CopyEffects>().Timer2.Enabled());
 
     set(keys::mode, std::to_string(kSkyflock));
     set(keys::newTotal, "1");
     set(keys::neverChange, "maybe");  // never read with a single picture
     Form1& single = load();
-    EXPECT_FALSE(single.Timer2.Enabled());
-    EXPECT_EQ(single.secondImageReady, 0);
-    EXPECT_EQ(single.cacheNumber, 0);
+    EXPECT_FALSE(single.family<CopyEffects>().Timer2.Enabled());
+    EXPECT_EQ(single.family<CopyEffects>().secondImageReady, 0);
+    EXPECT_EQ(single.family<CopyEffects>().cacheNumber, 0);
     EXPECT_TRUE(fakes.host.messages.empty());
 }
 
@@ -102,15 +104,13 @@ TEST_F(Form1SetupTest, FloatLoadsNoCachePictureAndWorksInTwips) {
     EXPECT_TRUE(fakes.host.messages.empty());
     EXPECT_TRUE(form.scaleInTwips);
     EXPECT_EQ(form.ScaleWidth(), 800 * 15);
-    EXPECT_TRUE(form.Timer2.Enabled());
-    EXPECT_EQ(form.Timer2.Interval(), 250);
-    EXPECT_FALSE(form.Timer3.Enabled());
-    EXPECT_EQ(form.Timer3.Interval(), 50);
-    EXPECT_FALSE(form.Timer1.Enabled());
-    EXPECT_TRUE(form.copies.empty());
+    EXPECT_TRUE(form.family<FloatEffect>().Timer2.Enabled());
+    EXPECT_EQ(form.family<FloatEffect>().Timer2.Interval(), 250);
+    EXPECT_FALSE(form.family<FloatEffect>().Timer3.Enabled());
+    EXPECT_EQ(form.family<FloatEffect>().Timer3.Interval(), 50);
 
     set(keys::floatImageSpeed, "9");
-    EXPECT_EQ(load().Timer3.Interval(), 100);
+    EXPECT_EQ(load().family<FloatEffect>().Timer3.Interval(), 100);
 }
 
 TEST_F(Form1SetupTest, FewOrNoCopies) {
@@ -118,7 +118,7 @@ TEST_F(Form1SetupTest, FewOrNoCopies) {
         set(keys::clonesOfImage, copies);
         Form1& form = load();
         EXPECT_TRUE(fakes.host.messages.empty()) << copies;
-        EXPECT_EQ(form.copies.size(), std::string(copies) == "1" ? 1u : 0u) << copies;
+        EXPECT_EQ(form.family<CopyEffects>().copies.size(), std::string(copies) == "1" ? 1u : 0u) << copies;
     }
 }
 
@@ -126,8 +126,8 @@ TEST_F(Form1SetupTest, ATinyCachePictureStillRuns) {
     cachePicture(0, 1, 1);
     Form1& form = load();
     EXPECT_TRUE(fakes.host.messages.empty());
-    EXPECT_EQ(form.first.member(1).size(), (PictureSize{1, 1}));
-    EXPECT_TRUE(form.first.member(12).isNull());
+    EXPECT_EQ(form.family<CopyEffects>().first.member(1).size(), (PictureSize{1, 1}));
+    EXPECT_TRUE(form.family<CopyEffects>().first.member(12).isNull());
 }
 
 TEST_F(Form1SetupTest, BadValuesEndTheSaverWithTheMessage) {

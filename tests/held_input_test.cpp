@@ -1,4 +1,5 @@
 #include "saver/effects.h"
+#include "saver/float_effect.h"
 #include "saver/transitions.h"
 #include "startup/held_input.h"
 #include "startup/input_watch.h"
@@ -37,8 +38,9 @@ protected:
         saver->Timer2_Timer();
     }
     void tickUntilTheChangeIsOver() {
-        while (saver->ChangeTimer.Enabled()) {
-            fakes.clock.advance(std::chrono::milliseconds(std::max(saver->ChangeTimer.Interval(), 16)));
+        while (saver->family<FloatEffect>().ChangeTimer.Enabled()) {
+            fakes.clock.advance(
+                std::chrono::milliseconds(std::max(saver->family<FloatEffect>().ChangeTimer.Interval(), 16)));
             saver->ChangeTimer_Timer();
             input->release();
         }
@@ -59,7 +61,8 @@ TEST_F(HeldInputTest, AKeyDuringATransitionEndsTheSaverOnceItIsOver) {
     EXPECT_FALSE(fakes.host.ended);
     tickUntilTheChangeIsOver();
     EXPECT_TRUE(fakes.host.ended);
-    EXPECT_EQ(saver->FirstPicture.picture.size(), (PictureSize{40, 30})) << "the whole picture came first";
+    EXPECT_EQ(saver->family<FloatEffect>().FirstPicture.picture.size(), (PictureSize{40, 30}))
+        << "the whole picture came first";
 }
 
 TEST_F(HeldInputTest, ThePauseHandlesInputAtOnce) {
@@ -71,7 +74,7 @@ TEST_F(HeldInputTest, ThePauseHandlesInputAtOnce) {
 TEST_F(HeldInputTest, OverThePictureThePointerCountsInItsOwnPixels) {
     startWith(kStandard);
     tickUntilTheChangeIsOver();
-    ASSERT_EQ(pixelsOf(saver->FirstPicture), (PixelRect{380, 285, 40, 30}));
+    ASSERT_EQ(pixelsOf(saver->family<FloatEffect>().FirstPicture), (PixelRect{380, 285, 40, 30}));
     // The window lies right of another screen's: the desktop plays no part here.
     input->mouseMove({390, 290, 1190, 290});  // the picture's first event
     input->mouseMove({393, 292, 1193, 292});  // three of its pixels: no movement

@@ -1,6 +1,7 @@
 // Moving on through the cache pictures: the picture-change clock, the change
 // itself, and its failure path.
 
+#include "saver/copy_effects.h"
 #include "saver/effects.h"
 #include "tests/support/saver_fixture.h"
 
@@ -28,13 +29,13 @@ protected:
     // Returns whether a change ran.
     static bool clockTick(Form1& saver) {
         saver.Timer2_Timer();
-        if (!saver.Timer4.Enabled()) return false;
+        if (!saver.family<CopyEffects>().Timer4.Enabled()) return false;
         saver.Timer4_Timer();
         return true;
     }
     // Every copy admitted, so the next clock tick changes the picture.
     static bool change(Form1& saver) {
-        saver.admittedCopies = int(saver.copies.size());
+        saver.family<CopyEffects>().admittedCopies = int(saver.family<CopyEffects>().copies.size());
         return clockTick(saver);
     }
     // A saver of its own; a test may start several.
@@ -48,26 +49,26 @@ protected:
 TEST_F(ImageChangeTest, TwoPicturesAlternateBetweenTheSets) {
     set(keys::newTotal, "2");
     Form1& saver = startEffect(kSkyflock);
-    EXPECT_EQ(saver.cacheNumber, 1);
-    EXPECT_EQ(pictureIn(saver.first), 0);
-    EXPECT_EQ(pictureIn(saver.second), 1);
+    EXPECT_EQ(saver.family<CopyEffects>().cacheNumber, 1);
+    EXPECT_EQ(pictureIn(saver.family<CopyEffects>().first), 0);
+    EXPECT_EQ(pictureIn(saver.family<CopyEffects>().second), 1);
 
     ASSERT_TRUE(change(saver));
-    EXPECT_EQ(saver.cacheNumber, 0);
-    EXPECT_EQ(pictureIn(saver.first), 0) << "reloaded into the first set";
-    EXPECT_EQ(saver.imageChangeDue, 1);
-    EXPECT_EQ(saver.secondImageReady, 0);
-    EXPECT_EQ(saver.admittedCopies, 0);
-    EXPECT_TRUE(saver.Timer5.Enabled());
-    EXPECT_FALSE(saver.Timer1.Enabled());
+    EXPECT_EQ(saver.family<CopyEffects>().cacheNumber, 0);
+    EXPECT_EQ(pictureIn(saver.family<CopyEffects>().first), 0) << "reloaded into the first set";
+    EXPECT_EQ(saver.family<CopyEffects>().imageChangeDue, 1);
+    EXPECT_EQ(saver.family<CopyEffects>().secondImageReady, 0);
+    EXPECT_EQ(saver.family<CopyEffects>().admittedCopies, 0);
+    EXPECT_TRUE(saver.family<CopyEffects>().Timer5.Enabled());
+    EXPECT_FALSE(saver.family<CopyEffects>().Timer1.Enabled());
 
     ASSERT_TRUE(change(saver));
-    EXPECT_EQ(saver.cacheNumber, 1);
-    EXPECT_EQ(pictureIn(saver.second), 1);
-    EXPECT_EQ(saver.imageChangeDue, 0);
-    EXPECT_EQ(saver.secondImageReady, 1);
-    EXPECT_TRUE(saver.Timer1.Enabled());
-    EXPECT_FALSE(saver.Timer5.Enabled());
+    EXPECT_EQ(saver.family<CopyEffects>().cacheNumber, 1);
+    EXPECT_EQ(pictureIn(saver.family<CopyEffects>().second), 1);
+    EXPECT_EQ(saver.family<CopyEffects>().imageChangeDue, 0);
+    EXPECT_EQ(saver.family<CopyEffects>().secondImageReady, 1);
+    EXPECT_TRUE(saver.family<CopyEffects>().Timer1.Enabled());
+    EXPECT_FALSE(saver.family<CopyEffects>().Timer5.Enabled());
 }
 
 TEST_F(ImageChangeTest, ThePictureCountIsReadAsANumber) {
@@ -78,7 +79,9 @@ TEST_F(ImageChangeTest, ThePictureCountIsReadAsANumber) {
         std::vector<int> shown;
         for (int n = 0; n < 5; ++n) {
             ASSERT_TRUE(change(saver));
-            shown.push_back(pictureIn(saver.secondImageReady ? saver.second : saver.first));
+            shown.push_back(pictureIn(saver.family<CopyEffects>().secondImageReady
+                                          ? saver.family<CopyEffects>().second
+                                          : saver.family<CopyEffects>().first));
         }
         EXPECT_EQ(shown, (std::vector<int>{2, 0, 1, 2, 0}));
         EXPECT_TRUE(fakes.host.messages.empty());
@@ -93,7 +96,7 @@ TEST_F(ImageChangeTest, TheClockChangesThePictureOnceEveryCopyIsAdmitted) {
         std::vector<int> admitted, changes;
         for (int tick = 1; tick <= 15; ++tick) {
             if (clockTick(saver)) changes.push_back(tick);
-            admitted.push_back(saver.admittedCopies);
+            admitted.push_back(saver.family<CopyEffects>().admittedCopies);
         }
         EXPECT_EQ(changes, (std::vector<int>{5, 10, 15}));
         EXPECT_EQ(admitted, (std::vector<int>{3, 6, 9, 12, 0, 3, 6, 9, 12, 0, 3, 6, 9, 12, 0}));
@@ -116,33 +119,33 @@ TEST_F(ImageChangeTest, PacedEffectsWaitOneClockTickThenLetTheAnimationPace) {
     for (const int effect : {kPsychedelic, kJumpingBeans, kSplat}) {
         SCOPED_TRACE(effect);
         Form1& saver = startEffect(effect);
-        EXPECT_EQ(saver.admittedCopies, 0);
+        EXPECT_EQ(saver.family<CopyEffects>().admittedCopies, 0);
         EXPECT_FALSE(clockTick(saver));
-        EXPECT_EQ(saver.admittedCopies, 1);
-        EXPECT_FALSE(saver.Timer2.Enabled());
+        EXPECT_EQ(saver.family<CopyEffects>().admittedCopies, 1);
+        EXPECT_FALSE(saver.family<CopyEffects>().Timer2.Enabled());
 
-        saver.imageChangeDue = 1;
-        saver.Timer4.setEnabled(true);
+        saver.family<CopyEffects>().imageChangeDue = 1;
+        saver.family<CopyEffects>().Timer4.setEnabled(true);
         saver.Timer4_Timer();
-        EXPECT_EQ(saver.admittedCopies, 1) << "the next phase starts with copy 0 admitted";
-        EXPECT_TRUE(saver.Timer5.Enabled());
+        EXPECT_EQ(saver.family<CopyEffects>().admittedCopies, 1) << "the next phase starts with copy 0 admitted";
+        EXPECT_TRUE(saver.family<CopyEffects>().Timer5.Enabled());
     }
 }
 
 TEST_F(ImageChangeTest, EnablingTheChangeTwiceChangesOnce) {
     Form1& saver = startEffect(kSkyflock);
-    saver.imageChangeDue = 1;
-    saver.Timer4.setEnabled(true);
-    saver.Timer4.setEnabled(true);
+    saver.family<CopyEffects>().imageChangeDue = 1;
+    saver.family<CopyEffects>().Timer4.setEnabled(true);
+    saver.family<CopyEffects>().Timer4.setEnabled(true);
     int changes = 0;
     for (int dispatch = 0; dispatch < 3; ++dispatch) {
-        if (!saver.Timer4.Enabled()) continue;
+        if (!saver.family<CopyEffects>().Timer4.Enabled()) continue;
         saver.Timer4_Timer();
         ++changes;
     }
     EXPECT_EQ(changes, 1);
-    EXPECT_EQ(saver.Timer4.Interval(), 1);
-    EXPECT_EQ(saver.cacheNumber, 0);
+    EXPECT_EQ(saver.family<CopyEffects>().Timer4.Interval(), 1);
+    EXPECT_EQ(saver.family<CopyEffects>().cacheNumber, 0);
 }
 
 TEST_F(ImageChangeTest, ACachePictureLostWhileRunningEndsTheSaverWithItsName) {
@@ -171,13 +174,14 @@ TEST_F(ImageChangeTest, APictureOnePixelWideOrHighStillAnimates) {
     Form1& saver = startEffect(kSkyflock, "21");
     for (int n = 0; n < 2; ++n) {
         ASSERT_TRUE(change(saver));
-        for (int tick = 0; tick < 30; ++tick) saver.secondImageReady ? saver.Timer1_Timer() : saver.Timer5_Timer();
+        for (int tick = 0; tick < 30; ++tick)
+            saver.family<CopyEffects>().secondImageReady ? saver.Timer1_Timer() : saver.Timer5_Timer();
     }
     EXPECT_TRUE(fakes.host.messages.empty());
-    EXPECT_EQ(saver.first.member(5).width(), 1);
-    EXPECT_TRUE(saver.first.member(6).isNull());  // half of one pixel is none
-    EXPECT_EQ(saver.second.member(1).height(), 1);
-    EXPECT_TRUE(saver.second.member(12).isNull());
+    EXPECT_EQ(saver.family<CopyEffects>().first.member(5).width(), 1);
+    EXPECT_TRUE(saver.family<CopyEffects>().first.member(6).isNull());  // half of one pixel is none
+    EXPECT_EQ(saver.family<CopyEffects>().second.member(1).height(), 1);
+    EXPECT_TRUE(saver.family<CopyEffects>().second.member(12).isNull());
 }
 
 // Every effect, with the most and the fewest copies, runs through several
@@ -196,18 +200,18 @@ TEST_F(ImageChangeTest, EveryEffectRunsThroughItsPictures) {
             set(keys::clonesOfImage, copies);
             Form1 saver(settings(), {screen.surface, screen.pictures, screen.host, seeded, screen.clock});
             saver.Form_Load();
-            std::string shown = std::to_string(saver.cacheNumber);
+            std::string shown = std::to_string(saver.family<CopyEffects>().cacheNumber);
             for (int tick = 1; tick <= 3000; ++tick) {
-                ASSERT_NE(saver.Timer1.Enabled(), saver.Timer5.Enabled());
-                saver.Timer1.Enabled() ? saver.Timer1_Timer() : saver.Timer5_Timer();
-                if (tick % 50 == 0 && saver.Timer2.Enabled()) saver.Timer2_Timer();
-                if (saver.Timer4.Enabled()) saver.Timer4_Timer();
-                const std::string now = std::to_string(saver.cacheNumber);
+                ASSERT_NE(saver.family<CopyEffects>().Timer1.Enabled(), saver.family<CopyEffects>().Timer5.Enabled());
+                saver.family<CopyEffects>().Timer1.Enabled() ? saver.Timer1_Timer() : saver.Timer5_Timer();
+                if (tick % 50 == 0 && saver.family<CopyEffects>().Timer2.Enabled()) saver.Timer2_Timer();
+                if (saver.family<CopyEffects>().Timer4.Enabled()) saver.Timer4_Timer();
+                const std::string now = std::to_string(saver.family<CopyEffects>().cacheNumber);
                 if (now != shown.substr(shown.size() - 1)) shown += now;
             }
             EXPECT_TRUE(screen.host.messages.empty());
             EXPECT_EQ(shown.substr(0, 4), "1201") << shown;
-            for (const Copy& copy : saver.copies) EXPECT_TRUE(copy.size >= 1 && copy.size <= 12);
+            for (const Copy& copy : saver.family<CopyEffects>().copies) EXPECT_TRUE(copy.size >= 1 && copy.size <= 12);
         }
     }
 }

@@ -1,6 +1,7 @@
 // The course of single copies through the tick: launch, move, size steps and
 // aim, with a fixed generator on an 800 x 600 screen.
 
+#include "saver/copy_effects.h"
 #include "saver/effects.h"
 #include "tests/support/saver_fixture.h"
 
@@ -39,8 +40,8 @@ TEST_F(MotionRulesTest, SkyflockGrowsInPlaceThenFliesOutward) {
                                          at(36, -14, 4)};
     EXPECT_EQ(course, expected);
     // Above the top edge the corner falls into the last row of the aim.
-    EXPECT_EQ(form().copies[0].stepX, 48);
-    EXPECT_EQ(form().copies[0].stepY, 48);
+    EXPECT_EQ(form().family<CopyEffects>().copies[0].stepX, 48);
+    EXPECT_EQ(form().family<CopyEffects>().copies[0].stepY, 48);
 
     fakes.random.draws = {0.5, 0.5};
     EXPECT_EQ(run(1)[0], at(400, 300, 12)) << "re-launched on tick 10";
@@ -75,7 +76,8 @@ TEST_F(MotionRulesTest, ASpeedOfZeroGrowsCopiesInPlaceForever) {
         set(*key, "0");
         launchOneCopyAt(effect, 300, 200);
         for (const Shown& s : run(40)) EXPECT_EQ(std::pair(s.x, s.y), std::pair(300, 200));
-        EXPECT_EQ(form().copies[0].size, effect == kDeckOfCards ? 8 : 1);  // Deck of Cards keeps dealing in place
+        EXPECT_EQ(form().family<CopyEffects>().copies[0].size,
+                  effect == kDeckOfCards ? 8 : 1);  // Deck of Cards keeps dealing in place
         EXPECT_TRUE(fakes.random.draws.empty());
     }
 }
@@ -102,9 +104,9 @@ TEST_F(MotionRulesTest, CentreLinesBelongToTheRightAndBottomHalves) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
         Copy copy{c.x, c.y};
-        outward.SetCopyStep(copy, 7);
+        outward.family<CopyEffects>().SetCopyStep(copy, 7);
         EXPECT_EQ(std::pair(copy.stepX, copy.stepY), std::pair(7 * c.outwardX, 7 * c.outwardY));
-        vortex.SetCopyStep(copy, 7);
+        vortex.family<CopyEffects>().SetCopyStep(copy, 7);
         EXPECT_EQ(std::pair(copy.stepX, copy.stepY), std::pair(c.vortexX, c.vortexY));
     }
 }
@@ -120,8 +122,8 @@ TEST_F(MotionRulesTest, VortexStartsNearTheCentreAndIsReaimedEveryThirdTick) {
     EXPECT_EQ(run(9), expected);
 
     // The count survives a re-launch, so the first re-aim may come sooner.
-    form().copies[0].x = -1;
-    form().copies[0].vortex = 1;
+    form().family<CopyEffects>().copies[0].x = -1;
+    form().family<CopyEffects>().copies[0].vortex = 1;
     fakes.random.draws = {0.9999999, 0};
     // (479, 150) is in the top right: (20, 15).
     EXPECT_EQ(run(3), (std::vector<Shown>{at(499, 165, 12), at(519, 180, 12), at(539, 195, 11)}));
@@ -137,12 +139,12 @@ TEST_F(MotionRulesTest, JumpingBeansTakeAFreshRandomStepEveryTick) {
         SCOPED_TRACE(c.speed);
         set(keys::speedOfJump, c.speed);
         launchOneCopyAt(kJumpingBeans, 400, 300);
-        Copy& copy = form().copies[0];
+        Copy& copy = form().family<CopyEffects>().copies[0];
         fakes.random.draws = {0, 0};
-        form().SetCopyStep(copy, 0);
+        form().family<CopyEffects>().SetCopyStep(copy, 0);
         EXPECT_EQ(std::pair(copy.stepX, copy.stepY), c.lowestDraws);
         fakes.random.draws = {0.9999999, 0.9999999};
-        form().SetCopyStep(copy, 0);
+        form().family<CopyEffects>().SetCopyStep(copy, 0);
         EXPECT_EQ(std::pair(copy.stepX, copy.stepY), c.highestDraws);
     }
     // A step at launch, then a fresh one after every drawing, while growing.

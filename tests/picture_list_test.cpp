@@ -2,7 +2,7 @@
 #include "dialog/picture_list.h"
 #include "dialog/picture_list_box.h"
 #include "dialog/preview_box.h"
-#include "platform/files.h"
+#include "files/files.h"
 #include "tests/format_test_files.h"
 #include "tests/support/fake_dialog_host.h"
 #include "tests/support/qt_application.h"

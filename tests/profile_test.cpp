@@ -1,4 +1,4 @@
-#include "platform/profile.h"
+#include "files/profile.h"
 #include "tests/support/ended_process.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/unprivileged.h"

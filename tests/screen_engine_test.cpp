@@ -1,4 +1,5 @@
 #include "platform/screen_engine.h"
+#include "saver/copy_effects.h"
 #include "settings/setting_keys.h"
 #include "tests/support/fake_saver_host.h"
 #include "tests/support/qt_application.h"
@@ -33,15 +34,15 @@ protected:
 
 TEST_F(ScreenEngineTest, ANewSizeSetsTheScreenUpAfresh) {
     engine.load();
-    ASSERT_TRUE(engine.form().Timer1.Enabled());
+    ASSERT_TRUE(engine.form().family<CopyEffects>().Timer1.Enabled());
     EXPECT_EQ(engine.form().ScaleWidth(), 800);
 
     engine.resize({1024, 768});
     EXPECT_EQ(engine.size(), (PictureSize{1024, 768}));
     EXPECT_EQ(engine.surface().size(), (PictureSize{1024, 768}));
     EXPECT_EQ(engine.form().ScaleWidth(), 1024);
-    EXPECT_TRUE(engine.form().Timer1.Enabled()) << "loaded again";
-    EXPECT_EQ(engine.form().first.source.size(), (PictureSize{200, 100}));
+    EXPECT_TRUE(engine.form().family<CopyEffects>().Timer1.Enabled()) << "loaded again";
+    EXPECT_EQ(engine.form().family<CopyEffects>().first.source.size(), (PictureSize{200, 100}));
     EXPECT_TRUE(fakes.host.messages.empty());
 }
 

@@ -1,4 +1,4 @@
-#include "platform/program_folder.h"
+#include "files/program_folder.h"
 #include "settings/conversions.h"
 #include "settings/settings_file.h"
 #include "tests/support/temp_folder.h"

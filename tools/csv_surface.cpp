@@ -1,7 +1,7 @@
 #include "tools/csv_surface.h"
 
 #include "platform/image_surface.h"
-#include "saver/form1.h"
+#include "saver/copy_effects.h"
 
 namespace skyfolio {
 
@@ -25,8 +25,8 @@ void CsvSurface::clear(const PixelRect& rect) {
 }
 
 void CsvSurface::copy(const Pixels& picture, const PixelRect& part, int x, int y) {
-    for (int set = 0; set < 2; ++set) {
-        const PictureSet& from = set == 0 ? form_->first : form_->second;
+    for (int set = 0; copies_ && set < 2; ++set) {
+        const PictureSet& from = set == 0 ? copies_->first : copies_->second;
         for (int k = 1; k <= kMemberCount; ++k)
             if (&picture == &from.member(k)) std::fprintf(out_, "%d,%d,%d,%d,%d,%d\n", tick_, drawnThisTick_++, x, y, k, set);
     }

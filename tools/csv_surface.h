@@ -6,7 +6,7 @@
 
 namespace skyfolio {
 
-class Form1;
+class CopyEffects;
 class ImageSurface;
 
 // A surface of a given size that writes one CSV row per drawn copy of a copy
@@ -17,7 +17,7 @@ class CsvSurface : public Surface {
 public:
     CsvSurface(std::FILE* out, PictureSize size, ImageSurface* frames) : out_(out), size_(size), frames_(frames) {}
 
-    void watch(const Form1& form) { form_ = &form; }
+    void watch(const CopyEffects& copies) { copies_ = &copies; }
     void startTick(int tick);
     void writeHeader();
 
@@ -33,7 +33,7 @@ private:
     std::FILE* out_;
     PictureSize size_;
     ImageSurface* frames_;
-    const Form1* form_ = nullptr;
+    const CopyEffects* copies_ = nullptr;
     int tick_ = 0;
     int drawnThisTick_ = 0;  // the copies are drawn in order, one each
 };

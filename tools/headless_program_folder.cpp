@@ -1,10 +1,10 @@
 #include "tools/headless_program_folder.h"
 
 #include "dialog/cache_conversion.h"
+#include "files/files.h"
+#include "files/profile.h"
+#include "files/program_folder.h"
 #include "imaging/picture.h"
-#include "platform/files.h"
-#include "platform/profile.h"
-#include "platform/program_folder.h"
 #include "settings/program_files.h"
 #include "settings/settings_file.h"
 #include "tools/sample_pictures.h"

@@ -6,9 +6,9 @@
 //   skyfolio-install <program folder>
 
 #include "dialog/cache_conversion.h"
-#include "platform/files.h"
+#include "files/files.h"
+#include "files/program_folder.h"
 #include "imaging/picture.h"
-#include "platform/program_folder.h"
 #include "settings/program_files.h"
 #include "settings/settings_file.h"
 #include "tools/sample_pictures.h"

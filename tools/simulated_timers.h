@@ -3,8 +3,8 @@
 #include "saver/form1.h"
 #include "saver/monotonic_clock.h"
 
-#include <array>
 #include <cstdint>
+#include <vector>
 
 namespace skyfolio {
 
@@ -34,16 +34,15 @@ public:
 
 private:
     struct Slot {
-        Timer* timer;
-        void (Form1::*handler)();
+        explicit Slot(const TimedHandler& timed) : timed(timed) {}
+        const TimedHandler& timed;
         int64_t due = 0;
     };
     void restart(Slot& slot);
 
-    Form1& form_;
     SimulatedClock& clock_;
-    // Ties go to the first in this order.
-    std::array<Slot, 6> slots_;
+    // In the order of Form1's timers, which breaks ties.
+    std::vector<Slot> slots_;
     int64_t now_ = 0;
 };
 

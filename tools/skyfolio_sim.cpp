@@ -15,7 +15,9 @@
 #include "imaging/units.h"
 #include "platform/file_picture_source.h"
 #include "platform/image_surface.h"
+#include "saver/copy_effects.h"
 #include "saver/effects.h"
+#include "saver/float_effect.h"
 #include "saver/form1.h"
 #include "saver/random.h"
 #include "settings/conversions.h"
@@ -116,7 +118,7 @@ std::unique_ptr<HeadlessProgramFolder> programFolder(const Options& o) {
 
 // Float's row: where its picture box stands after the tick.
 void writeFloatRow(int tick, const Form1& form) {
-    const FloatBox& box = form.FirstPicture;
+    const FloatBox& box = form.family<FloatEffect>().FirstPicture;
     std::printf("%d,0,%d,%d,%d,%d\n", tick, twipsToPixels(box.left), twipsToPixels(box.top), twipsToPixels(box.width),
                 box.visible ? box.pictureIndex : -1);
 }
@@ -124,10 +126,11 @@ void writeFloatRow(int tick, const Form1& form) {
 // A tick of a copy effect is one of its animation ticks; the timers that
 // change the picture run between them.
 bool runCopyTick(SimulatedTimers& timers, const Form1& form) {
+    const CopyEffects& copies = form.family<CopyEffects>();
     for (;;) {
         const Timer* ran = timers.runNext();
         if (!ran) return false;
-        if (ran == &form.Timer1 || ran == &form.Timer5) return true;
+        if (ran == &copies.Timer1 || ran == &copies.Timer5) return true;
     }
 }
 
@@ -149,12 +152,12 @@ int run(const Options& o) {
     SeededRandom random(static_cast<uint64_t>(o.seed));
     SimulatedClock clock;
     Form1 form(settings, {csv, pictures, host, random, clock});
-    csv.watch(form);
+    const bool floating = !form.effect.usesCache();
+    if (!floating) csv.watch(form.family<CopyEffects>());
     form.Form_Load();
     if (host.ended()) return 1;
 
     SimulatedTimers timers(form, clock);
-    const bool floating = !form.effect.usesCache();
     csv.writeHeader();
     for (int tick = 1; tick <= o.ticks; ++tick) {
         csv.startTick(tick);
@@ -166,7 +169,8 @@ int run(const Options& o) {
             break;
         }
         if (frames && tick % o.every == 0) {
-            const QString file = QDir(QString::fromStdString(o.png)).filePath(QString::asprintf("frame-%06d.png", tick));
+            const QString file =
+                QDir(QString::fromStdString(o.png)).filePath(QString::asprintf("frame-%06d.png", tick));
             if (!frames->shown().save(file)) {
                 std::fprintf(stderr, "skyfolio-sim: cannot write %s\n", qPrintable(file));
                 return 1;

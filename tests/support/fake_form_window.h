@@ -1,6 +1,6 @@
 #pragma once
 
-#include "saver/form_window.h"
+#include "password/form_window.h"
 
 namespace skyfolio::test {
 

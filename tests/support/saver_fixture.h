@@ -1,5 +1,6 @@
 #pragma once
 
+#include "saver/copy_effects.h"
 #include "saver/form1.h"
 #include "settings/saver_settings.h"
 #include "settings/setting_keys.h"
@@ -56,13 +57,15 @@ protected:
     Shown shown(const RecordingSurface::Draw& draw) const {
         for (int set = 0; set < 2; ++set)
             for (int k = 1; k <= kMemberCount; ++k)
-                if (draw.picture == &(set == 0 ? form_->first : form_->second).member(k)) return {draw.x, draw.y, k, set};
+                if (draw.picture ==
+                    &(set == 0 ? form_->family<CopyEffects>().first : form_->family<CopyEffects>().second).member(k))
+                    return {draw.x, draw.y, k, set};
         return {draw.x, draw.y, 0, -1};
     }
     // What the last tick drew, copy by copy.
     std::vector<Shown> lastTick() const {
         const auto& draws = fakes.surface.draws;
-        const size_t copies = form_->copies.size();
+        const size_t copies = form_->family<CopyEffects>().copies.size();
         std::vector<Shown> tick;
         for (size_t i = draws.size() - std::min(copies, draws.size()); i < draws.size(); ++i)
             tick.push_back(shown(draws[i]));

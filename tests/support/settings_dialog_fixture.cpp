@@ -2,7 +2,7 @@
 
 #include "dialog/image_files_tab.h"
 #include "dialog/picture_list_box.h"
-#include "platform/program_folder.h"
+#include "files/program_folder.h"
 #include "settings/settings_file.h"
 #include "tests/support/widgets.h"
 

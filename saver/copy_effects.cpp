@@ -1,6 +1,5 @@
-// Form1's set-up: everything the running saver needs, prepared once.
+#include "saver/copy_effects.h"
 
-#include "saver/form1.h"
 #include "saver/picture_source.h"
 #include "saver/surface.h"
 #include "settings/conversions.h"
@@ -11,32 +10,31 @@
 namespace skyfolio {
 namespace {
 
-constexpr int kFloatPictureClockMs = 250;
 constexpr int kFrequentChangeMs = 5000;
 constexpr int kMillisecondsPerSecond = 1000;
 
-// Float's motion tick by its speed step 1 to 5; other steps keep the design interval.
-constexpr int kFloatMotionMs[] = {200, 150, 100, 50, 1};
-
 }  // namespace
 
-void Form1::Form_Load() {
-    // Any failure, from the first value converted to the last timer armed,
-    // ends the saver with one message; nothing on screen is left half set up.
+CopyEffects::CopyEffects(Form1& form, const SaverSettings& settings, const SaverSeams& seams)
+    : EffectFamily(form, settings, seams) {
+    timers_ = {{"Timer1", &Timer1, [this] { Timer1_Timer(); }},
+               {"Timer2", &Timer2, [this] { Timer2_Timer(); }},
+               {"Timer4", &Timer4, [this] { Timer4_Timer(); }},
+               {"Timer5", &Timer5, [this] { Timer5_Timer(); }}};
+}
+
+// Any failure, from the first picture loaded to the last timer armed, ends
+// the saver with one message; nothing on screen is left half set up.
+void CopyEffects::Form_Load() {
     try {
-        surface_.setBackground(static_cast<uint32_t>(RoundInt32(*cfg_.cfgBackColor)));
-        if (effect.usesCache())
-            PrepareCachePictures();
-        else
-            (void)*cfg_.imageFiles;  // a count that is no number fails now, not when a picture is due
-        scaleInTwips = !effect.usesCache();
-        ArmEffect();
+        PrepareCachePictures();
+        if (effect.arming.order != ArmingOrder::Nothing) ArmCopyEffect();
     } catch (const std::exception&) {
-        EndWithMessage(CacheFailureMessage(cachePathBuiltLast_));
+        form_.EndWithMessage(Form1::CacheFailureMessage(cachePathBuiltLast_));
     }
 }
 
-void Form1::PrepareCachePictures() {
+void CopyEffects::PrepareCachePictures() {
     cacheNumber = 0;
     cachePathBuiltLast_ = pictures_.cachePicturePath(cacheNumber);
     Pixels firstPicture = pictures_.cachePicture(cacheNumber);
@@ -53,21 +51,7 @@ void Form1::PrepareCachePictures() {
     }
 }
 
-void Form1::ArmEffect() {
-    switch (effect.arming.order) {
-    case ArmingOrder::Nothing:
-        return;  // no such effect: nothing moves
-    case ArmingOrder::FloatClocks:
-        ArmFloat();
-        return;
-    case ArmingOrder::TimedChangeThenTick:
-    case ArmingOrder::TickThenFrequentChange:
-        ArmCopyEffect();
-        return;
-    }
-}
-
-void Form1::ArmCopyEffect() {
+void CopyEffects::ArmCopyEffect() {
     const EffectArming& arming = effect.arming;
     const bool severalPictures = cfg_.cfgImageTotal > 1;
     const auto timedChange = [&] {
@@ -99,14 +83,6 @@ void Form1::ArmCopyEffect() {
     effectParam = arming.effectParam;
     if (arming.lastParam) effectParam[11] = RoundInt16(*(cfg_.*arming.lastParam));
     if (arming.admitTicksFromOne) admitTicks = 1;
-}
-
-void Form1::ArmFloat() {
-    floatImageIndex = 0;
-    Timer2.setInterval(kFloatPictureClockMs);
-    Timer2.setEnabled(true);
-    const double step = cfg_.cfgFloatSpeed;
-    if (step >= 1 && step <= 5 && step == Floor(step)) Timer3.setInterval(kFloatMotionMs[static_cast<int>(step) - 1]);
 }
 
 }  // namespace skyfolio

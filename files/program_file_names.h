@@ -15,8 +15,9 @@ inline constexpr std::string_view kSamplePictures[] = {"Image1.jpg", "Image2.jpg
 
 // The cache file of picture `number`, given as decimal text, relative to the
 // program folder: "SkyfolioImg/skyfss0.dib".
+inline constexpr std::string_view kCacheFilePrefix = "skyfss";
 inline std::string cacheFileName(std::string_view number) {
-    return std::string(kCacheFolderName) + "/skyfss" + std::string(number) + ".dib";
+    return std::string(kCacheFolderName) + "/" + std::string(kCacheFilePrefix) + std::string(number) + ".dib";
 }
 
 }  // namespace skyfolio

@@ -1,7 +1,7 @@
-#include "platform/profile.h"
+#include "files/profile.h"
 
-#include "platform/ascii_text.h"
-#include "platform/files.h"
+#include "files/ascii_text.h"
+#include "files/files.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "platform/program_folder.h"
+#include "files/program_folder.h"
 
-#include "settings/program_file_names.h"
+#include "files/program_file_names.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "platform/qt_dialog_host.h"
+#include "dialog/qt_dialog_host.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -2,8 +2,6 @@
 
 namespace skyfolio {
 
-class Form1;
-
 // What start-up, the input watch and the password prompt do to the saver's
 // windows, one on each screen, beyond what Form1's own procedures ask of
 // their host.
@@ -22,15 +20,5 @@ public:
     // Disabled windows receive no keyboard or mouse input.
     virtual void setInputEnabled(bool enabled) = 0;
 };
-
-// Where the pointer goes to be out of sight: just beyond Form1's far corner,
-// in Form1's scale, from its top-left corner. The platform stops it at the
-// screen's corner.
-struct PointerPlace {
-    int x;
-    int y;
-    bool operator==(const PointerPlace&) const = default;
-};
-PointerPlace PointerBeyondCorner(const Form1& form);
 
 }  // namespace skyfolio

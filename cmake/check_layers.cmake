@@ -1,0 +1,33 @@
+# Fails when a folder includes from a layer above its own: values (files
+# under settings and imaging) < the engine < the adapters < the roles. Run
+# with -DSOURCE_DIR=<project root> -DSTAMP=<file written when it passes>.
+set(layer_files 0)
+set(layer_settings 1)
+set(layer_imaging 1)
+set(layer_saver 2)
+set(layer_platform 3)
+set(layer_startup 4)
+set(layer_dialog 4)
+set(layer_password 4)
+set(layered files settings imaging saver platform startup dialog password)
+
+set(upward)
+foreach(folder IN LISTS layered)
+  file(GLOB_RECURSE sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
+  foreach(source IN LISTS sources)
+    file(STRINGS "${source}" includes REGEX "^#include \"[a-z_]+/")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^#include \"([a-z_]+)/.*" "\\1" used "${line}")
+      if(DEFINED layer_${used} AND layer_${used} GREATER layer_${folder})
+        file(RELATIVE_PATH name "${SOURCE_DIR}" "${source}")
+        list(APPEND upward "  ${name}: ${line}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(upward)
+  list(JOIN upward "\n" lines)
+  message(FATAL_ERROR "Includes that run up the layers:\n${lines}")
+endif()
+file(TOUCH "${STAMP}")

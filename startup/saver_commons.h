@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/file_picture_source.h"
+#include "platform/screen_engine.h"
+#include "saver/random.h"
+#include "settings/saver_settings.h"
+
+namespace skyfolio {
+
+// The settings as a saver's start reads them: once, after the first-run
+// entries, the one thing a start may write (a read-only folder only loses
+// the sample names).
+SaverSettings readSettingsAtStart();
+
+// What every screen of one saver process shares, whether it covers the
+// desktop or draws in a daemon's window: the cache pictures, the one
+// generator, seeded once, and the clock.
+class SaverCommons {
+public:
+    SaverCommons();
+    SharedSeams seams(SaverHost& host) { return {pictures_, host, random_, clock_}; }
+
+private:
+    FilePictureSource pictures_;
+    SeededRandom random_;
+    const SteadyClock clock_;
+};
+
+}  // namespace skyfolio
