@@ -41,12 +41,6 @@ std::string difference(const QImage& ours, const QImage& qt, int tolerance = 0) 
     return {};
 }
 
-int bitsPerPixel(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    in.seekg(28);
-    return in.get() | in.get() << 8;
-}
-
 TEST(BitmapDecoderTest, EveryGoodFileGivesQtsPixels) {
     const std::vector<std::string> files = test::corpusFiles("bmp-suite/g");
     ASSERT_FALSE(files.empty());
@@ -56,7 +50,7 @@ TEST(BitmapDecoderTest, EveryGoodFileGivesQtsPixels) {
         ASSERT_FALSE(qt.isNull());
         // Channels of five and six bits: Qt 6.4 shifts them (31 is 248),
         // later versions spread them (31 is 255), as we do.
-        const int tolerance = bitsPerPixel(file) == 16 ? 255 - (31 << 3) : 0;
+        const int tolerance = file.find("/rgb16") != std::string::npos ? 255 - (31 << 3) : 0;
         EXPECT_EQ(difference(Picture::load(file).image(), qt, tolerance), "");
     }
 }

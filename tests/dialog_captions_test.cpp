@@ -10,18 +10,16 @@
 #include "tests/support/qt_application.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStyle>
 
 #include <gtest/gtest.h>
 
-#include <iostream>
+#include <cstdio>
 
 namespace skyfolio {
 namespace {
@@ -46,76 +44,59 @@ bool showsWhole(const QWidget* control, QSize size) {
     return control->sizeHint().width() <= size.width() && metrics.height() <= size.height();
 }
 
-bool captioned(const QWidget* control) {
-    if (const auto* label = qobject_cast<const QLabel*>(control)) return !label->text().isEmpty();
-    return qobject_cast<const QAbstractButton*>(control) || qobject_cast<const QGroupBox*>(control);
+// Checks every caption of the window in its present font `font`; with
+// `kept`, that one that fits stays at its design place (a caption that
+// changes with the effect gets room for the widest it may show).
+void checkEveryCaption(const Form2& form, const QString& font, bool kept = true) {
+    const QRect page(QPoint(), pixelRect({0, 0, 6615, 5535}).size());
+    const std::pair<QWidget*, QRect> panels[] = {
+        {form.Ok->parentWidget(), form.Ok->parentWidget()->rect()}, {form.imageFiles, page}, {form.effects, page},
+        {form.imageFiles->photoDisplay, form.imageFiles->photoDisplay->rect()}, {form.misc, page},
+        {form.misc->Password, form.misc->Password->rect()}};
+    for (const auto& [panel, room] : panels) {
+        const QList<QWidget*> controls = panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (const QWidget* control : controls) {
+            const auto* label = qobject_cast<const QLabel*>(control);
+            if (label ? label->text().isEmpty() : !qobject_cast<const QAbstractButton*>(control) &&
+                                                      !qobject_cast<const QGroupBox*>(control))
+                continue;
+            const std::string name = font.toStdString() + ": " + control->objectName().toStdString();
+            const QRect place = control->geometry(), design = designPlace(control);
+            EXPECT_TRUE(showsWhole(control, place.size())) << name << " is cut off";
+            EXPECT_TRUE(!kept || !showsWhole(control, design.size()) || place == design) << name << " moved";
+            EXPECT_TRUE(room.contains(place)) << name << " leaves its panel";
+            for (const QWidget* other : controls)
+                EXPECT_TRUE(other == control || !place.intersects(other->geometry()) ||
+                            design.intersects(designPlace(other)))
+                    << name << " lies over " << other->objectName().toStdString();
+        }
+    }
 }
 
-class DialogCaptionsTest : public ::testing::Test {
-protected:
-    // Every panel of the window with the room its controls have.
-    std::vector<std::pair<QWidget*, QRect>> panels() const {
-        const QRect page = QRect(QPoint(), pixelRect({0, 0, 6615, 5535}).size());
-        return {{form.Ok->parentWidget(), form.Ok->parentWidget()->rect()},
-                {form.imageFiles, page},
-                {form.imageFiles->photoDisplay, form.imageFiles->photoDisplay->rect()},
-                {form.effects, page},
-                {form.misc, page},
-                {form.misc->Password, form.misc->Password->rect()}};
-    }
-
-    // Checks every caption of the window in its present font; `kept`, that a
-    // control whose caption fits stays at its design place (a caption that
-    // changes gets room for the widest it may show).
-    void checkEveryCaption(const QString& font, bool kept = true) {
-        for (const auto& [panel, room] : panels()) {
-            const QList<QWidget*> controls = panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-            for (const QWidget* control : controls) {
-                if (!captioned(control)) continue;
-                const std::string name = font.toStdString() + ": " + control->objectName().toStdString();
-                const QRect place = control->geometry(), design = designPlace(control);
-                EXPECT_TRUE(showsWhole(control, place.size())) << name << " is cut off";
-                if (kept && showsWhole(control, design.size())) {
-                    EXPECT_EQ(place, design) << name << " moved";
-                }
-                EXPECT_TRUE(room.contains(place)) << name << " leaves its panel";
-                for (const QWidget* other : controls) {
-                    if (other == control || !place.intersects(other->geometry())) continue;
-                    EXPECT_TRUE(design.intersects(designPlace(other)))
-                        << name << " lies over " << other->objectName().toStdString();
-                }
-            }
-        }
-    }
-
+TEST(DialogCaptionsTest, EveryCaptionShowsWholeInTheFontsAUserMayHaveAndGrowsOnlyWhereItMust) {
     test::QtApplication qt;
     test::FakeDialogHost host;
-    Form2 form{host};
-};
-
-TEST_F(DialogCaptionsTest, EveryCaptionShowsWholeInTheFontsAUserMayHaveAndGrowsOnlyWhereItMust) {
+    Form2 form(host);
     // As the desktop stands in for the design's font, then in fonts of other
     // widths, at the design's size and at a desktop's larger one.
-    checkEveryCaption(form.font().family());
-    const QStringList families = QFontDatabase::families();
-    int named = 0;
-    for (const char* family : {"Liberation Sans", "DejaVu Sans", "Cantarell", "Noto Sans"}) {
-        if (!families.contains(QLatin1String(family))) continue;
-        ++named;
-        std::cout << "checked in " << family << "\n";
+    checkEveryCaption(form, form.font().family());
+    QStringList named;
+    for (const QString family : {"Liberation Sans", "DejaVu Sans", "Cantarell", "Noto Sans"}) {
+        if (!QFontDatabase::families().contains(family)) continue;
+        named.append(family);
         for (const double points : {8.25, 10.0}) {
-            QFont font{QLatin1String(family)};
+            QFont font(family);
             font.setPointSizeF(points);
             form.setFont(font);
-            checkEveryCaption(QStringLiteral("%1 %2 pt").arg(QLatin1String(family)).arg(points));
+            checkEveryCaption(form, QStringLiteral("%1 %2 pt").arg(family).arg(points));
         }
     }
-    // Effects that change the captions.
     for (int effect = 0; effect < form.effects->EffectCbx->count(); ++effect) {
         form.effects->EffectCbx->setCurrentIndex(effect);
-        checkEveryCaption(form.effects->EffectCbx->currentText(), false);
+        checkEveryCaption(form, form.effects->EffectCbx->currentText(), false);
     }
-    if (named < 2) GTEST_SKIP() << "fewer than two of the named fonts are here (fonts-liberation, fonts-dejavu-core)";
+    std::printf("checked in %s\n", qPrintable(named.join(QStringLiteral(", "))));
+    if (named.size() < 2) GTEST_SKIP() << "fewer than two of the named fonts (fonts-liberation, fonts-dejavu-core)";
 }
 
 }  // namespace
