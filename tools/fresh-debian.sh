@@ -124,6 +124,7 @@ EOF
 {
     in_root "$install" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends xvfb x11-apps x11-utils &&
         in_root "$install" useradd --create-home newcomer &&
+        install -d -m 1777 "$install/tmp/.X11-unix" &&
         in_root "$install" runuser -u newcomer -- env HOME=/home/newcomer bash /tmp/root-mode.sh
 } >>"$log" 2>&1 || failed
 passed
