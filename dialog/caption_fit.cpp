@@ -2,12 +2,11 @@
 
 #include "dialog/control_placement.h"
 
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStyle>
 
 #include <algorithm>
