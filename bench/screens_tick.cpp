@@ -42,9 +42,10 @@ constexpr int kWarmUpTicks = 100;
 // A screen's window and engine, its timers halted: the benchmark ticks it.
 struct BenchScreen {
     BenchScreen(const SaverSettings& settings, SharedSeams seams, QRect area)
-        : window([this](QPainter& painter, const QRect& rect) { engine.surface().paint(painter, rect); }),
+        : window([this]() -> const ImageSurface& { return engine.surface(); }),
           engine(settings, seams, {area.width(), area.height()},
-                 [this](const std::vector<QRect>& changed) { window.repaintChanged(changed); }, nullptr) {
+                 [this](const std::vector<QRect>& changed) { window.repaintChanged(changed); }, nullptr,
+                 ImageSurface::Sharing{[this] { window.awaitPresented(); }}) {
         window.cover(area);
         engine.load();
         engine.halt();

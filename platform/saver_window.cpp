@@ -1,5 +1,8 @@
 #include "platform/saver_window.h"
 
+#include "platform/image_surface.h"
+#include "platform/x11/shm_presenter.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -35,10 +38,10 @@ QRect logicalPixelsOf(const QRect& device, qreal ratio) {
 
 // Bypassing the window manager lets us place the window ourselves, over any
 // panel, on a desktop with a window manager and on a bare X server alike.
-SaverWindow::SaverWindow(PaintFunction paint)
+SaverWindow::SaverWindow(SurfaceFunction surface)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                            Qt::X11BypassWindowManagerHint),
-      paint_(std::move(paint)) {
+      surface_(std::move(surface)) {
     setWindowTitle(QStringLiteral("Skyfolio"));
     // Every pixel comes from the engine's image: no background to paint first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -46,7 +49,15 @@ SaverWindow::SaverWindow(PaintFunction paint)
     setMouseTracking(true);
     setCursor(Qt::BlankCursor);
     setFocusPolicy(Qt::StrongFocus);
+    // Painted on the screen by the presenter: the toolkit then keeps no
+    // second full-size image of its own to copy the engine's into.
+    if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+        presenter_ = X11ShmPresenter::forWindow(x11->connection(), uint32_t(winId()));
+        if (presenter_) setAttribute(Qt::WA_PaintOnScreen);
+    }
 }
+
+SaverWindow::~SaverWindow() = default;
 
 void SaverWindow::setInput(SaverInput input) { input_ = std::move(input); }
 
@@ -56,6 +67,10 @@ void SaverWindow::cover(const QRect& area) {
 }
 
 void SaverWindow::repaintChanged(const std::vector<QRect>& changed) {
+    if (presenter_) {
+        if (isVisible()) presenter_->present(changed, surface_());
+        return;
+    }
     const qreal ratio = devicePixelRatioF();
     for (const QRect& rect : changed) update(logicalPixelsOf(rect, ratio));
 }
@@ -80,14 +95,29 @@ void SaverWindow::placeWindow(bool topmost) {
 
 void SaverWindow::setInputEnabled(bool enabled) { setEnabled(enabled); }
 
+void SaverWindow::awaitPresented() {
+    if (presenter_) presenter_->awaitServer();
+}
+
+QPaintEngine* SaverWindow::paintEngine() const { return presenter_ ? nullptr : QWidget::paintEngine(); }
+
 // Painted in device pixels: a cached picture shows at its own size on a
 // high-density screen, not blown up and blurred.
 void SaverWindow::paintEvent(QPaintEvent* event) {
     const qreal ratio = devicePixelRatioF();
+    const ImageSurface& surface = surface_();
+    if (presenter_) {
+        const QRect image(0, 0, surface.size().width, surface.size().height);
+        exposed_.clear();
+        for (const QRect& rect : event->region())
+            if (const QRect shown = devicePixelsOf(rect, ratio) & image; !shown.isEmpty()) exposed_.push_back(shown);
+        if (!exposed_.empty()) presenter_->present(exposed_, surface);
+        return;
+    }
     QPainter painter(this);
     painter.scale(1 / ratio, 1 / ratio);
     const QRect image = devicePixelsOf(rect(), ratio);
-    for (const QRect& rect : event->region()) paint_(painter, devicePixelsOf(rect, ratio) & image);
+    for (const QRect& rect : event->region()) surface.paint(painter, devicePixelsOf(rect, ratio) & image);
 }
 
 void SaverWindow::keyPressEvent(QKeyEvent*) {

@@ -1,6 +1,7 @@
 #include "startup/qt_saver_screen.h"
 
-#include <QPainter>
+#include <optional>
+
 
 namespace skyfolio {
 namespace {
@@ -11,10 +12,12 @@ QRect logicalRect(const ScreenArea& area) { return QRect(area.x, area.y, area.wi
 
 QtSaverScreen::QtSaverScreen(const ScreenArea& area, const SaverSettings& settings, SharedSeams seams,
                              InputWatch& watch)
-    : window_([this](QPainter& painter, const QRect& rect) { engine_.surface().paint(painter, rect); }),
+    : window_([this]() -> const ImageSurface& { return engine_.surface(); }),
       engine_(settings, seams, area.devicePixels(),
               [this](const std::vector<QRect>& changed) { window_.repaintChanged(changed); },
-              [this] { input_.release(); }),
+              [this] { input_.release(); },
+              window_.readsSharedRows() ? std::optional(ImageSurface::Sharing{[this] { window_.awaitPresented(); }})
+                                        : std::nullopt),
       input_(engine_.form(), watch) {
     window_.cover(logicalRect(area));
     window_.setInput({

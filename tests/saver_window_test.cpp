@@ -47,7 +47,7 @@ protected:
 
     test::QtApplication qt;
     std::optional<ImageSurface> surface;
-    SaverWindow window{[this](QPainter& painter, const QRect& rect) { surface->paint(painter, rect); }};
+    SaverWindow window{[this]() -> const ImageSurface& { return *surface; }};
     int keys = 0, buttons = 0;
     std::optional<PointerPosition> moved;
 };
@@ -109,7 +109,7 @@ TEST_F(HighDensityWindowTest, ShowsTheSurfaceInDevicePixelsAndMeasuresMovesInThe
         surface.copy(Pixels({1, device.height()}, std::vector<uint32_t>(size_t(device.height()), rgb32(255, 255, 255))),
                      {0, 0, 1, device.height()}, x, 0);
     PointerPosition at;
-    SaverWindow window([&](QPainter& painter, const QRect& rect) { surface.paint(painter, rect); });
+    SaverWindow window([&]() -> const ImageSurface& { return surface; });
     SaverInput input;
     input.mouseMove = [&](const PointerPosition& position) { at = position; };
     window.setInput(std::move(input));

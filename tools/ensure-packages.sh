@@ -25,7 +25,7 @@ ensure_packages() {
 # labels; the decoders of PNG, WebP and HEIF, and Qt's readers of TIFF and
 # animated WebP; what CPack packs the Debian package with (dpkg-shlibdeps
 # reads its dependencies, file finds the programs to read).
-BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libx11-dev libxcb1-dev libjpeg-dev libpng-dev libwebp-dev libheif-dev
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libx11-dev libxcb1-dev libxcb-shm0-dev libjpeg-dev libpng-dev libwebp-dev libheif-dev
                 qt6-image-formats-plugins libgtest-dev libbenchmark-dev fonts-liberation dpkg-dev file)
 # What its tests need on top: a display server split into monitors, a user's
 # hands and eyes, and clang with its libFuzzer for the fuzz targets; the
