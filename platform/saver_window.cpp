@@ -51,7 +51,8 @@ SaverWindow::SaverWindow(SurfaceFunction surface)
     setFocusPolicy(Qt::StrongFocus);
     // Painted on the screen by the presenter: the toolkit then keeps no
     // second full-size image of its own to copy the engine's into.
-    if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 && x11->connection() && QGuiApplication::platformName() == QLatin1String("xcb")) {
         presenter_ = X11ShmPresenter::forWindow(x11->connection(), uint32_t(winId()));
         if (presenter_) setAttribute(Qt::WA_PaintOnScreen);
     }

@@ -211,5 +211,38 @@ TEST(DirtyRectanglesTest, CoversEverythingAddedWithinItsLimit) {
     }
 }
 
+// A server reading the rows straight from the segments sees what the
+// surface shows, and nothing presented is drawn over before it has read it.
+TEST(ImageSurfaceTest, SharedRowsHoldWhatShowsAndWaitForTheirReader) {
+    int waits = 0;
+    ImageSurface surface(QSize(200, 100), nullptr, ImageSurface::Sharing{[&] { ++waits; }});
+    ASSERT_NE(surface.sharedRows(), nullptr);
+    const Picture copy = patterned(30, 20, 1), floating = patterned(50, 40, 2);
+    surface.draw(copy.pixels(), 10, 10);
+    surface.setOverlay(floating.pixels(), 100, 50);
+    EXPECT_EQ(waits, 0);
+    surface.present();
+    surface.setOverlay(floating.pixels(), 110, 55);  // moved: nothing rewritten
+    EXPECT_EQ(waits, 0);
+    surface.clear();
+    surface.draw(copy.pixels(), 12, 10);
+    EXPECT_EQ(waits, 1);
+
+    const QImage rows(reinterpret_cast<const uchar*>(surface.sharedRows()->data()), 200, 100, 200 * 4,
+                      QImage::Format_RGB32);
+    const QImage shown = surface.shown();
+    EXPECT_EQ(rows.copy(0, 0, 100, 100), shown.copy(0, 0, 100, 100));
+    ASSERT_NE(surface.sharedOverlayRows(), nullptr);
+    const QImage overlay(reinterpret_cast<const uchar*>(surface.sharedOverlayRows()->data()), 50, 40, 50 * 4,
+                         QImage::Format_RGB32);
+    EXPECT_EQ(overlay, shown.copy(surface.overlayArea()));
+    EXPECT_EQ(overlay, floating.image().convertToFormat(QImage::Format_RGB32));
+
+    // A new picture is copied in only once the server has read the last present.
+    surface.present();
+    surface.setOverlay(copy.pixels(), 0, 0);
+    EXPECT_EQ(waits, 2);
+}
+
 }  // namespace
 }  // namespace skyfolio
