@@ -46,6 +46,7 @@ ImageSurface::ImageSurface(QSize size, PresentFunction present, std::optional<Sh
 
 void ImageSurface::setBackground(uint32_t colourValue) {
     beforeWriting();
+    pendingClear_.hold({});
     background_ = pixelOfColourValue(colourValue);
     image_.fill(background_);
     drawn_.reset();
@@ -54,17 +55,22 @@ void ImageSurface::setBackground(uint32_t colourValue) {
 }
 
 void ImageSurface::clear() {
-    if (!drawn_.empty()) beforeWriting();
-    for (const QRect& rect : drawn_.rects()) {
-        fill(rect);
-        changed_.add(rect);
-    }
+    fillPendingClear();
+    for (const QRect& rect : drawn_.rects()) changed_.add(rect);
+    pendingClear_.hold(drawn_.rects());
     drawn_.reset();
+}
+
+void ImageSurface::fillPendingClear() {
+    if (pendingClear_.empty()) return;
+    beforeWriting();
+    pendingClear_.fillUncovered([this](const QRect& rect) { fill(rect); });
 }
 
 void ImageSurface::clear(const PixelRect& rect) {
     const QRect target = QRect(rect.x, rect.y, rect.width, rect.height) & image_.rect();
     if (target.isEmpty()) return;
+    fillPendingClear();
     beforeWriting();
     fill(target);
     changed_.add(target);
@@ -75,6 +81,7 @@ void ImageSurface::copy(const Pixels& picture, const PixelRect& part, int x, int
     const int dx = x - part.x, dy = y - part.y;  // from the picture's pixels to the image's
     const QRect target = QRect(from.x + dx, from.y + dy, from.width, from.height) & image_.rect();
     if (target.isEmpty()) return;
+    if (!pendingClear_.empty() && !pendingClear_.drawn(target)) fillPendingClear();
     beforeWriting();
     const int width = target.width();
     for (int row = target.top(); row <= target.bottom(); ++row) {
@@ -160,6 +167,7 @@ QImage ImageSurface::shown() const {
 }
 
 void ImageSurface::present() {
+    fillPendingClear();
     if (changed_.empty()) return;
     if (present_) present_(changed_.rects());
     changed_.reset();

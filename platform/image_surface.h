@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/dirty_rectangles.h"
+#include "platform/pending_clear.h"
 #include "platform/shared_rows.h"
 #include "saver/surface.h"
 
@@ -22,10 +23,11 @@ namespace skyfolio {
 // picture, so that moving it costs one copy of its pixels, to the screen.
 //
 // Only what was drawn is ever not background, so a clear repaints just the
-// rectangles drawn since the last one, and a present hands over a few
+// rectangles drawn since the last one (and only once the tick's drawing is
+// done, what was not drawn again), and a present hands over a few
 // rectangles around what changed instead of the whole screen. What the
-// screen shows is the same as clearing and showing everything. Nothing here
-// allocates once constructed.
+// screen shows at a present is the same as clearing and showing everything.
+// Nothing here allocates once constructed.
 class ImageSurface : public Surface {
 public:
     using PresentFunction = std::function<void(const std::vector<QRect>& changed)>;
@@ -67,6 +69,7 @@ public:
 private:
     void fill(const QRect& rect);
     void shareOverlay(const Pixels& picture);
+    void fillPendingClear();
     void beforeWriting() {
         if (!readerPending_) return;
         readerPending_ = false;
@@ -94,6 +97,7 @@ private:
     DirtyRectangles drawn_;
     // What changed since the last present.
     DirtyRectangles changed_;
+    PendingClear pendingClear_;
 };
 
 }  // namespace skyfolio

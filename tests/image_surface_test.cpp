@@ -66,7 +66,8 @@ TEST(ImageSurfaceTest, ShowsWhatAFullClearAndPresentWouldShow) {
                 surface.clear();
                 expected.fill(background);
             }
-            for (int copy = between(0, 25); copy > 0; --copy) {
+            // At times more copies than a held-back clear keeps track of.
+            for (int copy = between(0, frame % 3 ? 25 : 80); copy > 0; --copy) {
                 const Picture& picture = pictures[size_t(between(0, int(pictures.size()) - 1))];
                 const int x = between(-120, 340), y = between(-80, 220);
                 surface.draw(picture.pixels(), x, y);
@@ -143,6 +144,7 @@ TEST(ImageSurfaceTest, CopiesAPartOfAPictureAndClearsARectangle) {
     EXPECT_EQ(surface.shown().pixel(19, 76), picture.image().pixel(34, 11));
     // Clearing the whole surface reaches what was drawn before.
     surface.clear();
+    surface.present();
     EXPECT_EQ(surface.shown().pixel(0, 70), qRgb(255, 0, 0));
 }
 
