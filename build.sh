@@ -18,9 +18,11 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build --parallel "$(nproc)"
 
 mkdir -p dist
-# Copy, then rename: a saver running from dist/ keeps its old file.
-cp build/startup/skyfolio dist/.skyfolio.new
-mv -f dist/.skyfolio.new dist/skyfolio
+# Copy, then rename: a saver or a watch running from dist/ keeps its old file.
+for program in skyfolio skyfolio-watch; do
+    cp "build/startup/$program" "dist/.$program.new"
+    mv -f "dist/.$program.new" "dist/$program"
+done
 build/tools/skyfolio-install dist
 
 if [ "${1:-}" = --deb ]; then

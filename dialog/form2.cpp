@@ -14,6 +14,7 @@
 #include "dialog/slider_mappings.h"
 #include "dialog/spin_control.h"
 #include "dialog/tab_control.h"
+#include "platform/watch_at_login.h"
 #include "saver/effects.h"
 #include "settings/line_break.h"
 #include "settings/conversions.h"
@@ -185,6 +186,7 @@ void Form2::readSettings(const SettingsFile& file) {
     misc->MouseSensitiveSlider->setValue(mouseSensitivityPosition(
         clampedValue(read(keys::mouseSensitivity), keys::mouseSensitivity, rangeOf(misc->MouseSensitiveSlider))));
     misc->showBackColour(colourOfValue(settledValue(read(keys::newBackColor), keys::newBackColor, kColourValues)));
+    misc->showIdleWatch(read(keys::startWhenIdle), read(keys::idleMinutes));
 
     pictureList_.clear();
     const int total = settledValue(settings_.cfgImageTotal, keys::newTotal, {0, kMostPictures});
@@ -236,6 +238,14 @@ void Form2::SaveSettings() {
     const Effect* effect = findEffect(effects->EffectCbx->currentIndex());
     if (!effect || effect->usesCache()) cache.emplace(convertPictures(pictures));
     if (cache && !cache->ok) return;
+    // The autostart entry goes first: one that cannot be changed leaves the
+    // settings and the cache as they were.
+    const bool startWhenIdle = misc->IdleStartCheck->isChecked();
+    if (const WriteResult entry = startWhenIdle ? writeAutostartEntry() : removeAutostartEntry(); !entry) {
+        host_.showMessage("The autostart entry " + autostartEntryPath() + " could not be changed:" +
+                          std::string(kLineBreak) + entry.error);
+        return;
+    }
     // The new cache replaces the old one only once the settings that name its
     // pictures are on disk (files that replace nothing may go in before: no
     // settings file names them yet); a settings file that cannot be written
@@ -257,6 +267,10 @@ void Form2::SaveSettings() {
             return;
         }
     }
+    if (startWhenIdle)
+        startIdleWatch();
+    else
+        endIdleWatch();
     host_.endProgram();
 }
 

@@ -2,7 +2,11 @@
 
 #include "dialog/control_placement.h"
 #include "dialog/field_colours.h"
+#include "dialog/settled_value.h"
 #include "platform/password_echo.h"
+#include "settings/conversions.h"
+#include "settings/idle_minutes.h"
+#include "settings/setting_keys.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -11,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 
 namespace skyfolio {
 namespace {
@@ -45,6 +50,13 @@ MiscTab::MiscTab(QWidget* parent) : QWidget(parent) {
     MouseSensitiveSlider->setPageStep(kSensitivityLargeStep);
     MouseSensitiveSlider->setTickPosition(QSlider::TicksBelow);
 
+    IdleStartCheck = place(new QCheckBox(QStringLiteral("Start Skyfolio when I am idle"), this), "IdleStartCheck",
+                           {480, 2520, 3375, 375});
+    IdleMinutesSpin = place(new QSpinBox(this), "IdleMinutesSpin", {3960, 2520, 735, 375},
+                            QStringLiteral("Idle time before Skyfolio starts, in minutes"));
+    IdleMinutesSpin->setRange(kFewestIdleMinutes, kMostIdleMinutes);
+    IdleMinutesLabel = placeLabel(this, "IdleMinutesLabel", QStringLiteral("minutes"), {4800, 2580, 975, 255});
+
     Password = place(new QGroupBox(QStringLiteral("Password Protection / Message Board"), this), "Password",
                      {480, 3120, 5415, 1575});
     Password_enabled = place(new QCheckBox(QStringLiteral("Enabled"), Password), "Password_enabled",
@@ -66,6 +78,15 @@ QColor MiscTab::backColour() const { return BackColorPicture->palette().color(QP
 void MiscTab::enablePasswordFields(bool enabled) {
     setFieldEnabled(SS_password, enabled);
     setFieldEnabled(SS_Confirm, enabled);
+}
+
+void MiscTab::showIdleWatch(std::string& startWhenIdle, std::string& idleMinutes) {
+    IdleStartCheck->setChecked(settledValue(startWhenIdle, keys::startWhenIdle, {0, 1}) == 1);
+    IdleMinutesSpin->setValue(settledValue(idleMinutes, keys::idleMinutes, {kFewestIdleMinutes, kMostIdleMinutes}));
+    connect(IdleStartCheck, &QCheckBox::toggled, this,
+            [&startWhenIdle](bool checked) { startWhenIdle = checked ? "1" : "0"; });
+    connect(IdleMinutesSpin, &QSpinBox::valueChanged, this,
+            [&idleMinutes](int minutes) { idleMinutes = DecimalText(minutes); });
 }
 
 }  // namespace skyfolio

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QWidget>
 
+#include <string>
+
 class QCheckBox;
 class QFrame;
 class QGroupBox;
@@ -10,10 +12,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
+class QSpinBox;
 
 namespace skyfolio {
 
-// The "Misc." tab: background colour, mouse sensitivity and the password.
+// The "Misc." tab: background colour, mouse sensitivity, the idle watch and
+// the password.
 // The controls carry their design names; the option handlers drive them.
 class MiscTab : public QWidget {
 public:
@@ -23,6 +27,10 @@ public:
     QColor backColour() const;
     // The password fields keep their text either way.
     void enablePasswordFields(bool enabled);
+    // Shows the idle watch's settings, a text the controls cannot take as
+    // installed, and writes each change back into the texts, which must
+    // outlive the tab.
+    void showIdleWatch(std::string& startWhenIdle, std::string& idleMinutes);
 
     QLabel* Label7;
     QFrame* BackColorPicture;
@@ -31,6 +39,9 @@ public:
     QLabel* Label3_1;
     QLabel* Label3_0;
     QSlider* MouseSensitiveSlider;
+    QCheckBox* IdleStartCheck;
+    QSpinBox* IdleMinutesSpin;
+    QLabel* IdleMinutesLabel;
     QGroupBox* Password;
     QCheckBox* Password_enabled;
     QLabel* Label2;

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <string>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -54,8 +55,30 @@ SingleInstance::~SingleInstance() {
     if (fd_ >= 0) close(fd_);
 }
 
+void SingleInstance::recordHolder() const {
+    if (fd_ < 0 || !first_) return;
+    const std::string id = std::to_string(getpid()) + "\n";
+    if (ftruncate(fd_, 0) != 0) return;
+    [[maybe_unused]] const ssize_t written = pwrite(fd_, id.data(), id.size(), 0);
+}
+
 std::string singleInstanceLockPath() {
     return runtimeFolder() + "/skyfolio-" + std::to_string(getuid()) + "-" + displayKey() + ".lock";
+}
+
+std::string watchLockPath() {
+    return runtimeFolder() + "/skyfolio-watch-" + std::to_string(getuid()) + "-" + displayKey() + ".lock";
+}
+
+int heldBy(const std::string& lockPath) {
+    const int fd = open(lockPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return 0;
+    // A claim we could take ourselves is held by nobody.
+    const bool held = flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    char text[16] = {};
+    const ssize_t length = held ? pread(fd, text, sizeof text - 1, 0) : 0;
+    close(fd);
+    return length > 0 ? std::atoi(text) : 0;
 }
 
 }  // namespace skyfolio

@@ -17,6 +17,8 @@ public:
 
     // False while another process holds the claim.
     bool isFirst() const { return first_; }
+    // Writes this process's id into the held lock file, for heldBy.
+    void recordHolder() const;
 
 private:
     int fd_ = -1;
@@ -26,5 +28,11 @@ private:
 // The lock file for this user on this display, in the user's runtime folder
 // (or the system's temporary folder when there is none).
 std::string singleInstanceLockPath();
+// The idle watch's own, one per user and session: it runs beside the saver.
+std::string watchLockPath();
+
+// The process that holds the claim on `lockPath` and recorded itself there;
+// 0 when none does.
+int heldBy(const std::string& lockPath);
 
 }  // namespace skyfolio

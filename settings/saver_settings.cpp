@@ -69,6 +69,7 @@ SaverSettings convertSaverSettings(const SettingTexts& texts, const std::functio
                        },
                        [&](bool SaverSettings::*field) { settings.*field = checkBoxValue(*key, text); },
                        [&](std::string SaverSettings::*field) { settings.*field = text; },
+                       [](std::monostate) {},
                    },
                    key->saver);
     }

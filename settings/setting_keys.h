@@ -12,9 +12,10 @@ namespace skyfolio {
 // Where the saver keeps a key's value; the field's type is the conversion:
 // a leading number (NumberValue, 0 when none), a strict number, True or
 // False (or a number), a check box's "1" or "0" (any other text standing for
-// the installed value, as the dialog shows it), or the text as it stands.
+// the installed value, as the dialog shows it), or the text as it stands;
+// none for a key that only the dialog and the idle watch read.
 using SaverField = std::variant<double SaverSettings::*, Held<double> SaverSettings::*, Held<bool> SaverSettings::*,
-                                bool SaverSettings::*, std::string SaverSettings::*>;
+                                bool SaverSettings::*, std::string SaverSettings::*, std::monostate>;
 
 // One key of the settings file, declared once for the installer, the saver,
 // the dialog and the save.
@@ -55,17 +56,23 @@ inline constexpr SettingKey saverEnabled{"password", "saverEnabled", "0", &Saver
 // before the option showed every picture at its own size.
 inline constexpr SettingKey fitLargePictures{"saver", "fitLargePictures", "1", &SaverSettings::cfgFitLargePictures,
                                              &SettingTexts::cfgFitLargePictures, "0"};
+// The idle watch: how long the user is idle before the saver starts, and
+// whether the watch starts at login. Read by the watch and the dialog, never
+// by the saver.
+inline constexpr SettingKey idleMinutes{"saver", "idleMinutes", "10", std::monostate{}, &SettingTexts::cfgIdleMinutes, "10"};
+inline constexpr SettingKey startWhenIdle{"saver", "startWhenIdle", "0", std::monostate{}, &SettingTexts::cfgStartWhenIdle,
+                                          "0"};
 }  // namespace keys
 
 // Every key, in the order the save writes them; keys added later come last,
 // so that the first ones keep their order.
-inline constexpr std::array<const SettingKey*, 21> kSettingKeysInFileOrder = {
+inline constexpr std::array<const SettingKey*, 23> kSettingKeysInFileOrder = {
     &keys::newTotal,      &keys::clonesOfImage,    &keys::imageSpeed,       &keys::mode,
     &keys::speedOfSplat,  &keys::speedOfJump,      &keys::deckGradient,     &keys::psychGradient,
     &keys::nextImageTime, &keys::introImageAmount, &keys::neverChange,      &keys::changeNextImage,
     &keys::mouseSensitivity, &keys::newBackColor,  &keys::effectMode,       &keys::randomEffect,
     &keys::centerImage,   &keys::floatImageSpeed,  &keys::saverPassword,    &keys::saverEnabled,
-    &keys::fitLargePictures,
+    &keys::fitLargePictures, &keys::idleMinutes,      &keys::startWhenIdle,
 };
 
 // The picture list: keys "0" to N-1 of this section, N being "newTotal".

@@ -29,6 +29,8 @@ struct SettingTexts {
     std::string cfgPassword;
     std::string cfgPasswordOn;
     std::string cfgFitLargePictures;
+    std::string cfgIdleMinutes;
+    std::string cfgStartWhenIdle;
 };
 
 }  // namespace skyfolio

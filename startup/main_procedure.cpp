@@ -10,6 +10,7 @@
 #include "startup/host_mode.h"
 #include "startup/show_preview.h"
 #include "startup/start_saver.h"
+#include "startup/watch_hand_over.h"
 
 #include <algorithm>
 #include <optional>
@@ -37,6 +38,9 @@ int Main(int argc, const char* const* argv, const char* programName) {
     const std::vector<std::string_view> arguments(argv + std::min(argc, 1), argv + argc);
     // One process per monitor, plus a preview, at once: no instance to count.
     if (const std::optional<HostArguments> host = hostArguments(arguments)) return RunHostMode(*host, programName);
+
+    // Resident beside the saver it starts, with a claim of its own.
+    if (!arguments.empty() && arguments.front() == kWatchSwitch) return HandOverToWatch(argv);
 
     const std::string argumentText = skyfolio::argumentText(argc, argv);
     const Role role = roleOf(argumentText);

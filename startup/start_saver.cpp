@@ -4,12 +4,14 @@
 #include "platform/clock.h"
 #include "platform/gui_application.h"
 #include "platform/qt_saver_host.h"
+#include "platform/termination_signals.h"
 #include "startup/desktop_screens.h"
 #include "startup/input_watch.h"
 #include "startup/qt_saver_screen.h"
 #include "startup/saver_commons.h"
 #include "startup/saver_screens.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 
 #include <memory>
@@ -64,6 +66,10 @@ private:
 }  // namespace
 
 int StartSaver(GuiApplication& app) {
+    // The idle watch ends its saver so when the desktop locks: at once, even
+    // while a large picture decodes.
+    TerminationSignals stops;
+    stops.onStop([] { QCoreApplication::exit(0); });
     // Showing Form1 loads it first: the settings, read once.
     const SaverSettings settings = readSettingsAtStart();
 

@@ -25,11 +25,15 @@ ensure_packages() {
 # labels; the decoders of PNG, WebP and HEIF, and Qt's readers of TIFF and
 # animated WebP; what CPack packs the Debian package with (dpkg-shlibdeps
 # reads its dependencies, file finds the programs to read).
-BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libx11-dev libxcb1-dev libxcb-shm0-dev libjpeg-dev libpng-dev libwebp-dev libheif-dev
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libx11-dev libxcb1-dev libxcb-shm0-dev libxcb-sync-dev libwayland-dev libwayland-bin
+                wayland-protocols plasma-wayland-protocols libjpeg-dev libpng-dev libwebp-dev libheif-dev
                 qt6-image-formats-plugins libgtest-dev libbenchmark-dev fonts-liberation dpkg-dev file)
 # What its tests need on top: a display server split into monitors, a user's
 # hands and eyes, and clang with its libFuzzer for the fuzz targets; the
 # checkers of the desktop files and of xscreensaver's settings file, and
-# xscreensaver itself.
+# xscreensaver itself; for the idle watch, a session bus and gdbus, and the
+# headless compositors it listens to (sway with wtype's keys, grim's
+# screenshots and jq to read its tree; mutter) with
+# Qt's Wayland platform for the saver it starts there.
 TEST_PACKAGES=(xvfb x11-xserver-utils xdotool imagemagick x11-apps x11-utils clang libclang-rt-14-dev
-               desktop-file-utils libxml2-utils xscreensaver)
+               desktop-file-utils libxml2-utils xscreensaver dbus-daemon libglib2.0-bin sway wtype grim jq mutter qt6-wayland)

@@ -67,11 +67,13 @@ e2e_start_xvfb() {
 }
 
 # A program folder as installed: the program (a copy, as its own folder is
-# where it keeps its files), the settings file, samples and cache.
+# where it keeps its files) with its idle watch, the settings file, samples
+# and cache.
 e2e_program_folder() {
     rm -rf "$E2E_FOLDER"
     mkdir -p "$E2E_FOLDER"
     cp "$E2E_PROGRAM" "$E2E_FOLDER/skyfolio"
+    cp "$(dirname "$E2E_PROGRAM")/skyfolio-watch" "$E2E_FOLDER/skyfolio-watch"
     "$E2E_INSTALLER" "$E2E_FOLDER" || e2e_fail "the installer failed"
 }
 
