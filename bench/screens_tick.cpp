@@ -9,8 +9,8 @@
 
 #include "platform/clock.h"
 #include "platform/file_picture_source.h"
-#include "platform/saver_window.h"
 #include "platform/screen_engine.h"
+#include "platform/x11/x11_saver_window.h"
 #include "saver/effects.h"
 #include "saver/random.h"
 #include "settings/conversions.h"
@@ -19,6 +19,7 @@
 #include "tools/headless_program_folder.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QWindow>
 
@@ -45,14 +46,14 @@ struct BenchScreen {
         : window([this]() -> const ImageSurface& { return engine.surface(); }),
           engine(settings, seams, {area.width(), area.height()},
                  [this](const std::vector<QRect>& changed) { window.repaintChanged(changed); }, nullptr,
-                 ImageSurface::Sharing{[this] { window.awaitPresented(); }}) {
-        window.cover(area);
+                 window.sharing()) {
+        window.cover(QGuiApplication::primaryScreen(), area);
         engine.load();
         engine.halt();
         window.showForm(false);
     }
 
-    SaverWindow window;
+    X11SaverWindow window;
     ScreenEngine engine;
 };
 

@@ -51,6 +51,8 @@ PasswordForm::PasswordForm(std::string password, SaverHost& host, FormWindow& wi
       wrongPass(label("wrongPass", "INVALID PASSWORD!", this)) {
     setObjectName(QStringLiteral("PasswordForm"));
     setWindowTitle(QStringLiteral("Password Protection"));
+    // Standing inside a saver window, it paints its own background.
+    setAutoFillBackground(true);
 
     txtNotes->setObjectName(QStringLiteral("txtNotes"));
     txtNotes->setTabChangesFocus(true);
@@ -158,10 +160,12 @@ void PasswordForm::closeEvent(QCloseEvent* event) {
         QWidget::closeEvent(event);
 }
 
-// On the primary screen, where the keyboard and the pointer are.
+// On the primary screen, where the keyboard and the pointer are; inside
+// the saver window that covers it, where a window system stacks it there.
 void PasswordForm::placeOnScreen() {
     adjustSize();
-    move(QGuiApplication::primaryScreen()->geometry().center() - rect().center());
+    const QRect screen = isWindow() ? QGuiApplication::primaryScreen()->geometry() : parentWidget()->rect();
+    move(screen.center() - rect().center());
 }
 
 }  // namespace skyfolio

@@ -9,6 +9,12 @@ namespace skyfolio {
 // The toolkit's application object, for the roles with windows. Qt is shown
 // the program's name only: the command line holds the screen-saver switch,
 // not options for Qt.
+// For a role whose windows the raster engine paints alone and that starts no
+// other program, which would inherit it: Qt's Wayland platform then loads
+// no EGL, which costs Mesa and LLVM, some 55 MB, nor says that it did not.
+// Before the application object is made; settings of the user's own stay.
+void paintWithoutHardware();
+
 class GuiApplication {
 public:
     explicit GuiApplication(const char* programName);

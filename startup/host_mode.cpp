@@ -1,6 +1,6 @@
 #include "startup/host_mode.h"
 
-#include "platform/foreign_window.h"
+#include "platform/x11/foreign_window.h"
 #include "platform/gui_application.h"
 #include "platform/message_picture.h"
 #include "platform/program_folder_setup.h"

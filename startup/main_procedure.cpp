@@ -56,6 +56,7 @@ int Main(int argc, const char* const* argv, const char* programName) {
         case Role::Settings:
             return runInProgramFolder(programName, RunSettingsDialog);
         case Role::Saver:
+            paintWithoutHardware();
             return runInProgramFolder(programName, StartSaver);
         case Role::Preview:
             return ShowPreview(argumentText);

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "platform/saver_window.h"
+#include "platform/window_system.h"
 #include "platform/screen_engine.h"
 #include "startup/held_input.h"
 #include "startup/saver_screens.h"
+
+#include <memory>
 
 namespace skyfolio {
 
@@ -14,7 +17,8 @@ class InputWatch;
 // on its way to the one input watch of all screens.
 class QtSaverScreen : public SaverScreen {
 public:
-    QtSaverScreen(const ScreenArea& area, const SaverSettings& settings, SharedSeams seams, InputWatch& watch);
+    QtSaverScreen(const ScreenArea& area, const SaverSettings& settings, SharedSeams seams, InputWatch& watch,
+                  WindowSystem& windows);
 
     void load() override;
     void cover(const ScreenArea& area) override;
@@ -25,7 +29,7 @@ public:
     const Form1& form() const override;
 
 private:
-    SaverWindow window_;
+    std::unique_ptr<SaverWindow> window_;
     ScreenEngine engine_;
     HeldInput input_;
 };

@@ -1,6 +1,6 @@
 #include "startup/show_preview.h"
 
-#include "platform/x11_preview.h"
+#include "platform/x11/x11_preview.h"
 #include "settings/conversions.h"
 #include "startup/puzzle_form.h"
 

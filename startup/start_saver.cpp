@@ -5,6 +5,7 @@
 #include "platform/gui_application.h"
 #include "platform/qt_saver_host.h"
 #include "platform/termination_signals.h"
+#include "platform/window_system.h"
 #include "startup/desktop_screens.h"
 #include "startup/input_watch.h"
 #include "startup/qt_saver_screen.h"
@@ -12,7 +13,6 @@
 #include "startup/saver_screens.h"
 
 #include <QCoreApplication>
-#include <QCursor>
 
 #include <memory>
 
@@ -26,12 +26,13 @@ class Saver {
 public:
     explicit Saver(const SaverSettings& settings)
         : settings_(settings),
+          windows_(sessionWindowSystem()),
           screens_([this](const ScreenArea& area) {
-              return std::make_unique<QtSaverScreen>(area, settings_, commons_.seams(host_), watch_);
+              return std::make_unique<QtSaverScreen>(area, settings_, commons_.seams(host_), watch_, *windows_);
           },
-                   [](int x, int y) { QCursor::setPos(x, y); }),
+                   [this](int x, int y) { windows_->movePointer(x, y); }),
           watch_(settings_, host_, screens_, clock_, [this] { showPasswordForm(); }),
-          changes_([this] { screens_.follow(desktopScreens()); }) {
+          changes_([this] { followScreens(); }) {
         host_.onUnload([this] { screens_.unload(); });
     }
 
@@ -46,14 +47,23 @@ public:
     }
 
 private:
+    void followScreens() {
+        const bool prompting = passwordForm_ && passwordForm_->isVisible();
+        screens_.follow(desktopScreens());
+        // Where the prompt lives inside a saver window, it moves with the primary screen's.
+        if (prompting) showPasswordForm();
+    }
+
     // Built on the first stop only; from then on shown and hidden, so the
     // board keeps its note.
     void showPasswordForm() {
         if (!passwordForm_) passwordForm_ = std::make_unique<PasswordForm>(settings_.cfgPassword, host_, screens_);
+        windows_->standAboveSaver(*passwordForm_);
         passwordForm_->show();
     }
 
     const SaverSettings& settings_;
+    const std::unique_ptr<WindowSystem> windows_;
     SaverCommons commons_;
     const SystemClock clock_;
     QtSaverHost host_;

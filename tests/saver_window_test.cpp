@@ -1,12 +1,14 @@
 #include "platform/image_surface.h"
 #include "platform/qt_saver_host.h"
-#include "platform/saver_window.h"
+#include "platform/wayland/wayland_window_system.h"
+#include "platform/x11/x11_saver_window.h"
 #include "tests/support/qt_application.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -47,14 +49,14 @@ protected:
 
     test::QtApplication qt;
     std::optional<ImageSurface> surface;
-    SaverWindow window{[this]() -> const ImageSurface& { return *surface; }};
+    X11SaverWindow window{[this]() -> const ImageSurface& { return *surface; }};
     int keys = 0, buttons = 0;
     std::optional<PointerPosition> moved;
 };
 
 TEST_F(SaverWindowTest, CoversItsScreenWithoutAPointer) {
     const QRect area(40, 30, 320, 200);
-    window.cover(area);
+    window.cover(QGuiApplication::primaryScreen(), area);
     window.showForm(true);
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.geometry(), area);
@@ -78,7 +80,7 @@ TEST_F(SaverWindowTest, ADisabledFormTakesNoInput) {
 }
 
 TEST_F(SaverWindowTest, MovesAreMeasuredOnTheWindowAndOnTheDesktop) {
-    window.cover(QRect(40, 30, 320, 200));
+    window.cover(QGuiApplication::primaryScreen(), QRect(40, 30, 320, 200));
     window.showForm(true);
     moveTo(QPointF(10, 20));
     ASSERT_TRUE(moved);
@@ -109,11 +111,11 @@ TEST_F(HighDensityWindowTest, ShowsTheSurfaceInDevicePixelsAndMeasuresMovesInThe
         surface.copy(Pixels({1, device.height()}, std::vector<uint32_t>(size_t(device.height()), rgb32(255, 255, 255))),
                      {0, 0, 1, device.height()}, x, 0);
     PointerPosition at;
-    SaverWindow window([&]() -> const ImageSurface& { return surface; });
+    X11SaverWindow window([&]() -> const ImageSurface& { return surface; });
     SaverInput input;
     input.mouseMove = [&](const PointerPosition& position) { at = position; };
     window.setInput(std::move(input));
-    window.cover(QRect(QPoint(0, 0), logical));
+    window.cover(QGuiApplication::primaryScreen(), QRect(QPoint(0, 0), logical));
     window.showForm(false);
     ASSERT_EQ(window.devicePixelRatioF(), 2);
 
@@ -126,6 +128,40 @@ TEST_F(HighDensityWindowTest, ShowsTheSurfaceInDevicePixelsAndMeasuresMovesInThe
     QApplication::sendEvent(&window, &move);
     EXPECT_EQ(at.x, 10);
     EXPECT_EQ(at.y, 14);
+}
+
+// The compositor gives the keyboard to any output's window; the prompt,
+// inside the primary one's, gets the keys. A window that goes hands the
+// prompt back instead of deleting it with itself.
+TEST(WaylandWindowSystemTest, ThePromptStandsInThePrimaryWindowAndTakesTheKeysOfEveryOutput) {
+    test::QtApplication qt;
+    WaylandWindowSystem windows;
+    const ImageSurface surface(QSize(320, 200), nullptr);
+    const auto shown = [&]() -> const ImageSurface& { return surface; };
+    std::unique_ptr<SaverWindow> primary = windows.saverWindow(shown);
+    std::unique_ptr<SaverWindow> other = windows.saverWindow(shown);
+    primary->cover(QGuiApplication::primaryScreen(), QRect(0, 0, 320, 200));
+    other->cover(nullptr, QRect(320, 0, 320, 200));
+    int keys = 0;
+    other->setInput({.keyDown = [&] { ++keys; }});
+    QWidget prompt;
+    auto* box = new QLineEdit(&prompt);
+    windows.standAboveSaver(prompt);
+    EXPECT_EQ(prompt.parentWidget(), primary.get());
+
+    primary->showForm(false);
+    other->showForm(true);
+    QApplication::setActiveWindow(other.get());
+    for (SaverWindow* window : {primary.get(), other.get()}) window->setInputEnabled(false);
+    prompt.show();
+    box->setFocus();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QApplication::sendEvent(other.get(), &key);
+    EXPECT_EQ(box->text(), QStringLiteral("a"));
+    EXPECT_EQ(keys, 0);
+
+    primary.reset();
+    EXPECT_EQ(prompt.parentWidget(), nullptr);
 }
 
 TEST(QtSaverHostTest, UnloadingRunsItsActionAndEndingIsRemembered) {

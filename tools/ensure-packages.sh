@@ -23,9 +23,11 @@ ensure_packages() {
 
 # What building Skyfolio needs; Arial's widths for the settings dialog's
 # labels; the decoders of PNG, WebP and HEIF, and Qt's readers of TIFF and
-# animated WebP; what CPack packs the Debian package with (dpkg-shlibdeps
-# reads its dependencies, file finds the programs to read).
-BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libx11-dev libxcb1-dev libxcb-shm0-dev libxcb-sync-dev libwayland-dev libwayland-bin
+# animated WebP; Qt's platform of Wayland sessions, and Qt's native
+# interface, which names a window's Wayland surface to our own frames; what
+# CPack packs the Debian package with (dpkg-shlibdeps reads its
+# dependencies, file finds the programs to read).
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-wayland libx11-dev libxcb1-dev libxcb-shm0-dev libxcb-sync-dev libwayland-dev libwayland-bin
                 wayland-protocols plasma-wayland-protocols libjpeg-dev libpng-dev libwebp-dev libheif-dev
                 qt6-image-formats-plugins libgtest-dev libbenchmark-dev fonts-liberation dpkg-dev file)
 # What its tests need on top: a display server split into monitors, a user's
@@ -34,6 +36,7 @@ BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libx11-dev libxcb1-dev li
 # xscreensaver itself; for the idle watch, a session bus and gdbus, and the
 # headless compositors it listens to (sway with wtype's keys, grim's
 # screenshots and jq to read its tree; mutter) with
-# Qt's Wayland platform for the saver it starts there.
+# Qt's Wayland platform for the saver it starts there; a terminal window
+# for the saver to cover.
 TEST_PACKAGES=(xvfb x11-xserver-utils xdotool imagemagick x11-apps x11-utils clang libclang-rt-14-dev
-               desktop-file-utils libxml2-utils xscreensaver dbus-daemon libglib2.0-bin sway wtype grim jq mutter qt6-wayland)
+               desktop-file-utils libxml2-utils xscreensaver dbus-daemon libglib2.0-bin sway wtype grim jq mutter qt6-wayland foot)

@@ -1,4 +1,4 @@
-#include "platform/foreign_window.h"
+#include "platform/x11/foreign_window.h"
 
 #include "platform/image_surface.h"
 #include "platform/x11/shm_presenter.h"

@@ -1,4 +1,4 @@
-#include "platform/x11_preview.h"
+#include "platform/x11/x11_preview.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>

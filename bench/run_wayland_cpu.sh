@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# What "/s" costs the processor and memory on a 1920 x 1080 headless sway,
+# beside the same saver on a 1920 x 1080 Xvfb, case by case in one run: each
+# copy effect with the installed settings, and Float with a 960 x 540
+# picture floating at its fastest speed and changing every 5 seconds through
+# random transitions. Only the saver's own process is counted, not the
+# X server or the compositor: its CPU time from /proc/<pid>/stat over a
+# fixed stretch after a warm-up, its peak memory from /proc/<pid>/status.
+#   bench/run_wayland_cpu.sh [seconds]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-10}
+[ -x build/tools/skyfolio-install ] || { echo "build first: ./build.sh" >&2; exit 1; }
+source tests/e2e/lib.sh build/startup/skyfolio build/tools/skyfolio-install
+source tests/e2e/sway_lib.sh
+e2e_start_xvfb 1920x1080x24
+sway_start 1920x1080
+convert -size 960x540 gradient:skyblue-darkgreen "$E2E_TEMP/photo.jpg"
+
+clock_ticks=$(getconf CLK_TCK)
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+sway_covered() { sway_views | grep -q '^skyfolio 1 HEADLESS-1 1920x1080$'; }
+
+# measure <x11|wayland> <effect>: prints the CPU share of one core and the peak memory.
+measure() {
+    e2e_program_folder >/dev/null
+    e2e_set_key saver mode "$2"
+    if [ "$2" = 1 ]; then
+        e2e_float_over "$E2E_TEMP/photo.jpg"
+        e2e_set_key saver centerImage 0
+        e2e_set_key saver randomEffect 1
+        e2e_set_key saver floatImageSpeed 5
+        e2e_set_key saver NextImageTime 5
+    fi
+    if [ "$1" = x11 ]; then
+        e2e_start /s
+        e2e_wait_window "$E2E_PID" >/dev/null
+    else
+        sway_start_program /s
+        e2e_poll "$E2E_PATIENCE" sway_covered || e2e_fail "sway shows no full-screen saver"
+    fi
+    local pid=$E2E_PID before after peak
+    sleep 2
+    before=$(cpu_ticks "$pid")
+    sleep "$seconds"
+    after=$(cpu_ticks "$pid")
+    peak=$(awk '/VmHWM/ { print $2 }' "/proc/$pid/status")
+    kill "$pid"
+    e2e_wait_exit "$pid"
+    awk -v t=$((after - before)) -v hz="$clock_ticks" -v s="$seconds" -v kb="$peak" \
+        'BEGIN { printf "%5.1f%% cpu %6.1f MB peak", 100 * t / hz / s, kb / 1024 }'
+}
+
+names=(Skyflock Float Warp Psychedelic DeckOfCards JumpingBeans Vortex Splat)
+for effect in ${EFFECTS:-0 2 3 4 5 6 7 1}; do
+    for session in x11 wayland; do
+        printf "%-13s %-8s %s\n" "${names[$effect]}" "$session" "$(measure "$session" "$effect")"
+    done
+done
