@@ -240,10 +240,20 @@ TEST(ImageSurfaceTest, SharedRowsHoldWhatShowsAndWaitForTheirReader) {
     EXPECT_EQ(overlay, shown.copy(surface.overlayArea()));
     EXPECT_EQ(overlay, floating.image().convertToFormat(QImage::Format_RGB32));
 
-    // A new picture is copied in only once the server has read the last present.
+    // A new picture is copied in only once the server has read the last
+    // present; a larger one gets a larger segment, a smaller one the same.
     surface.present();
     surface.setOverlay(copy.pixels(), 0, 0);
     EXPECT_EQ(waits, 2);
+    const Picture large = patterned(120, 90, 3);
+    for (const Picture* picture : {&large, &copy}) {
+        surface.setOverlay(picture->pixels(), 20, 5);
+        const QSize size = picture->image().size();
+        const QImage shared(reinterpret_cast<const uchar*>(surface.sharedOverlayRows()->data()), size.width(),
+                            size.height(), size.width() * 4, QImage::Format_RGB32);
+        EXPECT_EQ(shared, picture->image().convertToFormat(QImage::Format_RGB32));
+        EXPECT_EQ(surface.shown().copy(surface.overlayArea()), shared);
+    }
 }
 
 }  // namespace
