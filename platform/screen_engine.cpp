@@ -14,7 +14,7 @@ struct ScreenEngine::Run {
         const ImageSurface::PresentFunction& present, const std::function<void()>& afterTick,
         const std::optional<ImageSurface::Sharing>& sharing)
         : surface(QSize(size.width, size.height), present, sharing),
-          form(settings, {surface, seams.pictures, seams.host, seams.random, seams.clock}) {
+          form(settings, {surface, seams.pictures, seams.host, seams.random, seams.clock, seams.slides}) {
         for (const TimedHandler& timed : form.timers())
             timers.emplace_back(*timed.timer, [&handler = timed.handler, &afterTick] {
                 handler();
