@@ -39,7 +39,6 @@ use_screens() {
         [ "$i" -ge "$1" ] || xrandr --setmonitor "S$i" "$millimetres+$((width * i))+0" none >/dev/null
     done
 }
-convert -size 960x540 gradient:skyblue-darkgreen "$E2E_TEMP/photo.jpg"
 
 clock_ticks=$(getconf CLK_TCK)
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
@@ -48,15 +47,7 @@ cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 # server's, and the peak and resident memory.
 measure() {
     E2E_PROGRAM=$(realpath "$1")
-    e2e_program_folder >/dev/null
-    e2e_set_key saver mode "$2"
-    if [ "$2" = 1 ]; then
-        e2e_float_over "$E2E_TEMP/photo.jpg"
-        e2e_set_key saver centerImage 0
-        e2e_set_key saver randomEffect 1
-        e2e_set_key saver floatImageSpeed 5
-        e2e_set_key saver NextImageTime 5
-    fi
+    e2e_measured_effect "$2"
     e2e_start "$3"
     local pid=$E2E_PID
     # Host mode shows no window of its own: its warm-up is the whole wait.
