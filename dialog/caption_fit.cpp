@@ -137,8 +137,9 @@ void CaptionFit::fit() {
     }
     for (const Captioned& c : captioned) {
         std::vector<QRect> others;
+        // A control hidden takes no room: the effects' options share places.
         for (const QWidget* other : controls)
-            if (other != c.control) others.push_back(other->geometry());
+            if (other != c.control && !other->isHidden()) others.push_back(other->geometry());
         c.control->setGeometry(captionPlace(c, bounds_, others));
     }
 }

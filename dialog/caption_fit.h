@@ -9,15 +9,17 @@ class QWidget;
 
 namespace skyfolio {
 
+// The room for the controls inside a frame, clear of its border.
+QRect frameBounds(const QWidget* frame);
+
 // Keeps every caption of a panel whole in whatever font the desktop gives
 // it. The design measured its labels, check boxes, option buttons and push
 // buttons for one font; a wider or larger one would cut them off. A control
 // whose caption fits keeps its design place; one whose caption does not
 // grows, sideways first and then downwards, within `bounds` and never over
-// more of another control than the design already puts it over. Fits once
-// made and again whenever the panel's font or style changes.
-// The room for the controls inside a frame, clear of its border.
-QRect frameBounds(const QWidget* frame);
+// more of another shown control than the design already puts it over. Fits
+// once made, again whenever the panel's font or style changes, and when the
+// panel shows other controls.
 
 class CaptionFit : public QObject {
     Q_OBJECT

@@ -87,9 +87,7 @@ void EffectPanel::EffectCbx_Click() {
     const DialogLayout* layout = chosenLayout();
     if (!layout) return;
 
-    for (size_t group = 0; group < kOptionGroupCount; ++group)
-        for (QWidget* control : tab_.groupControls(static_cast<OptionGroup>(group)))
-            control->setVisible(layout->shows[group]);
+    tab_.showOptions(*layout);
     tab_.SpeedLabel->setText(captionText(layout->speedCaption));
 
     if (layout->speedIsFloatSpeed) {

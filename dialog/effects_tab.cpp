@@ -154,7 +154,13 @@ EffectsTab::EffectsTab(QWidget* parent) : QWidget(parent) {
         speedCaptions.append(captionText(effect.layout.speedCaption));
         feature1Captions.append(captionText(effect.layout.feature1Caption));
     }
-    new CaptionFit(this, pageBounds(), {{SpeedLabel, speedCaptions}, {Feature1Label, feature1Captions}});
+    captionFit_ = new CaptionFit(this, pageBounds(), {{SpeedLabel, speedCaptions}, {Feature1Label, feature1Captions}});
+}
+
+void EffectsTab::showOptions(const DialogLayout& layout) {
+    for (size_t group = 0; group < kOptionGroupCount; ++group)
+        for (QWidget* control : groups_[group]) control->setVisible(layout.shows[group]);
+    captionFit_->fit();
 }
 
 void EffectsTab::enableAmount(bool enabled) {

@@ -16,6 +16,8 @@ class QSlider;
 
 namespace skyfolio {
 
+class CaptionFit;
+
 class SpinControl;
 
 // The "Effects" tab. The controls carry their design names; the effect panel
@@ -29,10 +31,9 @@ public:
     void enableAmount(bool enabled);
     void enableChangeInterval(bool enabled);
 
-    // The controls that the chosen effect shows or hides together.
-    const std::vector<QWidget*>& groupControls(OptionGroup group) const {
-        return groups_[static_cast<size_t>(group)];
-    }
+    // Shows the option groups of the effect's layout and hides the others;
+    // the captions fit afresh, as only the controls shown take room.
+    void showOptions(const DialogLayout& layout);
 
     QLabel* EffectLabel;
     QComboBox* EffectCbx;
@@ -79,6 +80,7 @@ public:
 
 private:
     std::array<std::vector<QWidget*>, kOptionGroupCount> groups_;
+    CaptionFit* captionFit_;
 };
 
 }  // namespace skyfolio
