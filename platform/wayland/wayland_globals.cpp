@@ -58,7 +58,11 @@ const wl_registry_listener kRegistry = {announced, withdrawn};
 
 WaylandGlobals::~WaylandGlobals() {
     if (seat) wl_seat_release(seat);
-    if (layerShell) zwlr_layer_shell_v1_destroy(layerShell);
+    // Its destructor request came with version 3; before, the proxy alone goes.
+    if (layerShell && wl_proxy_get_version(reinterpret_cast<wl_proxy*>(layerShell)) >= 3)
+        zwlr_layer_shell_v1_destroy(layerShell);
+    else if (layerShell)
+        wl_proxy_destroy(reinterpret_cast<wl_proxy*>(layerShell));
     if (shm) wl_shm_destroy(shm);
     if (subcompositor) wl_subcompositor_destroy(subcompositor);
     if (compositor) wl_compositor_destroy(compositor);

@@ -74,3 +74,7 @@ e2e_poll "$E2E_PATIENCE" animated "$other" || e2e_fail "the other output stood s
 covered "$other" || e2e_fail "the other output shows more than the saver behind the prompt"
 sway_run wtype Secret -k Return
 e2e_wait_exit "$E2E_PID"
+# Ended by the compositor for a request it refused, the program could not
+# have ended cleanly.
+! grep -q "Wayland connection experienced a fatal error" "$E2E_TEMP/stderr" ||
+    e2e_fail "a protocol error: $(grep -B1 'fatal error' "$E2E_TEMP/stderr")"
