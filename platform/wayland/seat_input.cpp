@@ -3,57 +3,16 @@
 #include "platform/wayland/wayland_globals.h"
 
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <sys/mman.h>
 #include <unistd.h>
 #include <wayland-client.h>
-#include <xkbcommon/xkbcommon.h>
 
-#include <array>
 #include <cstring>
+#include <string_view>
 
 namespace skyfolio {
-namespace {
-
-// The keys that type nothing yet mean something to a text box or a dialog;
-// the rest are told apart by the text they type.
-Qt::Key qtKey(xkb_keysym_t sym, const QString& text) {
-    static const std::array<std::pair<xkb_keysym_t, Qt::Key>, 12> kKeys = {{
-        {XKB_KEY_Return, Qt::Key_Return},
-        {XKB_KEY_KP_Enter, Qt::Key_Enter},
-        {XKB_KEY_Escape, Qt::Key_Escape},
-        {XKB_KEY_BackSpace, Qt::Key_Backspace},
-        {XKB_KEY_Tab, Qt::Key_Tab},
-        {XKB_KEY_Delete, Qt::Key_Delete},
-        {XKB_KEY_Left, Qt::Key_Left},
-        {XKB_KEY_Right, Qt::Key_Right},
-        {XKB_KEY_Up, Qt::Key_Up},
-        {XKB_KEY_Down, Qt::Key_Down},
-        {XKB_KEY_Home, Qt::Key_Home},
-        {XKB_KEY_End, Qt::Key_End},
-    }};
-    for (const auto& [known, key] : kKeys)
-        if (sym == known) return key;
-    if (text.size() == 1 && text.front().isPrint()) return Qt::Key(text.front().toUpper().unicode());
-    return Qt::Key_unknown;
-}
-
-Qt::KeyboardModifiers qtModifiers(xkb_state* state) {
-    Qt::KeyboardModifiers modifiers;
-    const auto active = [state](const char* name) {
-        return xkb_state_mod_name_is_active(state, name, XKB_STATE_MODS_EFFECTIVE) > 0;
-    };
-    if (active(XKB_MOD_NAME_SHIFT)) modifiers |= Qt::ShiftModifier;
-    if (active(XKB_MOD_NAME_CTRL)) modifiers |= Qt::ControlModifier;
-    if (active(XKB_MOD_NAME_ALT)) modifiers |= Qt::AltModifier;
-    if (active(XKB_MOD_NAME_LOGO)) modifiers |= Qt::MetaModifier;
-    return modifiers;
-}
-
-}  // namespace
-
 // The listeners, with every event the protocol's versions we bind may send.
 struct SeatListeners {
     static SeatInput& of(void* data) { return *static_cast<SeatInput*>(data); }
@@ -72,7 +31,7 @@ struct SeatListeners {
     }
     static void modifiers(void* data, wl_keyboard*, uint32_t, uint32_t depressed, uint32_t latched, uint32_t locked,
                           uint32_t group) {
-        if (xkb_state* state = of(data).state_) xkb_state_update_mask(state, depressed, latched, locked, 0, 0, group);
+        of(data).keys_.setModifiers(depressed, latched, locked, group);
     }
     // A held key ends the saver on its first press; its repeats add nothing.
     static void repeat(void*, wl_keyboard*, int32_t, int32_t) {}
@@ -126,8 +85,7 @@ struct SeatListeners {
     }
 };
 
-SeatInput::SeatInput(std::shared_ptr<WaylandGlobals> globals)
-    : globals_(std::move(globals)), context_(xkb_context_new(XKB_CONTEXT_NO_FLAGS)) {
+SeatInput::SeatInput(std::shared_ptr<WaylandGlobals> globals) : globals_(std::move(globals)) {
     globals_->seatChanged = [this] { followDevices(); };
     followDevices();
 }
@@ -136,9 +94,6 @@ SeatInput::~SeatInput() {
     globals_->seatChanged = nullptr;
     if (keyboard_) wl_keyboard_release(keyboard_);
     if (pointer_) wl_pointer_release(pointer_);
-    xkb_state_unref(state_);
-    xkb_keymap_unref(keymap_);
-    xkb_context_unref(context_);
 }
 
 void SeatInput::attach(wl_surface* surface, QWidget* window, QPoint origin) { targets_[surface] = {window, origin}; }
@@ -174,39 +129,18 @@ void SeatInput::followDevices() {
     }
 }
 
-// A keymap the compositor sends that cannot be read leaves the last one,
-// or none: keys then still end the saver, typing no text.
+// The compositor's keymap, shared with us through a file.
 void SeatInput::keymap(int fd, uint32_t size) {
-    if (!context_ || size == 0) return;
+    if (size == 0) return;
     void* text = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
     if (text == MAP_FAILED) return;
-    xkb_keymap* keymap = xkb_keymap_new_from_buffer(context_, static_cast<const char*>(text), strnlen(static_cast<const char*>(text), size),
-                                                    XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS);
+    const auto* chars = static_cast<const char*>(text);
+    keys_.setKeymap(std::string_view(chars, strnlen(chars, size)));
     munmap(text, size);
-    if (!keymap) return;
-    xkb_state_unref(state_);
-    xkb_keymap_unref(keymap_);
-    keymap_ = keymap;
-    state_ = xkb_state_new(keymap_);
 }
 
 void SeatInput::key(uint32_t code) {
-    Target* to = target(keyFocus_);
-    if (!to) return;
-    QString text;
-    xkb_keysym_t sym = XKB_KEY_NoSymbol;
-    Qt::KeyboardModifiers modifiers;
-    if (state_) {
-        // Evdev's codes, as Wayland sends them, are eight below X's.
-        const xkb_keycode_t keycode = code + 8;
-        sym = xkb_state_key_get_one_sym(state_, keycode);
-        std::array<char, 64> typed{};
-        xkb_state_key_get_utf8(state_, keycode, typed.data(), typed.size());
-        text = QString::fromUtf8(typed.data());
-        modifiers = qtModifiers(state_);
-    }
-    QKeyEvent event(QEvent::KeyPress, qtKey(sym, text), modifiers, code + 8, sym, 0, text);
-    QCoreApplication::sendEvent(to->window, &event);
+    if (Target* to = target(keyFocus_)) QCoreApplication::sendEvent(to->window, keys_.press(code).get());
 }
 
 void SeatInput::pointerEvent(QEvent::Type type, QPointF at) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/wayland/xkb_keys.h"
+
 #include <QEvent>
 #include <QPointer>
 #include <QPointF>
@@ -11,9 +13,6 @@
 struct wl_keyboard;
 struct wl_pointer;
 struct wl_surface;
-struct xkb_context;
-struct xkb_keymap;
-struct xkb_state;
 
 namespace skyfolio {
 
@@ -52,9 +51,7 @@ private:
     std::shared_ptr<WaylandGlobals> globals_;
     wl_keyboard* keyboard_ = nullptr;
     wl_pointer* pointer_ = nullptr;
-    xkb_context* context_ = nullptr;
-    xkb_keymap* keymap_ = nullptr;
-    xkb_state* state_ = nullptr;
+    XkbKeys keys_;
     std::map<wl_surface*, Target> targets_;
     wl_surface* keyFocus_ = nullptr;
     wl_surface* pointerFocus_ = nullptr;
