@@ -6,6 +6,7 @@
 #include "dialog/slider_mappings.h"
 #include "dialog/spin_control.h"
 #include "settings/conversions.h"
+#include "settings/settings_file.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +20,23 @@ namespace {
 
 constexpr int kImageSpeedTickStep = 10;
 constexpr int kFloatSpeedTickStep = 1;
+constexpr ValueRange kCheckBoxValues{0, 1};
+constexpr ValueRange kCrossfadeTenths{0, 30};
+constexpr double kTenthsPerSecond = 10;
+
+std::string checkBoxText(const QCheckBox* box) { return box->isChecked() ? "1" : "0"; }
+
+// Slideshow's check boxes and the keys they write.
+struct SlideshowCheck {
+    QCheckBox* EffectsTab::*box;
+    const SettingKey& key;
+};
+const SlideshowCheck kSlideshowChecks[] = {
+    {&EffectsTab::PanZoomCheck, keys::slideshowPanZoom},
+    {&EffectsTab::PairPortraitsCheck, keys::slideshowPairPortraits},
+    {&EffectsTab::ShuffleCheck, keys::slideshowShuffle},
+    {&EffectsTab::CaptionCheck, keys::slideshowCaption},
+};
 
 }  // namespace
 
@@ -35,6 +53,33 @@ EffectPanel::EffectPanel(EffectsTab& tab, SettingTexts& settings) : tab_(tab), s
     connect(tab_.Feature1, &QSlider::actionTriggered, this, [this] { Feature1_Scroll(); });
     connect(tab_.Feature2, &QSlider::actionTriggered, this, [this] { Feature2_Scroll(); });
     connect(tab_.ClonesScroll, &SpinControl::valueChanged, this, [this] { ClonesScroll_Change(); });
+    connect(tab_.SlideshowFitCbx, &QComboBox::currentIndexChanged, this, [this] { SlideshowFitCbx_Click(); });
+    connect(tab_.CrossfadeScroll, &SpinControl::valueChanged, this, [this] { CrossfadeScroll_Change(); });
+    for (const SlideshowCheck& check : kSlideshowChecks)
+        connect(tab_.*check.box, &QCheckBox::toggled, this, [this, &check] { SlideshowCheck_Click(tab_.*check.box, check.key); });
+}
+
+void EffectPanel::loadSlideshowOptions(const SettingsFile& file) {
+    const auto read = [&](const SettingKey& key) -> std::string& { return settings_.*(key.text) = file.read(key); };
+    tab_.SlideshowFitCbx->setCurrentIndex(settledValue(read(keys::slideshowFit), keys::slideshowFit, kCheckBoxValues));
+    tab_.CrossfadeScroll->setValue(settledValue(read(keys::slideshowCrossfade), keys::slideshowCrossfade, kCrossfadeTenths));
+    CrossfadeScroll_Change();
+    for (const SlideshowCheck& check : kSlideshowChecks)
+        (tab_.*check.box)->setChecked(settledValue(read(check.key), check.key, kCheckBoxValues) == 1);
+}
+
+void EffectPanel::SlideshowFitCbx_Click() {
+    settings_.cfgSlideshowFit = DecimalText(tab_.SlideshowFitCbx->currentIndex());
+}
+
+void EffectPanel::CrossfadeScroll_Change() {
+    const int tenths = tab_.CrossfadeScroll->value();
+    settings_.cfgSlideshowCrossfade = DecimalText(tenths);
+    tab_.CrossfadeText->setText(QString::number(tenths / kTenthsPerSecond, 'f', 1));
+}
+
+void EffectPanel::SlideshowCheck_Click(const QCheckBox* box, const SettingKey& key) {
+    settings_.*(key.text) = checkBoxText(box);
 }
 
 void EffectPanel::EffectCbx_Click() {
@@ -66,6 +111,8 @@ void EffectPanel::EffectCbx_Click() {
 
     tab_.enableAmount(layout->amountFollowsFeature2 ? tab_.Feature2->value() != 0
                                                     : !tab_.NeverChangeOption2->isChecked());
+    // Slideshow changes its photos whatever the change on/off option, which it hides.
+    if (layout->shown(OptionGroup::Slideshow)) tab_.enableChangeInterval(true);
 }
 
 // Slider handlers read the slider's position: while the user moves it, the

@@ -115,6 +115,24 @@ EffectsTab::EffectsTab(QWidget* parent) : QWidget(parent) {
     Feature1Left = placeLabel(this, "Feature1Left", QStringLiteral("Slow"), {4080, 4920, 615, 255});
     Feature1Right = placeLabel(this, "Feature1Right", QStringLiteral("Fast"), {5640, 4920, 615, 255});
 
+    // Slideshow's options, where the amount, the copies and the transitions
+    // stand for the other effects.
+    SlideshowFitLabel = placeLabel(this, "SlideshowFitLabel", QStringLiteral("Photos"), {2520, 1320, 1455, 255}, true);
+    SlideshowFitCbx = place(dropDown(this, {QStringLiteral("Whole, on a blurred fill"), QStringLiteral("Fill the screen")}),
+                            "SlideshowFitCbx", {2520, 1680, 3255, 315}, QStringLiteral("How Each Photo Is Shown"));
+    CrossfadeLabel = placeLabel(this, "CrossfadeLabel", QStringLiteral("Crossfade"), {2520, 2280, 1455, 255}, true);
+    CrossfadeText = numberBox(this, "CrossfadeText", {2520, 2640, 495, 375}, QStringLiteral("Length of the Crossfade"));
+    CrossfadeScroll = place(new SpinControl(0, 30, 15, this), "CrossfadeScroll", {3000, 2640, 255, 375});
+    CrossfadeSeconds = placeLabel(this, "CrossfadeSeconds", QStringLiteral("Sec."), {3360, 2760, 615, 255});
+    PanZoomCheck = place(new QCheckBox(QStringLiteral("Pan and zoom"), this), "PanZoomCheck", {2520, 3240, 3255, 255},
+                         QStringLiteral("Move Each Photo Slowly"));
+    PairPortraitsCheck = place(new QCheckBox(QStringLiteral("Pair portrait photos"), this), "PairPortraitsCheck",
+                               {2520, 3600, 3255, 255}, QStringLiteral("Two Portrait Photos Side by Side"));
+    ShuffleCheck = place(new QCheckBox(QStringLiteral("Shuffle"), this), "ShuffleCheck", {2520, 3960, 3255, 255},
+                         QStringLiteral("Every Photo Once, in a Random Order"));
+    CaptionCheck = place(new QCheckBox(QStringLiteral("Caption"), this), "CaptionCheck", {2520, 4320, 3255, 255},
+                         QStringLiteral("The Date and the Folder of Each Photo"));
+
     groups_ = {{
         {Feature1, Feature1Label, Feature1Left, Feature1Right},
         {Feature2, Feature2Label, Feature2Left, Feature2Right},
@@ -124,6 +142,9 @@ EffectsTab::EffectsTab(QWidget* parent) : QWidget(parent) {
         {TransitionsLabel, TransitionsCbx, RndTranCheck, CenterCheck},
         {Label12, ChangeImageText, ChangeImageScroll, Label11},
         {ShrinkCheck},
+        {SpeedLabel, Speed, Label9_1, Label9_2},
+        {SlideshowFitLabel, SlideshowFitCbx, CrossfadeLabel, CrossfadeText, CrossfadeScroll, CrossfadeSeconds, PanZoomCheck,
+         PairPortraitsCheck, ShuffleCheck, CaptionCheck},
     }};
 }
 

@@ -65,6 +65,17 @@ public:
     QSlider* Feature1;
     QLabel* Feature1Left;
     QLabel* Feature1Right;
+    // Slideshow's options.
+    QLabel* SlideshowFitLabel;
+    QComboBox* SlideshowFitCbx;
+    QLabel* CrossfadeLabel;
+    QLineEdit* CrossfadeText;
+    SpinControl* CrossfadeScroll;
+    QLabel* CrossfadeSeconds;
+    QCheckBox* PanZoomCheck;
+    QCheckBox* PairPortraitsCheck;
+    QCheckBox* ShuffleCheck;
+    QCheckBox* CaptionCheck;
 
 private:
     std::array<std::vector<QWidget*>, kOptionGroupCount> groups_;

@@ -199,6 +199,7 @@ void Form2::readSettings(const SettingsFile& file) {
     effects->ShrinkCheck->setChecked(
         settledValue(read(keys::fitLargePictures), keys::fitLargePictures, kCheckBoxValues) == 1);
     settledValue(read(keys::floatImageSpeed), keys::floatImageSpeed, kFloatSpeedRange);
+    effectPanel_.loadSlideshowOptions(file);
     const QString password = QString::fromStdString(read(keys::saverPassword));
     misc->SS_password->setText(password);
     misc->SS_Confirm->setText(password);

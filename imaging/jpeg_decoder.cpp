@@ -155,8 +155,9 @@ std::optional<JpegHeader> readJpegHeader(QIODevice& file) {
     header->size = QSize(int(d->info.image_width), int(d->info.image_height));
     for (jpeg_saved_marker_ptr m = d->info.marker_list; m; m = m->next) {
         if (m->marker != JPEG_APP0 + 1) continue;
-        header->orientation = exifOrientation(m->data, m->data_length);
-        if (header->orientation != QImageIOHandler::TransformationNone) break;
+        if (header->orientation == QImageIOHandler::TransformationNone)
+            header->orientation = exifOrientation(m->data, m->data_length);
+        if (header->dateTaken.empty()) header->dateTaken = exifDateTaken(m->data, m->data_length);
     }
     return *header;
 }

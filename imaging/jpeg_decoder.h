@@ -14,6 +14,7 @@ namespace skyfolio {
 struct JpegHeader {
     QSize size;                                    // as stored
     QImageIOHandler::Transformations orientation;  // from the EXIF data
+    std::string dateTaken;                         // from the EXIF data, as exifDateTaken gives it
 };
 
 // The header alone, without decoding any picture data.

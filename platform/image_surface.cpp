@@ -77,6 +77,14 @@ void ImageSurface::copy(const Pixels& picture, const PixelRect& part, int x, int
     changed_.add(target);
 }
 
+void ImageSurface::fillRows(const PixelRect& rect, const RowFill& fill) {
+    const QRect target(rect.x, rect.y, rect.width, rect.height);
+    if (target.isEmpty() || !image_.rect().contains(target)) return;
+    for (int y = 0; y < rect.height; ++y) fill(y, pixelRow(rect.y + y) + rect.x);
+    drawn_.add(target);
+    changed_.add(target);
+}
+
 void ImageSurface::setOverlay(const Pixels& picture, int x, int y) {
     changed_.add(overlayAt_ & image_.rect());
     overlay_ = picture;

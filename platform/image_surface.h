@@ -37,6 +37,8 @@ public:
     void copy(const Pixels& picture, const PixelRect& part, int x, int y) override;
     void setOverlay(const Pixels& picture, int x, int y) override;
     void present() override;
+    // The rows are written where they lie in the image.
+    void fillRows(const PixelRect& rect, const RowFill& fill) override;
 
     // Paints what the surface shows within `rect`, the overlay above the image.
     void paint(QPainter& painter, const QRect& rect) const;

@@ -13,7 +13,7 @@ struct ScreenEngine::Run {
     Run(const SaverSettings& settings, const SharedSeams& seams, PictureSize size,
         const ImageSurface::PresentFunction& present, const std::function<void()>& afterTick)
         : surface(QSize(size.width, size.height), present),
-          form(settings, {surface, seams.pictures, seams.host, seams.random, seams.clock}) {
+          form(settings, {surface, seams.pictures, seams.host, seams.random, seams.clock, seams.slides}) {
         for (const TimedHandler& timed : form.timers())
             timers.emplace_back(*timed.timer, [&handler = timed.handler, &afterTick] {
                 handler();

@@ -12,6 +12,7 @@ class MonotonicClock;
 class PictureSource;
 class RandomSource;
 class SaverHost;
+class SlideMaker;
 
 // What the engines of all screens share: the pictures, the program around
 // them, the one generator and the clock.
@@ -20,6 +21,7 @@ struct SharedSeams {
     SaverHost& host;
     RandomSource& random;
     const MonotonicClock& clock;
+    SlideMaker* slides = nullptr;
 };
 
 // One screen's saver: a Form1 of its own, set up at a size in device pixels,

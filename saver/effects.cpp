@@ -3,6 +3,7 @@
 #include "saver/copy.h"
 #include "saver/copy_effects.h"
 #include "saver/float_effect.h"
+#include "saver/slideshow_effect.h"
 
 namespace skyfolio {
 namespace {
@@ -13,11 +14,13 @@ using enum ArmingOrder;
 using enum PictureChange;
 
 using Shown = std::array<bool, kOptionGroupCount>;
-//   effect speed, change frequency, change on/off, amount, copies, transitions, change interval, large pictures
-constexpr Shown kPlainCopies{false, false, true, true, true, false, true, false};
-constexpr Shown kFloatOptions{false, false, true, false, false, true, true, true};
-constexpr Shown kSpeedyCopies{true, true, false, true, true, false, false, false};
-constexpr Shown kDeckOptions{true, false, true, true, true, false, true, false};
+//   effect speed, change frequency, change on/off, amount, copies, transitions, change interval, large pictures,
+//   speed, slideshow
+constexpr Shown kPlainCopies{false, false, true, true, true, false, true, false, true, false};
+constexpr Shown kFloatOptions{false, false, true, false, false, true, true, true, true, false};
+constexpr Shown kSpeedyCopies{true, true, false, true, true, false, false, false, true, false};
+constexpr Shown kDeckOptions{true, false, true, true, true, false, true, false, true, false};
+constexpr Shown kSlideshowOptions{false, false, false, false, false, false, true, false, false, true};
 
 constexpr std::string_view kImageSpeed = "Image Speed";
 
@@ -32,7 +35,7 @@ const Effect kNone{.id = -1, .layout = kPlainLayout, .makeFamily = kCopyEffects,
 
 }  // namespace
 
-const std::array<Effect, 8> kEffects = {{
+const std::array<Effect, 9> kEffects = {{
     {.id = kSkyflock, .name = "Skyflock", .layout = kPlainLayout, .makeFamily = kCopyEffects, .motion = kOutward,
      .arming = {.order = TimedChangeThenTick, .effectParam = {0, 0, 0, 0, 0, 4, 12, 48, 48, 48, 48, 48}},
      .change = ByClock},
@@ -68,6 +71,8 @@ const std::array<Effect, 8> kEffects = {{
      .makeFamily = kCopyEffects, .motion = kOutward,
      .arming = {.order = TickThenFrequentChange, .lastParam = &SaverSettings::cfgSplatSpeed, .admitTicksFromOne = true},
      .change = PacedByCopy0},
+    {.id = kSlideshow, .name = "Slideshow", .layout = {.shows = kSlideshowOptions},
+     .makeFamily = makeFamily<SlideshowEffect>, .change = Slides},
 }};
 
 const Effect* findEffect(double id) {

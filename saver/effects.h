@@ -24,6 +24,7 @@ inline constexpr int kDeckOfCards = 4;
 inline constexpr int kJumpingBeans = 5;
 inline constexpr int kVortex = 6;
 inline constexpr int kSplat = 7;
+inline constexpr int kSlideshow = 8;
 
 // Groups of options on the dialog's Effects tab, shown or hidden together.
 enum class OptionGroup {
@@ -35,8 +36,10 @@ enum class OptionGroup {
     Transitions,
     ChangeInterval,
     LargePictures,  // whether pictures larger than the screen shrink to fit it
+    Speed,          // the Speed slider
+    Slideshow,      // the slideshow's own options
 };
-inline constexpr size_t kOptionGroupCount = 8;
+inline constexpr size_t kOptionGroupCount = 10;
 
 // How the dialog's Effects tab looks for the effect.
 struct DialogLayout {
@@ -100,6 +103,7 @@ enum class PictureChange {
     ByClock,       // each picture-change clock tick admits more copies
     PacedByCopy0,  // the clock only starts it; copy 0's re-launches pace it
     FloatList,     // Float shows the user's files in list order
+    Slides,        // Slideshow shows the user's files, one slide after another
 };
 
 // Everything that makes one effect differ from another.
@@ -113,12 +117,13 @@ struct Effect {
     EffectArming arming = {};   // the copy effects'
     PictureChange change;
 
-    // Float shows the user's picture files; the others fly copies of the cache pictures.
-    bool usesCache() const { return change != PictureChange::FloatList; }
+    // Float and Slideshow show the user's picture files; the others fly
+    // copies of the cache pictures.
+    bool usesCache() const { return change != PictureChange::FloatList && change != PictureChange::Slides; }
 };
 
 // Every effect, in the order of its number.
-extern const std::array<Effect, 8> kEffects;
+extern const std::array<Effect, 9> kEffects;
 
 // The effect with that number, none for any other value.
 const Effect* findEffect(double id);

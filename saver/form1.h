@@ -16,6 +16,7 @@ class MonotonicClock;
 class PictureSource;
 class RandomSource;
 class SaverHost;
+class SlideMaker;
 class Surface;
 
 // What the engine works with, all owned by the program around it. One
@@ -26,6 +27,8 @@ struct SaverSeams {
     SaverHost& host;
     RandomSource& random;
     const MonotonicClock& clock;
+    // Where Slideshow's slides come from; none where the program shows none.
+    SlideMaker* slides = nullptr;
 };
 
 // The saver form's procedures over the engine state, plain C++: the seams

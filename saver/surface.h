@@ -3,6 +3,8 @@
 #include "imaging/pixels.h"
 
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 namespace skyfolio {
 
@@ -27,6 +29,17 @@ public:
     virtual void setOverlay(const Pixels& picture, int x, int y) = 0;
     // Shows what was drawn since the last present.
     virtual void present() = 0;
+
+    // Writes `rect`, which lies within the surface, row by row: `fill(y, row)`
+    // writes the rect.width pixels of its row y. A surface with rows of its
+    // own lets them be written in place; this one goes through a picture.
+    using RowFill = std::function<void(int y, uint32_t* row)>;
+    virtual void fillRows(const PixelRect& rect, const RowFill& fill) {
+        std::vector<uint32_t> rows(size_t(rect.width) * size_t(rect.height));
+        for (int y = 0; y < rect.height; ++y) fill(y, rows.data() + size_t(y) * size_t(rect.width));
+        const Pixels picture({rect.width, rect.height}, std::move(rows));
+        copy(picture, picture.rect(), rect.x, rect.y);
+    }
 
     // The whole picture with its top-left corner at (x, y).
     void draw(const Pixels& picture, int x, int y) { copy(picture, picture.rect(), x, y); }

@@ -78,6 +78,14 @@ struct SaverSettings {
     std::string cfgPassword;
     double cfgPasswordOn = 0;
     bool cfgFitLargePictures = false;  // Float shrinks a picture larger than the screen
+    // Slideshow: cut to fill rather than whole, portrait photos in pairs, the
+    // crossfade in tenths of a second, pan and zoom, shuffled, captions.
+    bool cfgSlideshowFit = false;
+    bool cfgSlideshowPairPortraits = true;
+    double cfgSlideshowCrossfade = 0;
+    bool cfgSlideshowPanZoom = true;
+    bool cfgSlideshowShuffle = true;
+    bool cfgSlideshowCaption = true;
     // Float's picture paths, entries 0 to N-1 for N pictures and an empty
     // entry N. Sized by the strict value of "newTotal", so not convertible
     // when that is no number.

@@ -62,17 +62,32 @@ inline constexpr SettingKey fitLargePictures{"saver", "fitLargePictures", "1", &
 inline constexpr SettingKey idleMinutes{"saver", "idleMinutes", "10", std::monostate{}, &SettingTexts::cfgIdleMinutes, "10"};
 inline constexpr SettingKey startWhenIdle{"saver", "startWhenIdle", "0", std::monostate{}, &SettingTexts::cfgStartWhenIdle,
                                           "0"};
+// Slideshow's options; a file without them means the installed values.
+inline constexpr SettingKey slideshowFit{"saver", "slideshowFit", "0", &SaverSettings::cfgSlideshowFit,
+                                         &SettingTexts::cfgSlideshowFit, "0"};
+inline constexpr SettingKey slideshowPairPortraits{"saver", "slideshowPairPortraits", "1", &SaverSettings::cfgSlideshowPairPortraits,
+                                                   &SettingTexts::cfgSlideshowPairPortraits, "1"};
+inline constexpr SettingKey slideshowCrossfade{"saver", "slideshowCrossfade", "15", &SaverSettings::cfgSlideshowCrossfade,
+                                               &SettingTexts::cfgSlideshowCrossfade, "15"};
+inline constexpr SettingKey slideshowPanZoom{"saver", "slideshowPanZoom", "1", &SaverSettings::cfgSlideshowPanZoom,
+                                             &SettingTexts::cfgSlideshowPanZoom, "1"};
+inline constexpr SettingKey slideshowShuffle{"saver", "slideshowShuffle", "1", &SaverSettings::cfgSlideshowShuffle,
+                                             &SettingTexts::cfgSlideshowShuffle, "1"};
+inline constexpr SettingKey slideshowCaption{"saver", "slideshowCaption", "1", &SaverSettings::cfgSlideshowCaption,
+                                             &SettingTexts::cfgSlideshowCaption, "1"};
 }  // namespace keys
 
 // Every key, in the order the save writes them; keys added later come last,
 // so that the first ones keep their order.
-inline constexpr std::array<const SettingKey*, 23> kSettingKeysInFileOrder = {
+inline constexpr std::array<const SettingKey*, 29> kSettingKeysInFileOrder = {
     &keys::newTotal,      &keys::clonesOfImage,    &keys::imageSpeed,       &keys::mode,
     &keys::speedOfSplat,  &keys::speedOfJump,      &keys::deckGradient,     &keys::psychGradient,
     &keys::nextImageTime, &keys::introImageAmount, &keys::neverChange,      &keys::changeNextImage,
     &keys::mouseSensitivity, &keys::newBackColor,  &keys::effectMode,       &keys::randomEffect,
     &keys::centerImage,   &keys::floatImageSpeed,  &keys::saverPassword,    &keys::saverEnabled,
-    &keys::fitLargePictures, &keys::idleMinutes,      &keys::startWhenIdle,
+    &keys::fitLargePictures, &keys::idleMinutes,      &keys::startWhenIdle,    &keys::slideshowFit,
+    &keys::slideshowPairPortraits, &keys::slideshowCrossfade, &keys::slideshowPanZoom, &keys::slideshowShuffle,
+    &keys::slideshowCaption,
 };
 
 // The picture list: keys "0" to N-1 of this section, N being "newTotal".

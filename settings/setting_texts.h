@@ -31,6 +31,12 @@ struct SettingTexts {
     std::string cfgFitLargePictures;
     std::string cfgIdleMinutes;
     std::string cfgStartWhenIdle;
+    std::string cfgSlideshowFit;
+    std::string cfgSlideshowPairPortraits;
+    std::string cfgSlideshowCrossfade;
+    std::string cfgSlideshowPanZoom;
+    std::string cfgSlideshowShuffle;
+    std::string cfgSlideshowCaption;
 };
 
 }  // namespace skyfolio

@@ -1,5 +1,6 @@
 #include "startup/saver_commons.h"
 
+#include "files/program_folder.h"
 #include "platform/random.h"
 #include "settings/conversions.h"
 #include "settings/program_files.h"
@@ -14,6 +15,8 @@ SaverSettings readSettingsAtStart() {
 }
 
 SaverCommons::SaverCommons()
-    : pictures_([](int number) { return cacheFilePath(DecimalText(number)); }), random_(seedFromClock()) {}
+    : pictures_([](int number) { return cacheFilePath(DecimalText(number)); }),
+      random_(seedFromClock()),
+      slides_(seedFromClock(), programFolder()) {}
 
 }  // namespace skyfolio

@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 #include "platform/file_picture_source.h"
+#include "platform/file_slide_maker.h"
 #include "platform/screen_engine.h"
 #include "saver/random.h"
 #include "settings/saver_settings.h"
@@ -15,16 +16,18 @@ SaverSettings readSettingsAtStart();
 
 // What every screen of one saver process shares, whether it covers the
 // desktop or draws in a daemon's window: the cache pictures, the one
-// generator, seeded once, and the clock.
+// generator, seeded once, the clock, and Slideshow's slides, all screens
+// taking turns in one order.
 class SaverCommons {
 public:
     SaverCommons();
-    SharedSeams seams(SaverHost& host) { return {pictures_, host, random_, clock_}; }
+    SharedSeams seams(SaverHost& host) { return {pictures_, host, random_, clock_, &slides_}; }
 
 private:
     FilePictureSource pictures_;
     SeededRandom random_;
     const SteadyClock clock_;
+    FileSlideMaker slides_;
 };
 
 }  // namespace skyfolio

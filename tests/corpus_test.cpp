@@ -2,6 +2,8 @@
 
 #include "dialog/cache_conversion.h"
 #include "platform/file_picture_source.h"
+#include "platform/shared_photo_order.h"
+#include "saver/slide_composer.h"
 #include "saver/fit_to_screen.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_data.h"
@@ -31,6 +33,14 @@ void loadOrRefuse(const std::string& file, const std::string& cache) {
             EXPECT_FALSE(floatPictures.userPicture(file, fitToScreen(*size, {48, 32})).isNull());
         }
     } catch (const PictureLoadError&) {
+    }
+    // As Slideshow makes a slide of it: whole on its blurred fill, and cut to fill.
+    const std::vector<std::string> list{file};
+    for (const bool fill : {false, true}) {
+        SharedPhotoOrder order(list, false, 0, {});  // in list order: no state file
+        SlideComposer slides(list, order, floatPictures, nullptr, {fill, true, true, false}, {48, 32});
+        const SlideResult made = slides.compose();
+        EXPECT_TRUE(made.made || made.failedPath == file);
     }
 }
 

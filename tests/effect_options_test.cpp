@@ -5,7 +5,9 @@
 #include "dialog/spin_control.h"
 #include "saver/effects.h"
 #include "tests/support/fake_dialog_host.h"
+#include "settings/settings_file.h"
 #include "tests/support/qt_application.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/widgets.h"
 
 #include <QCheckBox>
@@ -83,6 +85,37 @@ TEST_F(EffectOptionsTest, EachEffectShowsItsOwnGroupsOfOptions) {
             EXPECT_EQ(effects.Feature1Label->text(), layouts[e].feature1Caption);
         }
     }
+}
+
+TEST_F(EffectOptionsTest, SlideshowShowsItsOwnOptionsReadAndWrittenAsTheOthersAre) {
+    const test::TempFolder folder;
+    const std::string file = folder.file("r909izarav.ini");
+    test::writeFile(file, "[saver]\nslideshowFit=1\nslideshowCrossfade=45\nslideshowPanZoom=0\nslideshowShuffle=x\n");
+    panel.loadSlideshowOptions(SettingsFile(file));
+    EXPECT_EQ(effects.SlideshowFitCbx->currentIndex(), 1);
+    EXPECT_EQ(effects.CrossfadeScroll->value(), 15) << "out of range: as installed";
+    EXPECT_EQ(effects.CrossfadeText->text(), "1.5");
+    EXPECT_FALSE(effects.PanZoomCheck->isChecked());
+    EXPECT_TRUE(effects.ShuffleCheck->isChecked()) << "no number: as installed";
+    EXPECT_TRUE(effects.PairPortraitsCheck->isChecked()) << "missing: as installed";
+    EXPECT_EQ(settings.cfgSlideshowCrossfade, "15");
+    EXPECT_EQ(settings.cfgSlideshowShuffle, "1");
+
+    choose(kSlideshow);
+    EXPECT_FALSE(effects.CaptionCheck->isHidden());
+    EXPECT_FALSE(effects.ChangeImageScroll->isHidden());
+    EXPECT_TRUE(effects.Speed->isHidden());
+    EXPECT_TRUE(effects.ClonesScroll->isHidden());
+    effects.CaptionCheck->setChecked(false);
+    effects.CrossfadeScroll->setValue(0);
+    effects.SlideshowFitCbx->setCurrentIndex(0);
+    EXPECT_EQ(settings.cfgSlideshowCaption, "0");
+    EXPECT_EQ(settings.cfgSlideshowCrossfade, "0");
+    EXPECT_EQ(effects.CrossfadeText->text(), "0.0");
+    EXPECT_EQ(settings.cfgSlideshowFit, "0");
+    choose(kFloat);
+    EXPECT_TRUE(effects.CaptionCheck->isHidden());
+    EXPECT_FALSE(effects.Speed->isHidden());
 }
 
 TEST_F(EffectOptionsTest, TheSpeedSliderRunsFromTheSlowestIntervalToTheFastest) {

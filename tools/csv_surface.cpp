@@ -37,6 +37,10 @@ void CsvSurface::setOverlay(const Pixels& picture, int x, int y) {
     if (frames_) frames_->setOverlay(picture, x, y);
 }
 
+void CsvSurface::fillRows(const PixelRect& rect, const RowFill& fill) {
+    if (frames_) frames_->fillRows(rect, fill);
+}
+
 void CsvSurface::present() {
     if (frames_) frames_->present();
 }

@@ -28,6 +28,8 @@ public:
     void copy(const Pixels& picture, const PixelRect& part, int x, int y) override;
     void setOverlay(const Pixels& picture, int x, int y) override;
     void present() override;
+    // Rows are only drawn for the frames; the simulator writes Slideshow's rows itself.
+    void fillRows(const PixelRect& rect, const RowFill& fill) override;
 
 private:
     std::FILE* out_;

@@ -7,19 +7,26 @@
 // One CSV row per drawn copy: tick,copy,x,y,size,picture. Float has one copy,
 // its floating picture, with one row per tick of any of its timers: x and y
 // its top-left corner in pixels, size its width in pixels and picture its
-// list index (-1 while none shows). --pictures names a folder to use instead
-// of the two samples: of cache files (skyfss0.dib, ...) for the copy
-// effects, of picture files for Float. --png writes every K-th frame there
-// as frame-NNNNNN.png.
+// list index (-1 while none shows). Slideshow writes
+// tick,photo,x,y,width,height,picture,weight: after each tick of its timers
+// a row per photo on the screen, where it shows (its frame, which pan and
+// zoom moves and may carry past the screen's edges), its list index and how
+// much of it shows, of 256 (less while it fades in or out). --pictures names
+// a folder to use instead of the two samples: of cache files (skyfss0.dib,
+// ...) for the copy effects, of picture files for Float and Slideshow. --png
+// writes every K-th frame there as frame-NNNNNN.png.
 
+#include "files/program_folder.h"
 #include "imaging/units.h"
 #include "platform/file_picture_source.h"
+#include "platform/file_slide_maker.h"
 #include "platform/image_surface.h"
 #include "saver/copy_effects.h"
 #include "saver/effects.h"
 #include "saver/float_effect.h"
 #include "saver/form1.h"
 #include "saver/random.h"
+#include "saver/slideshow_effect.h"
 #include "settings/conversions.h"
 #include "settings/settings_file.h"
 #include "tools/csv_surface.h"
@@ -28,6 +35,7 @@
 #include "tools/simulated_timers.h"
 
 #include <QDir>
+#include <QGuiApplication>
 
 #include <charconv>
 #include <cstdio>
@@ -40,7 +48,7 @@ using namespace skyfolio;
 
 namespace {
 
-constexpr int kLastEffect = kSplat;
+constexpr int kLastEffect = kSlideshow;
 constexpr int kLargestScreenSide = 16384;
 
 struct Options {
@@ -100,7 +108,7 @@ std::optional<Options> parseOptions(int argc, char** argv) {
         }
         if (!ok) {
             std::fprintf(stderr, "skyfolio-sim: %s %s is not allowed%s\n", flag.c_str(), value,
-                         flag == "--effect" ? " (effects: 0 to 7)" : "");
+                         flag == "--effect" ? " (effects: 0 to 8)" : "");
             return std::nullopt;
         }
     }
@@ -111,7 +119,7 @@ std::unique_ptr<HeadlessProgramFolder> programFolder(const Options& o) {
     const HeadlessProgramFolder::Settings settings = {{&keys::mode, std::to_string(o.effect)},
                                                       {&keys::clonesOfImage, std::to_string(o.copies)}};
     if (o.pictures.empty()) return std::make_unique<HeadlessProgramFolder>(settings);
-    if (o.effect == kFloat)
+    if (o.effect == kFloat || o.effect == kSlideshow)
         return std::make_unique<HeadlessProgramFolder>(settings, HeadlessProgramFolder::PictureFolder{o.pictures});
     return std::make_unique<HeadlessProgramFolder>(settings, HeadlessProgramFolder::CacheFolder{o.pictures});
 }
@@ -121,6 +129,15 @@ void writeFloatRow(int tick, const Form1& form) {
     const FloatBox& box = form.family<FloatEffect>().FirstPicture;
     std::printf("%d,0,%d,%d,%d,%d\n", tick, twipsToPixels(box.left), twipsToPixels(box.top), twipsToPixels(box.width),
                 box.visible ? box.pictureIndex : -1);
+}
+
+// Slideshow's rows: each photo on the screen after the tick, the one going
+// out first.
+void writeSlideshowRows(int tick, const Form1& form) {
+    int number = 0;
+    for (const Slideshow::Shown& photo : form.family<SlideshowEffect>().slideshow.shown())
+        std::printf("%d,%d,%d,%d,%d,%d,%d,%d\n", tick, number++, photo.frame.x, photo.frame.y, photo.frame.width,
+                    photo.frame.height, photo.index, photo.weight);
 }
 
 // A tick of a copy effect is one of its animation ticks; the timers that
@@ -151,20 +168,29 @@ int run(const Options& o) {
     FilePictureSource pictures([](int number) { return cacheFilePath(DecimalText(number)); });
     SeededRandom random(static_cast<uint64_t>(o.seed));
     SimulatedClock clock;
-    Form1 form(settings, {csv, pictures, host, random, clock});
-    const bool floating = !form.effect.usesCache();
-    if (!floating) csv.watch(form.family<CopyEffects>());
+    // Made as they are taken, so that a run comes out the same every time.
+    FileSlideMaker slides(static_cast<uint64_t>(o.seed), skyfolio::programFolder(), FileSlideMaker::Threads::Caller);
+    Form1 form(settings, {csv, pictures, host, random, clock, &slides});
+    const bool slideshow = o.effect == kSlideshow;
+    const bool floating = !form.effect.usesCache() && !slideshow;
+    if (form.effect.usesCache()) csv.watch(form.family<CopyEffects>());
     form.Form_Load();
     if (host.ended()) return 1;
 
     SimulatedTimers timers(form, clock);
-    csv.writeHeader();
+    if (slideshow)
+        std::puts("tick,photo,x,y,width,height,picture,weight");
+    else
+        csv.writeHeader();
     for (int tick = 1; tick <= o.ticks; ++tick) {
         csv.startTick(tick);
-        if (floating) {
+        if (floating || slideshow) {
             if (!timers.runNext()) break;
             if (host.ended()) return 1;
-            writeFloatRow(tick, form);
+            if (slideshow)
+                writeSlideshowRows(tick, form);
+            else
+                writeFloatRow(tick, form);
         } else if (!runCopyTick(timers, form)) {
             break;
         }
@@ -185,6 +211,10 @@ int run(const Options& o) {
 
 int main(int argc, char** argv) {
     const std::optional<Options> options = parseOptions(argc, argv);
+    // Slideshow's captions are drawn with fonts, which want a Qt application;
+    // nothing is shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     if (!options) {
         std::fprintf(stderr,
                      "usage: skyfolio-sim [--effect N] [--width W] [--height H] [--copies C] [--ticks T] [--seed S]\n"
