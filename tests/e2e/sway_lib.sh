@@ -52,6 +52,13 @@ sway_start_program() {
 # Takes a screenshot of output `name` into the file the e2e_ helpers read.
 sway_screenshot() { sway_run grim -o "$1" "$E2E_TEMP/screen.png"; }
 
+# Nothing of the desktop shows on output `name`: the saver's overlay, which
+# is no window in sway's tree, covers it.
+sway_covered() {
+    sway_screenshot "$1" || return 1
+    [ "$(e2e_count_colour "$(identify -format %wx%h "$E2E_TEMP/screen.png")+0+0" "$E2E_DESKTOP")" -eq 0 ]
+}
+
 # The views of sway's tree, one a line: app id or title, full-screen mode,
 # output, size.
 sway_views() {

@@ -18,10 +18,7 @@ sway_start 1280x720
 
 # Every pixel of output `name` is the saver's, pictures among them.
 covered() {
-    sway_screenshot "$1" || return 1
-    local size
-    size=$(identify -format %wx%h "$E2E_TEMP/screen.png")
-    [ "$(e2e_count_colour "$size+0+0" "$E2E_DESKTOP")" -eq 0 ] && [ "$(e2e_picture_pixels "$size+0+0" "$blue")" -gt 1000 ]
+    sway_covered "$1" && [ "$(e2e_picture_pixels "$(identify -format %wx%h "$E2E_TEMP/screen.png")+0+0" "$blue")" -gt 1000 ]
 }
 # Any window of the saver's, which would be tiled or framed: its surfaces are
 # layers, not windows.
