@@ -41,7 +41,9 @@ struct SeatListeners {
         // No cursor: nothing of the desktop's shows over the pictures.
         wl_pointer_set_cursor(pointer, serial, nullptr, 0, 0);
         of(data).pointerFocus_ = surface;
-        of(data).pointerAt_ = QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y));
+        // Crossing to another output's surface is a movement too, and the
+        // only event it brings.
+        of(data).pointerEvent(QEvent::MouseMove, QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y)));
     }
     static void pointerLeave(void* data, wl_pointer*, uint32_t, wl_surface*) { of(data).pointerFocus_ = nullptr; }
     static void motion(void* data, wl_pointer*, uint32_t, wl_fixed_t x, wl_fixed_t y) {

@@ -3,9 +3,12 @@
 # nothing of the desktop, another window or a title bar showing, and no
 # window of its own among sway's; an output added while it runs is covered,
 # one removed ends nothing, and a key ends it; Float drifts there.
+# The pointer, hidden over the overlays, is counted across the outputs as on
+# X11, and a click ends it.
 # With a password and a copy effect, the key opens the prompt on the primary
 # output while the other output goes on animating, and the right password
 # ends it.
+pointer_program=$(realpath "$3")
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/sway_lib.sh"
 e2e_require foot
@@ -53,11 +56,45 @@ fi
 sway_run wtype a
 e2e_wait_exit "$E2E_PID"
 
+# Back and forth over the outputs' edge by 3 pixels never counts, and with
+# "mouseSensitivity" 5 the fifth larger move within 2 seconds ends it, from
+# the scale-1 output to the scale-2 one too. A copy effect: over Float's
+# picture moves are the picture's own.
+e2e_set_key saver mouseSensitivity 5
 e2e_set_key saver mode 0
-e2e_set_key password saverEnabled 1
-e2e_set_key password saverPassword Secret
 [ "$(sway_outputs | wc -l)" -gt 1 ] || sway_add_output
 other=$(sway_outputs | sed -n 2p)
+outputs=$(sway_run swaymsg -t get_outputs)
+edge=$(jq --arg name "$other" '.[] | select(.name == $name) | .rect.x' <<<"$outputs")
+sway_pointer "$pointer_program" $(jq -r '[.[].rect] | "\(map(.x + .width) | max) \(map(.y + .height) | max)"' <<<"$outputs")
+sway_point $((edge - 1)) 300
+sway_start_program /s
+e2e_poll "$E2E_PATIENCE" covered "$other" || e2e_fail "$other is not covered"
+e2e_poll "$E2E_PATIENCE" covered HEADLESS-1 || e2e_fail "HEADLESS-1 is not covered"
+sway_point $((edge - 2)) 300  # the first movement only gives the position
+# Paced, so that no two movements arrive as one.
+for step in 1 2 3 4 5 6 7 8; do
+    sway_point $((edge + 1)) 300
+    sleep 0.05
+    sway_point $((edge - 2)) 300
+    sleep 0.05
+done
+sleep 0.3
+e2e_running "$E2E_PID" || e2e_fail "crossing the edge by 3 pixels ended the saver"
+for x in $((edge - 40)) $((edge + 40)) $((edge + 120)) $((edge + 40)); do
+    sway_point "$x" 300
+    sleep 0.15
+done
+e2e_running "$E2E_PID" || e2e_fail "four movements ended the saver"
+sway_point $((edge - 40)) 300
+e2e_wait_exit "$E2E_PID"
+sway_start_program /s
+e2e_poll "$E2E_PATIENCE" covered HEADLESS-1 || e2e_fail "HEADLESS-1 is not covered"
+sway_point click
+e2e_wait_exit "$E2E_PID"
+
+e2e_set_key password saverEnabled 1
+e2e_set_key password saverPassword Secret
 sway_start_program /s
 e2e_poll "$E2E_PATIENCE" covered "$other" || e2e_fail "$other is not covered"
 # The prompt's face is the only large area of the style's window colour.
