@@ -15,22 +15,13 @@ source tests/e2e/lib.sh build/startup/skyfolio build/tools/skyfolio-install
 source tests/e2e/sway_lib.sh
 e2e_start_xvfb 1920x1080x24
 sway_start 1920x1080
-convert -size 960x540 gradient:skyblue-darkgreen "$E2E_TEMP/photo.jpg"
 
 clock_ticks=$(getconf CLK_TCK)
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
 # measure <x11|wayland> <effect>: prints the CPU share of one core and the peak memory.
 measure() {
-    e2e_program_folder >/dev/null
-    e2e_set_key saver mode "$2"
-    if [ "$2" = 1 ]; then
-        e2e_float_over "$E2E_TEMP/photo.jpg"
-        e2e_set_key saver centerImage 0
-        e2e_set_key saver randomEffect 1
-        e2e_set_key saver floatImageSpeed 5
-        e2e_set_key saver NextImageTime 5
-    fi
+    e2e_measured_effect "$2"
     if [ "$1" = x11 ]; then
         e2e_start /s
         e2e_wait_window "$E2E_PID" >/dev/null

@@ -45,7 +45,8 @@ struct BenchScreen {
     BenchScreen(const SaverSettings& settings, SharedSeams seams, QRect area)
         : window([this]() -> const ImageSurface& { return engine.surface(); }),
           engine(settings, seams, {area.width(), area.height()},
-                 [this](const std::vector<QRect>& changed) { window.repaintChanged(changed); }, nullptr) {
+                 [this](const std::vector<QRect>& changed) { window.repaintChanged(changed); }, nullptr,
+                 window.sharing()) {
         window.cover(QGuiApplication::primaryScreen(), area);
         engine.load();
         engine.halt();

@@ -5,6 +5,11 @@
 #include <QLabel>
 
 namespace skyfolio {
+namespace {
+
+constexpr const char* kDesignPlace = "designPlace";
+
+}  // namespace
 
 QRect pixelRect(Twips at) {
     return {twipsToPixels(at.left), twipsToPixels(at.top), twipsToPixels(at.width), twipsToPixels(at.height)};
@@ -13,7 +18,19 @@ QRect pixelRect(Twips at) {
 void placeControl(QWidget* control, const char* name, Twips at, const QString& toolTip) {
     control->setObjectName(QString::fromLatin1(name));
     control->setGeometry(pixelRect(at));
+    control->setProperty(kDesignPlace, control->geometry());
     if (!toolTip.isEmpty()) control->setToolTip(toolTip);
+}
+
+QRect designPlace(const QWidget* control) {
+    const QVariant place = control->property(kDesignPlace);
+    return place.isValid() ? place.toRect() : control->geometry();
+}
+
+void shiftControl(QWidget* control, QPoint by) {
+    control->move(control->pos() + by);
+    const QVariant place = control->property(kDesignPlace);
+    if (place.isValid()) control->setProperty(kDesignPlace, place.toRect().translated(by));
 }
 
 QFont designFont(const char* family, double points) {

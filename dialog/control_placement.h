@@ -32,6 +32,14 @@ Widget* place(Widget* control, const char* name, Twips at, const QString& toolTi
 }
 void placeControl(QWidget* control, const char* name, Twips at, const QString& toolTip);
 
+// Where the design puts a placed control, in pixels of its container; its
+// geometry where it was not placed.
+QRect designPlace(const QWidget* control);
+
+// Moves a placed control and its design place with it, for a container
+// whose origin is not where the design counts from.
+void shiftControl(QWidget* control, QPoint by);
+
 // A font of the design; the desktop's font matching stands in for families
 // it does not have.
 QFont designFont(const char* family, double points);

@@ -1,6 +1,8 @@
 #include "dialog/effects_tab.h"
 
+#include "dialog/caption_fit.h"
 #include "dialog/control_placement.h"
+#include "dialog/tab_control.h"
 #include "dialog/field_colours.h"
 #include "dialog/slider_mappings.h"
 #include "dialog/spin_control.h"
@@ -146,6 +148,13 @@ EffectsTab::EffectsTab(QWidget* parent) : QWidget(parent) {
         {SlideshowFitLabel, SlideshowFitCbx, CrossfadeLabel, CrossfadeText, CrossfadeScroll, CrossfadeSeconds, PanZoomCheck,
          PairPortraitsCheck, ShuffleCheck, CaptionCheck},
     }};
+
+    QStringList speedCaptions, feature1Captions;
+    for (const Effect& effect : kEffects) {
+        speedCaptions.append(captionText(effect.layout.speedCaption));
+        feature1Captions.append(captionText(effect.layout.feature1Caption));
+    }
+    new CaptionFit(this, pageBounds(), {{SpeedLabel, speedCaptions}, {Feature1Label, feature1Captions}});
 }
 
 void EffectsTab::enableAmount(bool enabled) {

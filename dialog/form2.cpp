@@ -1,5 +1,6 @@
 #include "dialog/form2.h"
 
+#include "dialog/caption_fit.h"
 #include "dialog/colour_value.h"
 #include "dialog/control_placement.h"
 #include "dialog/dialog_host.h"
@@ -101,7 +102,7 @@ void Form2::buildWindow() {
     Cancel = place(new QPushButton(QStringLiteral("&Cancel"), client), "Cancel", {5640, 5880, 1215, 375});
     Ok = place(new QPushButton(QStringLiteral("&OK"), client), "Ok", {4440, 5880, 1095, 375});
     for (QPushButton* button : {Cancel, Ok}) button->setAutoDefault(true);  // Enter presses the focused one
-    SSTab1 = place(new TabControl(client), "SSTab1", {240, 120, 6615, 5535});
+    SSTab1 = place(new TabControl(client), "SSTab1", kTabControlPlace);
     SSTab1->addTab(imageFiles, QStringLiteral("Image Files"));
     SSTab1->addTab(effects, QStringLiteral("Effects"));
     SSTab1->addTab(misc, QStringLiteral("Misc."));
@@ -116,6 +117,7 @@ void Form2::buildWindow() {
     SS_StatusBar->setSizeGripEnabled(false);
     SS_StatusBar->addWidget(new QLabel(kStatusLine), 1);
     SS_StatusBar->addPermanentWidget(new QLabel(kVersionPanel));
+    new CaptionFit(client, client->rect());
 
     connect(Ok, &QPushButton::clicked, this, [this] { OK_Click(); });
     connect(Save, &QAction::triggered, this, [this] { Save_Click(); });

@@ -1,9 +1,11 @@
 #include "dialog/image_files_tab.h"
 
+#include "dialog/caption_fit.h"
 #include "dialog/control_placement.h"
 #include "dialog/picture_list_box.h"
 #include "dialog/picture_list_limit.h"
 #include "dialog/preview_box.h"
+#include "dialog/tab_control.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -50,6 +52,9 @@ ImageFilesTab::ImageFilesTab(QWidget* parent) : QWidget(parent) {
     // In the free space right of the preview, level with its bottom.
     addFolder = place(new QPushButton(QStringLiteral("&Folder..."), frame), "addFolder", {4320, 1800, 855, 375},
                       QStringLiteral("Add Every Picture Of A Folder (the list holds up to %1)").arg(kMostPictures));
+
+    new CaptionFit(frame, frameBounds(photoDisplay));
+    new CaptionFit(this, pageBounds());
 }
 
 }  // namespace skyfolio

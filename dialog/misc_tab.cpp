@@ -1,8 +1,10 @@
 #include "dialog/misc_tab.h"
 
+#include "dialog/caption_fit.h"
 #include "dialog/control_placement.h"
 #include "dialog/field_colours.h"
 #include "dialog/settled_value.h"
+#include "dialog/tab_control.h"
 #include "platform/password_echo.h"
 #include "settings/conversions.h"
 #include "settings/idle_minutes.h"
@@ -65,6 +67,9 @@ MiscTab::MiscTab(QWidget* parent) : QWidget(parent) {
     SS_password = passwordField(Password, "SS_password", {2640, 480, 2295, 285});
     Label6 = placeLabel(Password, "Label6", QStringLiteral("Confirm"), {1680, 960, 615, 255});
     SS_Confirm = passwordField(Password, "SS_Confirm", {2640, 960, 2295, 285});
+
+    new CaptionFit(Password, frameBounds(Password));
+    new CaptionFit(this, pageBounds());
 }
 
 void MiscTab::showBackColour(QColor colour) {

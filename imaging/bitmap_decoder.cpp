@@ -7,6 +7,7 @@
 #include <QByteArray>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdlib>
 
@@ -57,20 +58,27 @@ bool usableMasks(const std::array<uint32_t, 3>& masks, int bitsPerPixel) {
     return (masks[0] & masks[1]) == 0 && (masks[0] & masks[2]) == 0 && (masks[1] & masks[2]) == 0;
 }
 
-// One channel taken out of a pixel by its mask, its bits the top bits of
-// the byte (five bits full are 248, as every other BMP reader here has it).
+// One channel taken out of a pixel by its mask and spread over the whole
+// range of a byte: five bits full are 255, so a 16-bit picture's white stays
+// white instead of turning light grey.
 class Channel {
 public:
-    explicit Channel(uint32_t mask) : shift_(std::countr_zero(mask)), bits_(std::popcount(mask)), mask_(mask) {}
+    explicit Channel(uint32_t mask) : shift_(std::countr_zero(mask)), bits_(std::popcount(mask)), mask_(mask) {
+        if (bits_ >= 8) return;
+        const uint32_t top = (1u << bits_) - 1;
+        for (uint32_t value = 0; value <= top; ++value) levels_[value] = uint8_t((value * 255 + top / 2) / top);
+    }
     int operator()(uint32_t pixel) const {
         const uint32_t value = (pixel & mask_) >> shift_;
-        return int(bits_ >= 8 ? value >> (bits_ - 8) : value << (8 - bits_));
+        return bits_ >= 8 ? int(value >> (bits_ - 8)) : levels_[value];
     }
 
 private:
     int shift_;
     int bits_;
     uint32_t mask_;
+    // The nearest byte value of each level of a channel narrower than a byte.
+    std::array<uint8_t, 256> levels_{};
 };
 
 std::optional<BitmapHeader> refused(std::string& error, std::string why) {

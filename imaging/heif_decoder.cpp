@@ -27,7 +27,18 @@ heif_reader_grow_status fileReaches(int64_t size, void* device) {
                                                           : heif_reader_grow_status_size_reached;
 }
 
-const heif_reader kDeviceReader = {1, positionOf, readFrom, seekIn, fileReaches};
+// Version 1 of the reader; later libheifs add members that it leaves empty.
+heif_reader deviceReader() {
+    heif_reader reader{};
+    reader.reader_api_version = 1;
+    reader.get_position = positionOf;
+    reader.read = readFrom;
+    reader.seek = seekIn;
+    reader.wait_for_file_size = fileReaches;
+    return reader;
+}
+
+const heif_reader kDeviceReader = deviceReader();
 
 // Once per process, before any thread uses libheif: it sets up its decoders
 // on the first call.

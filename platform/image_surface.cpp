@@ -19,10 +19,21 @@ constexpr size_t kDrawnRectangles = 32;
 constexpr size_t kPresentedRectangles = 16;
 constexpr int kNarrow = 8;
 
+// Rows of exactly the image's width, as an X server takes a Z pixmap of 32
+// bits a pixel.
+QImage imageOver(const SharedRows* shared, QSize size) {
+    if (!shared) return QImage(size, QImage::Format_RGB32);
+    return QImage(reinterpret_cast<uchar*>(shared->data()), size.width(), size.height(),
+                  qsizetype(size.width()) * qsizetype(sizeof(QRgb)), QImage::Format_RGB32);
+}
+
 }  // namespace
 
-ImageSurface::ImageSurface(QSize size, PresentFunction present)
-    : image_(size, QImage::Format_RGB32),
+ImageSurface::ImageSurface(QSize size, PresentFunction present, std::optional<Sharing> sharing)
+    : shared_(sharing && !size.isEmpty() ? SharedRows::make(size_t(size.width()) * size_t(size.height()) * sizeof(QRgb))
+                                         : nullptr),
+      awaitReader_(shared_ ? std::move(sharing->awaitReader) : nullptr),
+      image_(imageOver(shared_.get(), size)),
       background_(QColor(Qt::black).rgb()),
       present_(std::move(present)),
       drawn_(kDrawnRectangles),
@@ -34,6 +45,8 @@ ImageSurface::ImageSurface(QSize size, PresentFunction present)
 }
 
 void ImageSurface::setBackground(uint32_t colourValue) {
+    beforeWriting();
+    pendingClear_.hold({});
     background_ = pixelOfColourValue(colourValue);
     image_.fill(background_);
     drawn_.reset();
@@ -42,16 +55,23 @@ void ImageSurface::setBackground(uint32_t colourValue) {
 }
 
 void ImageSurface::clear() {
-    for (const QRect& rect : drawn_.rects()) {
-        fill(rect);
-        changed_.add(rect);
-    }
+    fillPendingClear();
+    for (const QRect& rect : drawn_.rects()) changed_.add(rect);
+    pendingClear_.hold(drawn_.rects());
     drawn_.reset();
+}
+
+void ImageSurface::fillPendingClear() {
+    if (pendingClear_.empty()) return;
+    beforeWriting();
+    pendingClear_.fillUncovered([this](const QRect& rect) { fill(rect); });
 }
 
 void ImageSurface::clear(const PixelRect& rect) {
     const QRect target = QRect(rect.x, rect.y, rect.width, rect.height) & image_.rect();
     if (target.isEmpty()) return;
+    fillPendingClear();
+    beforeWriting();
     fill(target);
     changed_.add(target);
 }
@@ -61,6 +81,8 @@ void ImageSurface::copy(const Pixels& picture, const PixelRect& part, int x, int
     const int dx = x - part.x, dy = y - part.y;  // from the picture's pixels to the image's
     const QRect target = QRect(from.x + dx, from.y + dy, from.width, from.height) & image_.rect();
     if (target.isEmpty()) return;
+    if (!pendingClear_.empty() && !pendingClear_.drawn(target)) fillPendingClear();
+    beforeWriting();
     const int width = target.width();
     for (int row = target.top(); row <= target.bottom(); ++row) {
         QRgb* to = pixelRow(row) + target.x();
@@ -87,9 +109,33 @@ void ImageSurface::fillRows(const PixelRect& rect, const RowFill& fill) {
 
 void ImageSurface::setOverlay(const Pixels& picture, int x, int y) {
     changed_.add(overlayAt_ & image_.rect());
-    overlay_ = picture;
+    if (!awaitReader_) {
+        overlay_ = picture;
+    } else if (picture.row(0) != overlaySource_.row(0) || picture.size() != overlaySource_.size()) {
+        shareOverlay(picture);
+    }
     overlayAt_ = picture.isNull() ? QRect() : QRect(x, y, picture.width(), picture.height());
     changed_.add(overlayAt_ & image_.rect());
+}
+
+void ImageSurface::shareOverlay(const Pixels& picture) {
+    overlaySource_ = picture;
+    overlay_ = picture;
+    overlayRows_ = nullptr;
+    if (picture.isNull()) return;
+    const size_t width = size_t(picture.width());
+    const size_t bytes = width * size_t(picture.height()) * sizeof(uint32_t);
+    if (bytes > overlayBytes_) {
+        overlayShared_ = SharedRows::make(bytes);
+        overlayBytes_ = overlayShared_ ? bytes : 0;
+    }
+    if (!overlayShared_) return;
+    beforeWriting();
+    uint32_t* rows = overlayShared_->data();
+    for (int row = 0; row < picture.height(); ++row)
+        std::memcpy(rows + row * width, picture.row(row), width * sizeof(uint32_t));
+    overlayRows_ = rows;
+    overlay_ = Pixels(picture.size(), rows, std::ptrdiff_t(width), overlayShared_);
 }
 
 void ImageSurface::paint(QPainter& painter, const QRect& rect) const {
@@ -129,9 +175,11 @@ QImage ImageSurface::shown() const {
 }
 
 void ImageSurface::present() {
+    fillPendingClear();
     if (changed_.empty()) return;
     if (present_) present_(changed_.rects());
     changed_.reset();
+    readerPending_ = bool(awaitReader_);
 }
 
 void ImageSurface::fill(const QRect& rect) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/dirty_rectangles.h"
+#include "platform/pending_clear.h"
+#include "platform/shared_rows.h"
 #include "saver/surface.h"
 
 #include <QImage>
@@ -9,6 +11,8 @@
 class QPainter;
 
 #include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
 
 namespace skyfolio {
@@ -19,15 +23,23 @@ namespace skyfolio {
 // picture, so that moving it costs one copy of its pixels, to the screen.
 //
 // Only what was drawn is ever not background, so a clear repaints just the
-// rectangles drawn since the last one, and a present hands over a few
+// rectangles drawn since the last one (and only once the tick's drawing is
+// done, what was not drawn again), and a present hands over a few
 // rectangles around what changed instead of the whole screen. What the
-// screen shows is the same as clearing and showing everything. Nothing here
-// allocates once constructed.
+// screen shows at a present is the same as clearing and showing everything.
+// Nothing here allocates once constructed.
 class ImageSurface : public Surface {
 public:
     using PresentFunction = std::function<void(const std::vector<QRect>& changed)>;
 
-    ImageSurface(QSize size, PresentFunction present);
+    // For a window whose server reads the rows straight from memory they
+    // share: `awaitReader` runs before the first change after a present, so
+    // that nothing presented is drawn over before the server has read it.
+    struct Sharing {
+        std::function<void()> awaitReader;
+    };
+
+    ImageSurface(QSize size, PresentFunction present, std::optional<Sharing> sharing = std::nullopt);
 
     PictureSize size() const override { return {image_.width(), image_.height()}; }
     // Fills the whole image; it is all presented next time.
@@ -48,22 +60,46 @@ public:
     void copyShown(const QRect& rect, uint32_t* to, int stride) const;
     // What the surface shows, as one picture.
     QImage shown() const;
+    // Where the overlay covers the image.
+    QRect overlayArea() const { return overlayAt_; }
+    // The shared segments holding the image's rows and the overlay's, each
+    // row after row with nothing between them; none where they were not
+    // asked for or not given.
+    const SharedRows* sharedRows() const { return shared_.get(); }
+    const SharedRows* sharedOverlayRows() const { return overlay_.row(0) == overlayRows_ ? overlayShared_.get() : nullptr; }
 
 private:
     void fill(const QRect& rect);
+    void shareOverlay(const Pixels& picture);
+    void fillPendingClear();
+    void beforeWriting() {
+        if (!readerPending_) return;
+        readerPending_ = false;
+        awaitReader_();
+    }
     QRgb* pixelRow(int row) const { return rows_ + row * stride_; }
 
+    std::unique_ptr<SharedRows> shared_;
+    std::function<void()> awaitReader_;
+    bool readerPending_ = false;
     QImage image_;
     QRgb* rows_ = nullptr;
     qsizetype stride_ = 0;
     Pixels overlay_;
     QRect overlayAt_;
+    // Where sharing, the overlay is a copy in a segment of its own, made once
+    // a picture: moving it then costs no copy at all.
+    Pixels overlaySource_;
+    std::shared_ptr<SharedRows> overlayShared_;
+    size_t overlayBytes_ = 0;
+    const uint32_t* overlayRows_ = nullptr;
     QRgb background_;
     PresentFunction present_;
     // Where pixels may differ from the background.
     DirtyRectangles drawn_;
     // What changed since the last present.
     DirtyRectangles changed_;
+    PendingClear pendingClear_;
 };
 
 }  // namespace skyfolio

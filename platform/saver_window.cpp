@@ -14,15 +14,6 @@
 namespace skyfolio {
 namespace {
 
-// The device pixels a rectangle of logical pixels touches.
-QRect devicePixelsOf(const QRect& logical, qreal ratio) {
-    const int left = int(std::floor(logical.x() * ratio));
-    const int top = int(std::floor(logical.y() * ratio));
-    const int right = int(std::ceil((logical.x() + logical.width()) * ratio));
-    const int bottom = int(std::ceil((logical.y() + logical.height()) * ratio));
-    return QRect(left, top, right - left, bottom - top);
-}
-
 // The logical pixels that cover a rectangle of device pixels.
 QRect logicalPixelsOf(const QRect& device, qreal ratio) {
     const int left = int(std::floor(device.x() / ratio));
@@ -44,6 +35,14 @@ SaverWindow::SaverWindow(SurfaceFunction surface, Qt::WindowFlags flags)
     setMouseTracking(true);
     setCursor(Qt::BlankCursor);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+QRect SaverWindow::devicePixelsOf(const QRect& logical, qreal ratio) {
+    const int left = int(std::floor(logical.x() * ratio));
+    const int top = int(std::floor(logical.y() * ratio));
+    const int right = int(std::ceil((logical.x() + logical.width()) * ratio));
+    const int bottom = int(std::ceil((logical.y() + logical.height()) * ratio));
+    return QRect(left, top, right - left, bottom - top);
 }
 
 void SaverWindow::setInput(SaverInput input) { input_ = std::move(input); }

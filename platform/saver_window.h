@@ -1,17 +1,17 @@
 #pragma once
 
+#include "platform/image_surface.h"
 #include "platform/pointer_position.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QScreen;
 
 namespace skyfolio {
-
-class ImageSurface;
 
 // Where the window's input goes.
 struct SaverInput {
@@ -46,6 +46,10 @@ public:
     virtual void placeWindow(bool topmost) = 0;
 
     QScreen* coveredScreen() const { return screen_; }
+    // How the engine's image keeps its rows for a window that shows them
+    // straight from memory it shares with the display server; none for one
+    // that paints them.
+    virtual std::optional<ImageSurface::Sharing> sharing() { return std::nullopt; }
 
 protected:
     SaverWindow(SurfaceFunction surface, Qt::WindowFlags flags);
@@ -54,6 +58,8 @@ protected:
     bool inputEnabled() const { return inputEnabled_; }
     // The screen or its area changed.
     virtual void followArea() = 0;
+    // The device pixels a rectangle of logical pixels touches.
+    static QRect devicePixelsOf(const QRect& logical, qreal ratio);
 
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -11,8 +11,9 @@ namespace skyfolio {
 // follow-up runs (input that waited for a transition is handed on).
 struct ScreenEngine::Run {
     Run(const SaverSettings& settings, const SharedSeams& seams, PictureSize size,
-        const ImageSurface::PresentFunction& present, const std::function<void()>& afterTick)
-        : surface(QSize(size.width, size.height), present),
+        const ImageSurface::PresentFunction& present, const std::function<void()>& afterTick,
+        const std::optional<ImageSurface::Sharing>& sharing)
+        : surface(QSize(size.width, size.height), present, sharing),
           form(settings, {surface, seams.pictures, seams.host, seams.random, seams.clock, seams.slides}) {
         for (const TimedHandler& timed : form.timers())
             timers.emplace_back(*timed.timer, [&handler = timed.handler, &afterTick] {
@@ -27,12 +28,14 @@ struct ScreenEngine::Run {
 };
 
 ScreenEngine::ScreenEngine(const SaverSettings& settings, SharedSeams seams, PictureSize size,
-                           ImageSurface::PresentFunction present, std::function<void()> afterTick)
+                           ImageSurface::PresentFunction present, std::function<void()> afterTick,
+                           std::optional<ImageSurface::Sharing> sharing)
     : settings_(settings),
       seams_(seams),
       present_(std::move(present)),
       afterTick_(std::move(afterTick)),
-      run_(std::make_unique<Run>(settings_, seams_, size, present_, afterTick_)) {}
+      sharing_(std::move(sharing)),
+      run_(std::make_unique<Run>(settings_, seams_, size, present_, afterTick_, sharing_)) {}
 
 ScreenEngine::~ScreenEngine() = default;
 
@@ -42,7 +45,7 @@ void ScreenEngine::resize(PictureSize size) {
     if (halted_) return;
     // The new run is made before the old one goes, so that there is always
     // one; it holds no picture until it loads, so none is held twice.
-    run_ = std::make_unique<Run>(settings_, seams_, size, present_, afterTick_);
+    run_ = std::make_unique<Run>(settings_, seams_, size, present_, afterTick_, sharing_);
     load();
 }
 

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace skyfolio {
 
@@ -30,8 +31,11 @@ struct SharedSeams {
 // is told what changed and paints it from surface().
 class ScreenEngine {
 public:
+    // With `sharing`, the image's rows are kept where the window's server
+    // reads them straight (ImageSurface::Sharing).
     ScreenEngine(const SaverSettings& settings, SharedSeams seams, PictureSize size,
-                 ImageSurface::PresentFunction present, std::function<void()> afterTick);
+                 ImageSurface::PresentFunction present, std::function<void()> afterTick,
+                 std::optional<ImageSurface::Sharing> sharing = std::nullopt);
     ~ScreenEngine();
     ScreenEngine(const ScreenEngine&) = delete;
     ScreenEngine& operator=(const ScreenEngine&) = delete;
@@ -57,6 +61,7 @@ private:
     SharedSeams seams_;
     ImageSurface::PresentFunction present_;
     std::function<void()> afterTick_;
+    std::optional<ImageSurface::Sharing> sharing_;
     std::unique_ptr<Run> run_;
     bool halted_ = false;
 };

@@ -44,7 +44,7 @@ inline constexpr size_t kOptionGroupCount = 10;
 // How the dialog's Effects tab looks for the effect.
 struct DialogLayout {
     std::array<bool, kOptionGroupCount> shows;
-    std::string_view speedCaption;
+    std::string_view speedCaption = {};
     // The Speed slider sets Float's speed step rather than the tick interval.
     bool speedIsFloatSpeed = false;
     // The effect's own speed on Feature1; none when there is no key.

@@ -38,6 +38,7 @@ void CopyEffects::Timer2_Timer() {
         return;
     case PictureChange::Never:
     case PictureChange::FloatList:
+    case PictureChange::Slides:
         return;
     }
 }

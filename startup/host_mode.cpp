@@ -8,22 +8,14 @@
 #include "platform/window_message_host.h"
 #include "startup/saver_commons.h"
 
-#include <QImage>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <optional>
 
 namespace skyfolio {
 namespace {
-
-void fillBlack(QSize size, uint32_t* to, int stride) {
-    for (int row = 0; row < size.height(); ++row)
-        std::fill_n(to + qsizetype(row) * stride, size.width(), qRgb(0, 0, 0));
-}
 
 // The saver in one foreign window at the window's size, or the message that
 // stopped it, kept to the window's size as it changes.
@@ -37,15 +29,9 @@ public:
         settings_ = settings;
         engine_ = std::make_unique<ScreenEngine>(
             *settings_, commons_.seams(host_), window_.size(),
-            [this](const std::vector<QRect>& changed) { window_.repaint(changed); }, nullptr);
-        window_.setPaint([this](const QRect& rect, uint32_t* to, int stride) {
-            // Until a resize is followed, the window's new area is black.
-            const PictureSize size = engine_->size();
-            const QRect shown = rect & QRect(0, 0, size.width, size.height);
-            if (shown != rect) fillBlack(rect.size(), to, stride);
-            // Where it is not empty, it starts where `rect` does.
-            engine_->surface().copyShown(shown, to, stride);
-        });
+            [this](const std::vector<QRect>& changed) { window_.repaint(changed); }, nullptr,
+            ImageSurface::Sharing{[this] { window_.awaitPresented(); }});
+        window_.show([this]() -> const ImageSurface& { return engine_->surface(); });
         engine_->load();
     }
 
@@ -72,16 +58,7 @@ public:
 private:
     void show(const std::string& text) {
         message_ = text;
-        messagePicture_ = messagePicture(window_.size(), text);
-        window_.setPaint([this](const QRect& rect, uint32_t* to, int stride) {
-            // Black where a resize went beyond the picture, until it is followed.
-            const QRect shown = rect & messagePicture_.rect();
-            if (shown != rect) fillBlack(rect.size(), to, stride);
-            for (int row = shown.top(); row <= shown.bottom(); ++row)
-                std::memcpy(to + qsizetype(row - rect.top()) * stride,
-                            reinterpret_cast<const uint32_t*>(messagePicture_.constScanLine(row)) + shown.left(),
-                            size_t(shown.width()) * sizeof(uint32_t));
-        });
+        window_.showPicture(messagePicture(window_.size(), text));
     }
 
     ForeignWindow& window_;
@@ -90,7 +67,6 @@ private:
     std::optional<SaverSettings> settings_;
     std::unique_ptr<ScreenEngine> engine_;
     std::string message_;
-    QImage messagePicture_;
     bool resizePending_ = false;
 };
 

@@ -22,7 +22,7 @@ QtSaverScreen::QtSaverScreen(const ScreenArea& area, const SaverSettings& settin
     : window_(windows.saverWindow([this]() -> const ImageSurface& { return engine_.surface(); })),
       engine_(settings, seams, area.devicePixels(),
               [this](const std::vector<QRect>& changed) { window_->repaintChanged(changed); },
-              [this] { input_.release(); }),
+              [this] { input_.release(); }, window_->sharing()),
       input_(engine_.form(), watch) {
     window_->cover(qtScreen(area), logicalRect(area));
     window_->setInput({

@@ -143,7 +143,7 @@ TEST(WaylandWindowSystemTest, ThePromptStandsInThePrimaryWindowAndTakesTheKeysOf
     primary->cover(QGuiApplication::primaryScreen(), QRect(0, 0, 320, 200));
     other->cover(nullptr, QRect(320, 0, 320, 200));
     int keys = 0;
-    other->setInput({.keyDown = [&] { ++keys; }});
+    other->setInput({.keyDown = [&] { ++keys; }, .mouseDown = {}, .mouseMove = {}});
     QWidget prompt;
     auto* box = new QLineEdit(&prompt);
     windows.standAboveSaver(prompt);

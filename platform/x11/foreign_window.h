@@ -3,6 +3,7 @@
 #include "imaging/pixels.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QImage>
 #include <QRect>
 
 #include <cstdint>
@@ -17,6 +18,9 @@ struct xcb_connection_t;
 
 namespace skyfolio {
 
+class ImageSurface;
+class X11ShmPresenter;
+
 // Whether $DISPLAY names an X server that answers: the toolkit would abort
 // on one that does not.
 bool xDisplayAnswers();
@@ -29,10 +33,8 @@ bool xDisplayAnswers();
 // resizes, exposures and end are heard by watching its structure.
 class ForeignWindow : public QAbstractNativeEventFilter {
 public:
-    // Puts what shows within a rectangle of the window's pixels into rows of
-    // `stride` pixels from `to`, as 32-bit RGB (QImage::Format_RGB32): the
-    // window takes them as they are.
-    using PaintFunction = std::function<void(const QRect& rect, uint32_t* to, int stride)>;
+    // An engine's image as it now is.
+    using SurfaceFunction = std::function<const ImageSurface&()>;
     struct Events {
         std::function<void(PictureSize size)> resized;
         std::function<void()> destroyed;
@@ -47,26 +49,28 @@ public:
 
     PictureSize size() const { return size_; }
     void setEvents(Events events) { events_ = std::move(events); }
-    // What the window shows from now on; it is all painted anew.
-    void setPaint(PaintFunction paint);
+    // What the window shows from now on, black beyond it until it follows a
+    // resize: an engine's image, or a still picture (QImage::Format_RGB32).
+    // It is all painted anew.
+    void show(SurfaceFunction surface);
+    void showPicture(QImage picture);
     // Puts what shows within these rectangles into the window.
     void repaint(const std::vector<QRect>& changed);
+    // Returns once the server has read the image's last present.
+    void awaitPresented();
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
     ForeignWindow(xcb_connection_t* connection, uint32_t window, PictureSize size, uint8_t depth);
-    void put(const QRect& rect);
 
-    xcb_connection_t* connection_;
     uint32_t window_;
-    uint32_t gc_;
     PictureSize size_;
-    uint8_t depth_;
-    // Rows go to the server in bands no larger than a request may be, each
-    // painted here first: one buffer for every frame.
-    std::vector<uint32_t> band_;
-    PaintFunction paint_;
+    std::unique_ptr<X11ShmPresenter> presenter_;
+    SurfaceFunction surface_;
+    QImage picture_;
+    // What of a present lies within the image, kept for the next.
+    std::vector<QRect> inside_;
     Events events_;
     bool gone_ = false;
 };

@@ -106,6 +106,21 @@ e2e_float_over() {
     done
 }
 
+# The settings the CPU benchmarks measure effect $1 with, in a fresh program
+# folder: the installed ones, or for Float a 960 x 540 picture floating at
+# its fastest and changing every 5 seconds through random transitions.
+e2e_measured_effect() {
+    e2e_program_folder >/dev/null
+    e2e_set_key saver mode "$1"
+    [ "$1" = 1 ] || return 0
+    [ -f "$E2E_TEMP/photo.jpg" ] || convert -size 960x540 gradient:skyblue-darkgreen "$E2E_TEMP/photo.jpg"
+    e2e_float_over "$E2E_TEMP/photo.jpg"
+    e2e_set_key saver centerImage 0
+    e2e_set_key saver randomEffect 1
+    e2e_set_key saver floatImageSpeed 5
+    e2e_set_key saver NextImageTime 5
+}
+
 e2e_remove_key() {
     local section=$1 key=$2
     awk -v section="[$section]" -v key="$key" '

@@ -20,7 +20,7 @@ chmod 755 "$XSS_BIN/skyfolio"
 xss_settings_from "$3"
 xss_give "$seen"
 
-xss_run_as_user "$E2E_PROGRAM" --add-to-xscreensaver >/dev/null || e2e_fail "enrolling failed"
+xss_enrol || e2e_fail "enrolling failed"
 entries=$(xss_last_entry)
 [ "$(grep '\\n\\$' "$XSS_HOME/.xscreensaver" | tail -n1)" = "$(printf '\t\t\t\tskyfolio --root\t\t\t\t    \\n\\')" ] ||
     e2e_fail "skyfolio --root is not the list's last entry"

@@ -16,7 +16,7 @@ e2e_set_key install firstRun 0
 ln -s "$E2E_FOLDER/skyfolio" "$XSS_BIN/skyfolio"
 xss_settings_from "$3"
 xss_give "$E2E_FOLDER"
-xss_run_as_user "$E2E_PROGRAM" --add-to-xscreensaver >/dev/null || e2e_fail "enrolling failed"
+xss_enrol || e2e_fail "enrolling failed"
 # -select counts from 1, the settings' "selected" from 0.
 entry_of() { grep '\\n\\$' "$XSS_HOME/.xscreensaver" | grep -n "$1" | head -n1 | cut -d: -f1; }
 skyfolio_entry=$(entry_of 'skyfolio --root')

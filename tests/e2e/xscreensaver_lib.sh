@@ -36,6 +36,13 @@ xss_run_as_user() {
     (cd "$XSS_HOME" && exec "${XSS_AS[@]}" env -i HOME="$XSS_HOME" DISPLAY="$DISPLAY" PATH="$XSS_BIN:/usr/bin:/bin" "$@")
 }
 
+# Enrols Skyfolio in the daemon's user's ~/.xscreensaver, through a copy of
+# the program that user may run: a build in root's home is closed to others.
+xss_enrol() {
+    install -m 755 "$E2E_PROGRAM" "$E2E_TEMP/skyfolio-enrolling"
+    xss_run_as_user "$E2E_TEMP/skyfolio-enrolling" --add-to-xscreensaver >/dev/null
+}
+
 # The number xscreensaver-command -select takes for the list's last entry.
 xss_last_entry() { grep -c '\\n\\$' "$XSS_HOME/.xscreensaver"; }
 
