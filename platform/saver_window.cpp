@@ -2,6 +2,7 @@
 
 #include "platform/image_surface.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -86,7 +87,12 @@ void SaverWindow::mouseMoveEvent(QMouseEvent* event) {
     const qreal ratio = devicePixelRatioF();
     const QPointF local = event->position() * ratio;
     const QPoint origin = screen_ ? screen_->virtualGeometry().topLeft() : QPoint();
-    const QPointF desktop = (event->position() + area_.topLeft() - origin) * ratio;
+    // One scale for the whole desktop, the primary screen's: counted at each
+    // output's own, a pointer crossing from a scale-1 output to a scale-2 one
+    // would leap by the width of the first.
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const qreal desktopRatio = primary ? primary->devicePixelRatio() : ratio;
+    const QPointF desktop = (event->position() + area_.topLeft() - origin) * desktopRatio;
     input_.mouseMove({float(local.x()), float(local.y()), float(desktop.x()), float(desktop.y())});
 }
 

@@ -37,11 +37,12 @@ ensure_packages() {
 # What building Skyfolio needs; Arial's widths for the settings dialog's
 # labels; the decoders of PNG, WebP and HEIF, and Qt's readers of TIFF and
 # animated WebP; Qt's platform of Wayland sessions, and Qt's native
-# interface, which names a window's Wayland surface to our own frames; what
+# interface, which names a window's Wayland surface to our own frames, and
+# xkbcommon, which reads the keys typed on our layer surfaces; what
 # CPack packs the Debian package with (dpkg-shlibdeps reads its
 # dependencies, file finds the programs to read).
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-wayland libx11-dev libxcb1-dev libxcb-shm0-dev libxcb-sync-dev libwayland-dev libwayland-bin
-                wayland-protocols plasma-wayland-protocols libjpeg-dev libpng-dev libwebp-dev libheif-dev
+                libxkbcommon-dev wayland-protocols plasma-wayland-protocols libjpeg-dev libpng-dev libwebp-dev libheif-dev
                 qt6-image-formats-plugins libgtest-dev libbenchmark-dev fonts-liberation dpkg-dev file)
 # What its tests need on top: a display server split into monitors, a user's
 # hands and eyes, and clang with its libFuzzer for the fuzz targets (the

@@ -2,21 +2,15 @@
 
 #include "platform/wayland/shm_presenter.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QWindow>
 
 #include <cmath>
 
 namespace skyfolio {
 
-FullScreenWindow::FullScreenWindow(SurfaceFunction surface) : SaverWindow(std::move(surface), {}) {}
+FullScreenWindow::FullScreenWindow(SurfaceFunction surface) : WaylandSaverWindow(std::move(surface), {}) {}
 
-// The prompt standing inside is not ours to delete: its owner shows it
-// again above the next primary screen's window.
-FullScreenWindow::~FullScreenWindow() {
-    if (prompt_ && prompt_->parentWidget() == this) prompt_->setParent(nullptr);
-}
+FullScreenWindow::~FullScreenWindow() = default;
 
 // Qt paints the window once, as it is shown; from then on the presenter
 // shows the changes above it, the prompt standing inside drawn into its
@@ -27,7 +21,7 @@ void FullScreenWindow::repaintChanged(const std::vector<QRect>& changed) {
         presenter_ = ShmPresenter::over(*windowHandle(), surface());
     }
     if (!presenter_) return SaverWindow::repaintChanged(changed);
-    QWidget* inside = prompt_ && prompt_->parentWidget() == this ? prompt_.data() : nullptr;
+    QWidget* inside = prompt() && prompt()->parentWidget() == this ? prompt() : nullptr;
     presenter_->present(changed, int(std::lround(devicePixelRatioF())), inside);
 }
 
@@ -55,17 +49,6 @@ void FullScreenWindow::showForm(bool takeKeyboard) {
 // others on its output, and the prompt, a dialog of the primary screen's
 // window, above it.
 void FullScreenWindow::placeWindow(bool) { showOnScreen(); }
-
-// The compositor gives the keyboard to whichever window the pointer or the
-// last output added brought the focus to, and a client cannot take it back:
-// the prompt gets the keys from every saver window.
-void FullScreenWindow::keyPressEvent(QKeyEvent* event) {
-    if (inputEnabled() || !prompt_ || !prompt_->isVisible()) return SaverWindow::keyPressEvent(event);
-    // A key that went to the prompt and was left comes back through its parent.
-    const QWidget* focus = QApplication::focusWidget();
-    if (focus == prompt_ || prompt_->isAncestorOf(focus)) return;
-    QCoreApplication::sendEvent(prompt_->focusWidget() ? prompt_->focusWidget() : prompt_.data(), event);
-}
 
 // The output is chosen before the window is mapped: the full-screen request
 // names it.

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "platform/saver_window.h"
-
-#include <QPointer>
+#include "platform/wayland/wayland_saver_window.h"
 
 #include <memory>
 
@@ -15,7 +13,7 @@ class ShmPresenter;
 // keeps a full-screen window above the others on its output, and the
 // keyboard goes to the one activated. Once shown, the engine's changes go
 // to the compositor through a presenter of our own, where it offers one.
-class FullScreenWindow : public SaverWindow {
+class FullScreenWindow : public WaylandSaverWindow {
 public:
     explicit FullScreenWindow(SurfaceFunction surface);
     ~FullScreenWindow() override;
@@ -23,18 +21,12 @@ public:
     void showForm(bool takeKeyboard) override;
     void placeWindow(bool topmost) override;
     void repaintChanged(const std::vector<QRect>& changed) override;
-    // Where keys go while the window's own input is not enabled.
-    void passKeysTo(QWidget* prompt) { prompt_ = prompt; }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void followArea() override;
     void showOnScreen();
 
     QScreen* shownOn_ = nullptr;
-    QPointer<QWidget> prompt_;
     std::unique_ptr<ShmPresenter> presenter_;
     bool presenterTried_ = false;
 };

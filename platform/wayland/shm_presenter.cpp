@@ -1,6 +1,7 @@
 #include "platform/wayland/shm_presenter.h"
 
 #include "platform/image_surface.h"
+#include "platform/wayland/wayland_globals.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -18,100 +19,46 @@
 namespace skyfolio {
 namespace {
 
-struct Globals {
-    wl_compositor* compositor = nullptr;
-    wl_subcompositor* subcompositor = nullptr;
-    wl_shm* shm = nullptr;
-};
-
 constexpr size_t kMostStale = 256;
-
-// Damage counted in the buffer's pixels came with version 4.
-constexpr uint32_t kCompositorVersion = 4;
-
-void announced(void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t version) {
-    auto& globals = *static_cast<Globals*>(data);
-    if (std::strcmp(interface, wl_compositor_interface.name) == 0 && version >= kCompositorVersion)
-        globals.compositor = static_cast<wl_compositor*>(
-            wl_registry_bind(registry, name, &wl_compositor_interface, kCompositorVersion));
-    else if (std::strcmp(interface, wl_subcompositor_interface.name) == 0)
-        globals.subcompositor =
-            static_cast<wl_subcompositor*>(wl_registry_bind(registry, name, &wl_subcompositor_interface, 1));
-    else if (std::strcmp(interface, wl_shm_interface.name) == 0)
-        globals.shm = static_cast<wl_shm*>(wl_registry_bind(registry, name, &wl_shm_interface, 1));
-}
-
-void withdrawn(void*, wl_registry*, uint32_t) {}
-
-const wl_registry_listener kRegistry = {announced, withdrawn};
-
-// Bound on a queue of our own, so that Qt's reading of the connection is
-// undisturbed; what is made from them afterwards goes to Qt's queue, which
-// Qt dispatches on the main thread.
-Globals bindGlobals(wl_display* display) {
-    Globals globals;
-    wl_event_queue* queue = wl_display_create_queue(display);
-    auto* wrapped = static_cast<wl_display*>(wl_proxy_create_wrapper(display));
-    wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(wrapped), queue);
-    wl_registry* registry = wl_display_get_registry(wrapped);
-    wl_registry_add_listener(registry, &kRegistry, &globals);
-    wl_display_roundtrip_queue(display, queue);
-    wl_registry_destroy(registry);
-    wl_proxy_wrapper_destroy(wrapped);
-    for (void* bound : {static_cast<void*>(globals.compositor), static_cast<void*>(globals.subcompositor),
-                        static_cast<void*>(globals.shm)})
-        if (bound) wl_proxy_set_queue(static_cast<wl_proxy*>(bound), nullptr);
-    wl_event_queue_destroy(queue);
-    return globals;
-}
 
 }  // namespace
 
 std::unique_ptr<ShmPresenter> ShmPresenter::over(QWindow& window, Source source) {
     QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
-    auto* display = static_cast<wl_display*>(native ? native->nativeResourceForIntegration("wl_display") : nullptr);
     auto* below = static_cast<wl_surface*>(native ? native->nativeResourceForWindow("surface", &window) : nullptr);
-    if (!display || !below) return nullptr;
-    const Globals globals = bindGlobals(display);
-    if (!globals.compositor || !globals.subcompositor || !globals.shm) {
-        if (globals.compositor) wl_compositor_destroy(globals.compositor);
-        if (globals.subcompositor) wl_subcompositor_destroy(globals.subcompositor);
-        if (globals.shm) wl_shm_destroy(globals.shm);
-        return nullptr;
-    }
-    return std::unique_ptr<ShmPresenter>(
-        new ShmPresenter(std::move(source), globals.compositor, globals.subcompositor, globals.shm, below));
-}
-
-ShmPresenter::ShmPresenter(Source source, wl_compositor* compositor, wl_subcompositor* subcompositor, wl_shm* shm,
-                           wl_surface* below)
-    : source_(std::move(source)), compositor_(compositor), subcompositor_(subcompositor), shm_(shm) {
-    surface_ = wl_compositor_create_surface(compositor_);
-    subsurface_ = wl_subcompositor_get_subsurface(subcompositor_, surface_, below);
+    std::shared_ptr<const WaylandGlobals> globals = below ? WaylandGlobals::bind() : nullptr;
+    if (!globals || !globals->compositor || !globals->subcompositor || !globals->shm) return nullptr;
+    wl_surface* surface = wl_compositor_create_surface(globals->compositor);
+    wl_subsurface* subsurface = wl_subcompositor_get_subsurface(globals->subcompositor, surface, below);
     // Shown as soon as committed, not with the window's next commit, which
     // may never come.
-    wl_subsurface_set_desync(subsurface_);
+    wl_subsurface_set_desync(subsurface);
     // A new subsurface shows once its parent commits, which Qt, painting
     // nothing more, may never do.
     wl_surface_commit(below);
     // Pointer and keys go to the window below, which Qt knows.
-    wl_region* nothing = wl_compositor_create_region(compositor_);
-    wl_surface_set_input_region(surface_, nothing);
+    wl_region* nothing = wl_compositor_create_region(globals->compositor);
+    wl_surface_set_input_region(surface, nothing);
     wl_region_destroy(nothing);
+    auto presenter = std::make_unique<ShmPresenter>(std::move(source), std::move(globals), surface);
+    presenter->subsurface_ = subsurface;
+    return presenter;
 }
+
+ShmPresenter::ShmPresenter(Source source, std::shared_ptr<const WaylandGlobals> globals, wl_surface* surface)
+    : source_(std::move(source)), globals_(std::move(globals)), surface_(surface) {}
 
 ShmPresenter::~ShmPresenter() {
     if (frame_) wl_callback_destroy(frame_);
     dropBuffers();
+    if (!subsurface_) return;
     wl_subsurface_destroy(subsurface_);
     wl_surface_destroy(surface_);
-    wl_shm_destroy(shm_);
-    wl_subcompositor_destroy(subcompositor_);
-    wl_compositor_destroy(compositor_);
 }
 
-void ShmPresenter::present(const std::vector<QRect>& changed, int scale, QWidget* above) {
+void ShmPresenter::present(const std::vector<QRect>& changed, int scale, QWidget* above, QPoint origin) {
     above_ = above;
+    if (above) aboveAt_ = above->isWindow() ? above->pos() - origin : above->mapTo(above->window(), QPoint());
     const ImageSurface& surface = source_();
     const QSize size(surface.size().width, surface.size().height);
     if (size != size_ || scale != scale_) {
@@ -149,7 +96,7 @@ bool ShmPresenter::makeBuffers(QSize size) {
             return false;
         }
         buffer.pixels = static_cast<uint32_t*>(pixels);
-        wl_shm_pool* pool = wl_shm_create_pool(shm_, fd, int32_t(buffer.bytes));
+        wl_shm_pool* pool = wl_shm_create_pool(globals_->shm, fd, int32_t(buffer.bytes));
         buffer.buffer = wl_shm_pool_create_buffer(pool, 0, size.width(), size.height(), stride, WL_SHM_FORMAT_XRGB8888);
         wl_shm_pool_destroy(pool);
         close(fd);
@@ -201,13 +148,13 @@ void ShmPresenter::showNext() {
 // taken away again, from both buffers, once it is gone.
 void ShmPresenter::drawAbove(Buffer& buffer) {
     if (!above_ || !above_->isVisible()) return;
-    const QRect at = QRect(above_->geometry().topLeft() * scale_, above_->size() * scale_) & QRect(QPoint(), size_);
+    const QRect at = QRect(aboveAt_ * scale_, above_->size() * scale_) & QRect(QPoint(), size_);
     if (at.isEmpty()) return;
     QImage pixels(reinterpret_cast<uchar*>(buffer.pixels), size_.width(), size_.height(), size_.width() * 4,
                   QImage::Format_RGB32);
     pixels.setDevicePixelRatio(scale_);
     QPainter painter(&pixels);
-    above_->render(&painter, above_->geometry().topLeft());
+    above_->render(&painter, aboveAt_);
     wl_surface_damage_buffer(surface_, at.x(), at.y(), at.width(), at.height());
     for (Buffer& each : buffers_) each.stale += at;
 }

@@ -1,6 +1,9 @@
 #include "platform/wayland/wayland_window_system.h"
 
 #include "platform/wayland/full_screen_window.h"
+#include "platform/wayland/layer_surface_window.h"
+#include "platform/wayland/seat_input.h"
+#include "platform/wayland/wayland_globals.h"
 
 #include <QGuiApplication>
 #include <QWindow>
@@ -9,23 +12,43 @@
 
 namespace skyfolio {
 
+// Layer surfaces need the seat's input and buffers of our own; a compositor
+// lacking any of them gets full-screen windows.
+WaylandWindowSystem::WaylandWindowSystem() {
+    globals_ = WaylandGlobals::bind();
+    if (globals_ && globals_->compositor && globals_->shm && globals_->layerShell && globals_->seat)
+        seat_ = std::make_unique<SeatInput>(globals_);
+}
+
+WaylandWindowSystem::~WaylandWindowSystem() = default;
+
 std::unique_ptr<SaverWindow> WaylandWindowSystem::saverWindow(SaverWindow::SurfaceFunction surface) {
-    std::erase_if(windows_, [](const QPointer<FullScreenWindow>& window) { return window.isNull(); });
-    auto window = std::make_unique<FullScreenWindow>(std::move(surface));
+    std::erase_if(windows_, [](const QPointer<WaylandSaverWindow>& window) { return window.isNull(); });
+    std::unique_ptr<WaylandSaverWindow> window;
+    if (seat_)
+        window = std::make_unique<LayerSurfaceWindow>(std::move(surface), globals_, *seat_);
+    else
+        window = std::make_unique<FullScreenWindow>(std::move(surface));
     window->passKeysTo(prompt_);
     windows_.emplace_back(window.get());
     return window;
 }
 
-// Inside the primary screen's saver window: a dialog of its own would be
-// stacked and focused as the compositor likes (sway leaves the keyboard
-// with the full-screen window, Mutter may stack it beneath). A window that
-// goes takes its children along: they are handed back first.
+// Between layer surfaces the prompt stands alone, never shown by Qt: the
+// primary output's surface draws it. Between full-screen windows it stands
+// inside the primary screen's: a dialog of its own would be stacked and
+// focused as the compositor likes (sway leaves the keyboard with the
+// full-screen window, Mutter may stack it beneath). A window that goes takes
+// its children along: they are handed back first.
 void WaylandWindowSystem::standAboveSaver(QWidget& dialog) {
     prompt_ = &dialog;
-    for (FullScreenWindow* window : windows_)
+    for (WaylandSaverWindow* window : windows_)
         if (window) window->passKeysTo(&dialog);
-    const auto onPrimary = std::find_if(windows_.begin(), windows_.end(), [](const QPointer<FullScreenWindow>& window) {
+    if (seat_) {
+        dialog.setAttribute(Qt::WA_DontShowOnScreen);
+        return;
+    }
+    const auto onPrimary = std::find_if(windows_.begin(), windows_.end(), [](const QPointer<WaylandSaverWindow>& window) {
         return window && window->coveredScreen() == QGuiApplication::primaryScreen();
     });
     if (onPrimary == windows_.end()) return;

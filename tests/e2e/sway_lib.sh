@@ -52,6 +52,13 @@ sway_start_program() {
 # Takes a screenshot of output `name` into the file the e2e_ helpers read.
 sway_screenshot() { sway_run grim -o "$1" "$E2E_TEMP/screen.png"; }
 
+# Nothing of the desktop shows on output `name`: the saver's overlay, which
+# is no window in sway's tree, covers it.
+sway_covered() {
+    sway_screenshot "$1" || return 1
+    [ "$(e2e_count_colour "$(identify -format %wx%h "$E2E_TEMP/screen.png")+0+0" "$E2E_DESKTOP")" -eq 0 ]
+}
+
 # The views of sway's tree, one a line: app id or title, full-screen mode,
 # output, size.
 sway_views() {
@@ -68,3 +75,18 @@ sway_remove_output() { sway_run swaymsg output "$1" unplug >/dev/null 2>&1; }
 
 # The names of sway's outputs, one a line.
 sway_outputs() { sway_run swaymsg -t get_outputs | jq -r '.[].name' | sort; }
+
+# Plugs a pointer in, which headless sway has none of, through PROGRAM
+# (skyfolio-test-pointer), moved over a desktop of WIDTH x HEIGHT: by
+# sway_point X Y to a point of it, by sway_point click pressing its button.
+sway_pointer() {
+    mkfifo "$E2E_TEMP/pointer"
+    # Copied where the test's user may run it.
+    cp "$1" "$E2E_TEMP/pointer-program"
+    e2e_give_test_user
+    sway_run "$E2E_TEMP/pointer-program" "$2" "$3" <"$E2E_TEMP/pointer" >"$E2E_TEMP/pointer.log" 2>&1 &
+    E2E_PIDS+=($!)
+    exec 8>"$E2E_TEMP/pointer"
+    e2e_poll "$E2E_PATIENCE" grep -q plugged "$E2E_TEMP/pointer.log" || e2e_fail "no pointer: $(cat "$E2E_TEMP/pointer.log")"
+}
+sway_point() { echo "$*" >&8; }

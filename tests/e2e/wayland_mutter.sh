@@ -3,9 +3,10 @@
 # at its monitor's size, the primary's active, and a key ends it.
 remote_keys=$(realpath "$3")
 source "$(dirname "$0")/lib.sh"
-source "$(dirname "$0")/mutter_monitors_lib.sh"
+source "$(dirname "$0")/mutter_lib.sh"
 e2e_program_folder
-mutter_start "$remote_keys" 1280x720 800x600
+mutter_start 1280x720 800x600
+mutter_keyboard "$remote_keys"
 
 # The protocol as the program spoke it: what the compositor made of each window.
 protocol=$E2E_TEMP/stderr
