@@ -11,8 +11,9 @@ mkdir -p "$E2E_TEMP/home"
 
 # Gives the test's folder, with what it now holds, to the test's user.
 e2e_give_test_user() { [ "$(id -u)" != 0 ] || chown -R skytest "$E2E_TEMP"; }
-# What a client of the compositor sees of the environment.
-E2E_SESSION_ENV=(env -i HOME="$E2E_TEMP/home" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" PATH=/usr/bin:/bin LANG=C.UTF-8)
+# What a client of the compositor sees of the environment; it starts at home,
+# as the test's own folder may be one that its user cannot enter.
+E2E_SESSION_ENV=(env -i --chdir="$E2E_TEMP/home" HOME="$E2E_TEMP/home" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" PATH=/usr/bin:/bin LANG=C.UTF-8)
 
 # Exits with 77, which CTest counts as skipped, where a program is missing.
 e2e_require() {
