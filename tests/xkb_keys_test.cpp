@@ -1,4 +1,5 @@
 #include "platform/wayland/xkb_keys.h"
+#include "tests/support/qt_application.h"
 
 #include <gtest/gtest.h>
 #include <xkbcommon/xkbcommon.h>
@@ -33,6 +34,8 @@ protected:
         us_ = keymapText("us");
         if (us_.empty()) GTEST_SKIP() << "no xkb rules installed (xkb-data)";
     }
+    // A key event without an application leaves Qt a keyboard device it never frees.
+    test::QtApplication qt_;
     std::string us_;
 };
 
