@@ -1,4 +1,5 @@
-# The idle watch under headless sway 1.7, through its org_kde_kwin_idle:
+# The idle watch under headless sway, through ext_idle_notifier_v1 where it
+# is offered (sway 1.9 on) and org_kde_kwin_idle where not (sway 1.7):
 # the saver comes after the idle time, a key ends it, and it comes again
 # after the next idle time.
 source "$(dirname "$0")/lib.sh"
@@ -19,7 +20,8 @@ sway_start_program --watch --idle-seconds $IDLE
 watch=$E2E_PID
 e2e_poll "$E2E_PATIENCE" saver || e2e_fail "no saver after the idle time"
 came_after_idle_time "$start" "first idle period"
-grep -q "org_kde_kwin_idle" "$E2E_TEMP/stderr" || e2e_fail "the watch did not listen to the KDE idle protocol"
+grep -Eq "ext_idle_notifier_v1|org_kde_kwin_idle" "$E2E_TEMP/stderr" ||
+    e2e_fail "the watch did not listen to a Wayland idle protocol"
 first=$(saver)
 # The saver's overlay holds the keyboard once it is up.
 e2e_poll "$E2E_PATIENCE" sway_covered HEADLESS-1 || e2e_fail "the saver does not cover the output"
