@@ -13,6 +13,7 @@
 #include "platform/x11/x11_saver_window.h"
 #include "saver/effects.h"
 #include "saver/random.h"
+#include "saver/shared_pictures.h"
 #include "settings/conversions.h"
 #include "settings/settings_file.h"
 #include "tools/headless_host.h"
@@ -67,7 +68,8 @@ void frame(std::list<BenchScreen>& screens) {
 void ScreensTick(benchmark::State& state, const Effect* effect, QSize size, int count) {
     HeadlessProgramFolder folder({{&keys::mode, std::to_string(effect->id)}, {&keys::clonesOfImage, std::to_string(kCopies)}});
     const SaverSettings settings = readSaverSettings(SettingsFile());
-    FilePictureSource pictures([](int number) { return cacheFilePath(DecimalText(number)); });
+    FilePictureSource files([](int number) { return cacheFilePath(DecimalText(number)); });
+    SharedPictures pictures(files);
     HeadlessHost host;
     SeededRandom random(uint64_t(effect->id) + 1);
     const SteadyClock clock;
