@@ -91,15 +91,17 @@ struct BenchScreen {
 };
 
 // Every screen ticks and presents, then the event loop takes the server's
-// word for each present.
-void frame(std::list<BenchScreen>& screens, Completions& completions) {
+// word for each present; returns how often the loop woke for it.
+int frame(std::list<BenchScreen>& screens, Completions& completions) {
     int64_t due = completions.seen;
     for (BenchScreen& screen : screens) {
         const int64_t before = screen.presents;
         screen.engine.form().Timer1_Timer();
         due += screen.presents - before;
     }
-    while (completions.seen < due) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    int wakes = 0;
+    for (; completions.seen < due; ++wakes) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return wakes;
 }
 
 void ScreensTick(benchmark::State& state, const Effect* effect, QSize size, int count) {
@@ -127,7 +129,9 @@ void ScreensTick(benchmark::State& state, const Effect* effect, QSize size, int 
         return;
     }
     for (int tick = 0; tick < kWarmUpTicks; ++tick) frame(screens, completions);
-    for (auto _ : state) frame(screens, completions);
+    int64_t wakes = 0;
+    for (auto _ : state) wakes += frame(screens, completions);
+    state.counters["wakes"] = benchmark::Counter(double(wakes), benchmark::Counter::kAvgIterations);
 }
 
 }  // namespace
