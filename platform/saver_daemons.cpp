@@ -3,7 +3,9 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 
+#if SKYFOLIO_WITH_X11
 #include <xcb/xcb.h>
+#endif
 
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +15,7 @@
 namespace skyfolio {
 namespace {
 
+#if SKYFOLIO_WITH_X11
 // xscreensaver marks a window of its own, a child of the root window, with
 // its version, where xscreensaver-command finds it.
 bool xscreensaverRuns() {
@@ -47,6 +50,10 @@ bool xscreensaverRuns() {
     xcb_disconnect(connection);
     return found;
 }
+#else
+// Without X11 there is no display to look on.
+bool xscreensaverRuns() { return false; }
+#endif
 
 }  // namespace
 

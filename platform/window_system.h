@@ -3,6 +3,7 @@
 #include "platform/saver_window.h"
 
 #include <memory>
+#include <string>
 
 namespace skyfolio {
 
@@ -21,7 +22,12 @@ public:
     virtual void standAboveSaver(QWidget& dialog) = 0;
 };
 
-// The window system of the session Qt has connected to.
+// Before the application object is made, for a role with saver windows.
+void preferBuiltWindowSystem();
+// The window system of the session Qt has connected to; none where this
+// build lacks that side.
 std::unique_ptr<WindowSystem> sessionWindowSystem();
+// Why there is none, for the user.
+std::string missingWindowSystemMessage();
 
 }  // namespace skyfolio

@@ -1,6 +1,7 @@
 #include "startup/command_line.h"
 
 #include "files/ascii_text.h"
+#include "settings/conversions.h"
 
 #include <utility>
 
@@ -12,6 +13,8 @@ constexpr std::pair<std::string_view, Role> kSwitches[] = {
     {"/s", Role::Saver},
     {"/p", Role::Preview},
 };
+
+constexpr size_t kSwitchAndSeparator = 3;
 
 }  // namespace
 
@@ -32,6 +35,17 @@ Role roleOf(std::string_view argumentText) {
         if (key == text) return role;
     }
     return Role::None;
+}
+
+std::optional<uint32_t> PreviewHandle(std::string_view argumentText) {
+    if (argumentText.size() <= kSwitchAndSeparator) return std::nullopt;
+    try {
+        const int32_t handle = RoundInt32(NumberValue(argumentText.substr(kSwitchAndSeparator)));
+        if (handle <= 0) return std::nullopt;
+        return static_cast<uint32_t>(handle);
+    } catch (const ConversionError&) {
+        return std::nullopt;
+    }
 }
 
 }  // namespace skyfolio

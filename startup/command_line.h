@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,5 +19,10 @@ inline constexpr std::string_view kAddToXscreensaver = "--add-to-xscreensaver";
 // `kAddToXscreensaver` alone chooses its role; otherwise the first two
 // characters of the argument text, lower-cased, choose the role.
 Role roleOf(std::string_view argumentText);
+
+// The host's preview window named after the switch: the argument text without
+// its first three characters (the switch and one separator), read as a
+// leading number. None when no usable window id is there.
+std::optional<uint32_t> PreviewHandle(std::string_view argumentText);
 
 }  // namespace skyfolio

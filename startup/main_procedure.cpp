@@ -4,15 +4,19 @@
 #include "platform/gui_application.h"
 #include "platform/program_folder_setup.h"
 #include "platform/single_instance.h"
+#include "platform/window_system.h"
 #include "startup/add_to_xscreensaver.h"
 #include "startup/command_line.h"
 #include "startup/host_arguments.h"
+#if SKYFOLIO_WITH_X11
 #include "startup/host_mode.h"
 #include "startup/show_preview.h"
+#endif
 #include "startup/start_saver.h"
 #include "startup/watch_hand_over.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +35,16 @@ int runInProgramFolder(const char* programName, int (*role)(GuiApplication&)) {
     }
     return role(app);
 }
+
+#if !SKYFOLIO_WITH_X11
+int withoutX11(const char* what) {
+    std::fprintf(stderr, "skyfolio: %s needs X11, and this Skyfolio was built without it\n", what);
+    return 1;
+}
+// Both name their windows by X11's ids.
+int RunHostMode(const HostArguments&, const char*) { return withoutX11("host mode"); }
+int ShowPreview(std::string_view) { return withoutX11("the preview"); }
+#endif
 
 }  // namespace
 
@@ -57,6 +71,7 @@ int Main(int argc, const char* const* argv, const char* programName) {
             return runInProgramFolder(programName, RunSettingsDialog);
         case Role::Saver:
             paintWithoutHardware();
+            preferBuiltWindowSystem();
             return runInProgramFolder(programName, StartSaver);
         case Role::Preview:
             return ShowPreview(argumentText);

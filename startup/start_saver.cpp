@@ -24,9 +24,9 @@ namespace {
 // one input watch and the one password prompt.
 class Saver {
 public:
-    explicit Saver(const SaverSettings& settings)
+    Saver(const SaverSettings& settings, std::unique_ptr<WindowSystem> windows)
         : settings_(settings),
-          windows_(sessionWindowSystem()),
+          windows_(std::move(windows)),
           screens_([this](const ScreenArea& area) {
               return std::make_unique<QtSaverScreen>(area, settings_, commons_.seams(host_), watch_, *windows_);
           },
@@ -76,6 +76,11 @@ private:
 }  // namespace
 
 int StartSaver(GuiApplication& app) {
+    std::unique_ptr<WindowSystem> windows = sessionWindowSystem();
+    if (!windows) {
+        app.showMessageAlone(missingWindowSystemMessage());
+        return 1;
+    }
     // The idle watch ends its saver so when the desktop locks: at once, even
     // while a large picture decodes.
     TerminationSignals stops;
@@ -83,7 +88,7 @@ int StartSaver(GuiApplication& app) {
     // Showing Form1 loads it first: the settings, read once.
     const SaverSettings settings = readSettingsAtStart();
 
-    Saver saver(settings);
+    Saver saver(settings, std::move(windows));
     saver.start();
     // Also after a failed set-up: its message waits for an answer.
     return app.run();

@@ -9,8 +9,12 @@
 #include "platform/screensaver_service.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
+#if SKYFOLIO_WITH_WAYLAND
 #include "platform/wayland_idle_source.h"
+#endif
+#if SKYFOLIO_WITH_X11
 #include "platform/xsync_idle_source.h"
+#endif
 #include "settings/idle_minutes.h"
 #include "settings/settings_file.h"
 #include "startup/watch_rules.h"
@@ -40,8 +44,12 @@ std::variant<std::unique_ptr<IdleSource>, std::string> firstIdleSource(const Idl
     using Opener = IdleSourceOpened (*)(const IdleSource::Events&);
     const Opener openers[] = {
         [](const IdleSource::Events& e) { return opened(MutterIdleSource::open(e)); },
+#if SKYFOLIO_WITH_WAYLAND
         [](const IdleSource::Events& e) { return opened(WaylandIdleSource::open(e)); },
+#endif
+#if SKYFOLIO_WITH_X11
         [](const IdleSource::Events& e) { return opened(XSyncIdleSource::open(e)); },
+#endif
     };
     std::string tried;
     for (const Opener open : openers) {

@@ -1,5 +1,4 @@
 #include "startup/command_line.h"
-#include "startup/show_preview.h"
 
 #include <gtest/gtest.h>
 

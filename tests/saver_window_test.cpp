@@ -1,6 +1,4 @@
 #include "platform/image_surface.h"
-#include "platform/qt_saver_host.h"
-#include "platform/wayland/wayland_window_system.h"
 #include "platform/x11/x11_saver_window.h"
 #include "tests/support/qt_application.h"
 
@@ -8,12 +6,9 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -128,84 +123,6 @@ TEST_F(HighDensityWindowTest, ShowsTheSurfaceInDevicePixelsAndMeasuresMovesInThe
     QApplication::sendEvent(&window, &move);
     EXPECT_EQ(at.x, 10);
     EXPECT_EQ(at.y, 14);
-}
-
-// The compositor gives the keyboard to any output's window; the prompt,
-// inside the primary one's, gets the keys. A window that goes hands the
-// prompt back instead of deleting it with itself.
-TEST(WaylandWindowSystemTest, ThePromptStandsInThePrimaryWindowAndTakesTheKeysOfEveryOutput) {
-    test::QtApplication qt;
-    WaylandWindowSystem windows;
-    const ImageSurface surface(QSize(320, 200), nullptr);
-    const auto shown = [&]() -> const ImageSurface& { return surface; };
-    std::unique_ptr<SaverWindow> primary = windows.saverWindow(shown);
-    std::unique_ptr<SaverWindow> other = windows.saverWindow(shown);
-    primary->cover(QGuiApplication::primaryScreen(), QRect(0, 0, 320, 200));
-    other->cover(nullptr, QRect(320, 0, 320, 200));
-    int keys = 0;
-    other->setInput({.keyDown = [&] { ++keys; }, .mouseDown = {}, .mouseMove = {}});
-    QWidget prompt;
-    auto* box = new QLineEdit(&prompt);
-    windows.standAboveSaver(prompt);
-    EXPECT_EQ(prompt.parentWidget(), primary.get());
-
-    primary->showForm(false);
-    other->showForm(true);
-    QApplication::setActiveWindow(other.get());
-    for (SaverWindow* window : {primary.get(), other.get()}) window->setInputEnabled(false);
-    prompt.show();
-    box->setFocus();
-    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-    QApplication::sendEvent(other.get(), &key);
-    EXPECT_EQ(box->text(), QStringLiteral("a"));
-    EXPECT_EQ(keys, 0);
-
-    primary.reset();
-    EXPECT_EQ(prompt.parentWidget(), nullptr);
-}
-
-TEST(QtSaverHostTest, UnloadingRunsItsActionAndEndingIsRemembered) {
-    test::QtApplication qt;
-    int unloads = 0;
-    QtSaverHost host;
-    host.onUnload([&] { ++unloads; });
-
-    host.unloadForm();
-    EXPECT_EQ(unloads, 1);
-    EXPECT_FALSE(host.ended());
-    host.endProgram();  // before any event loop runs: the start-up must see it
-    EXPECT_TRUE(host.ended());
-    EXPECT_EQ(unloads, 2);
-    // The loop that starts afterwards ends at once.
-    QTimer::singleShot(5000, [] { QApplication::exit(1); });
-    EXPECT_EQ(QApplication::exec(), 0);
-}
-
-// Two screens that fail one after the other: one message, answered once.
-TEST(QtSaverHostTest, TheProgramEndsOnlyOnceItsOneMessageIsAnswered) {
-    test::QtApplication qt;
-    QtSaverHost host;
-    for (const char* text : {"gone.jpg\ndoes not exist!", "gone.jpg\nagain"}) {
-        host.unloadForm();
-        host.showMessage(text);
-        host.endProgram();
-    }
-    int messages = 0;
-    bool runningWhileAsked = false;
-    QTimer::singleShot(50, [&] {
-        QMessageBox* message = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
-                message = box;
-                ++messages;
-            }
-        runningWhileAsked = message != nullptr;
-        if (message) message->accept();
-    });
-    QTimer::singleShot(5000, [] { QApplication::exit(1); });
-    EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_TRUE(runningWhileAsked);
-    EXPECT_EQ(messages, 1);
 }
 
 }  // namespace
