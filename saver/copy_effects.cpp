@@ -37,16 +37,15 @@ void CopyEffects::Form_Load() {
 void CopyEffects::PrepareCachePictures() {
     cacheNumber = 0;
     cachePathBuiltLast_ = pictures_.cachePicturePath(cacheNumber);
-    Pixels firstPicture = pictures_.cachePicture(cacheNumber);
+    first = pictures_.cachePictureSet(cacheNumber);
 
     lastCopy_ = cfg_.cfgCopies - 1;
     copies.assign(static_cast<size_t>(std::max(0, RoundInt16(lastCopy_) + 1)), Copy{});
-    first = buildPictureSet(std::move(firstPicture));
 
     if (cfg_.cfgImageTotal > 1) {
         cacheNumber = 1;
         cachePathBuiltLast_ = pictures_.cachePicturePath(cacheNumber);
-        second = buildPictureSet(pictures_.cachePicture(cacheNumber));
+        second = pictures_.cachePictureSet(cacheNumber);
         secondImageReady = 1;
     }
 }

@@ -57,7 +57,7 @@ void CopyEffects::Timer4_Timer() {
         const CopyPhase& previous = toSecondSet ? kTimer5Phase : kTimer1Phase;
         PictureSet& target = this->*next.incoming;
         target = PictureSet();
-        target = buildPictureSet(pictures_.cachePicture(cacheNumber));
+        target = pictures_.cachePictureSet(cacheNumber);
 
         secondImageReady = next.readyValue;
         admittedCopies = effect.change == PictureChange::PacedByCopy0 ? 1 : 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/pixels.h"
+#include "saver/picture_set.h"
 
 #include <optional>
 #include <stdexcept>
@@ -22,6 +23,9 @@ public:
 
     // Picture `number` of the cache the save wrote, for the copy effects.
     virtual Pixels cachePicture(int number) = 0;
+    // That picture with its members, for one screen's copies to be drawn
+    // from. A source that serves several screens may hand them one set.
+    virtual PictureSet cachePictureSet(int number) { return buildPictureSet(cachePicture(number)); }
     // How messages name that cache picture: its file's path.
     virtual std::string cachePicturePath(int number) const = 0;
     // One of the user's own picture files, for Float, at its own size.

@@ -76,7 +76,7 @@ X11ShmPresenter::X11ShmPresenter(xcb_connection_t* connection, uint32_t window, 
     const uint32_t noExposures = 0;
     xcb_create_gc(connection_, gc_, window_, XCB_GC_GRAPHICS_EXPOSURES, &noExposures);
     const size_t maxRequest = size_t(xcb_get_maximum_request_length(connection_)) * 4;
-    band_.resize(std::min(kBandBytes, maxRequest - kPutImageHeaderBytes) / sizeof(uint32_t));
+    bandPixels_ = std::min(kBandBytes, maxRequest - kPutImageHeaderBytes) / sizeof(uint32_t);
 
     const xcb_query_extension_reply_t* shm = xcb_get_extension_data(connection_, &xcb_shm_id);
     sharing_ = shm && shm->present && onThisMachine(connection_);
@@ -214,7 +214,8 @@ void X11ShmPresenter::sendBands(const QRect& rect, const PaintFunction& paint) {
     // At least a row, even one wider than a band: a server's smallest request
     // still holds a row of 16383 pixels.
     const size_t width = size_t(rect.width());
-    if (band_.size() < width) band_.resize(width);
+    const size_t wanted = std::max(bandPixels_, width);
+    if (band_.size() < wanted) band_.resize(wanted);
     const int rows = int(std::max<size_t>(1, band_.size() / width));
     for (int top = rect.top(); top <= rect.bottom(); top += rows) {
         const int height = std::min(rows, rect.bottom() + 1 - top);

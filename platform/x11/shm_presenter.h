@@ -73,6 +73,10 @@ private:
     // The request whose completion says the server has read the last present.
     bool reading_ = false;
     uint16_t lastPut_ = 0;
+    // A band's size, and the band, made at the first one sent: where the
+    // server maps our rows that may be never, and each screen would hold
+    // its 4 MB for nothing.
+    size_t bandPixels_ = 0;
     std::vector<uint32_t> band_;
 };
 
