@@ -21,6 +21,9 @@ constexpr int kNarrow = 8;
 // The rows a compositor shows, those it has not let go of yet, and one to
 // draw in.
 constexpr size_t kMostCopies = 3;
+// A tick's copies and fills, recorded while the rows it draws in are behind;
+// a tick that makes more brings them up to date then.
+constexpr size_t kMostWritten = 64;
 
 // Rows of exactly the image's width, as an X server takes a Z pixmap of 32
 // bits a pixel.
@@ -40,6 +43,7 @@ ImageSurface::ImageSurface(QSize size, PresentFunction present, std::optional<Sh
     if (sharing && !size.isEmpty()) {
         sharing_ = std::move(*sharing);
         copies_.reserve(kMostCopies);
+        written_.reserve(kMostWritten);
         if (addCopy(size)) copies_.front().stale.reset();
     }
     if (copies_.empty()) sharing_ = {};
@@ -67,7 +71,7 @@ bool ImageSurface::addCopy(QSize size) {
 }
 
 // The server holds the rows last presented: the changes go to rows it does
-// not, first brought up to date from the held ones, which it only reads.
+// not, brought up to date from the held ones at the present.
 void ImageSurface::moveToUnreadRows() {
     size_t next = 0;
     while (next < copies_.size() && (next == current_ || sharing_.stillRead(*copies_[next].rows))) ++next;
@@ -75,16 +79,41 @@ void ImageSurface::moveToUnreadRows() {
     // taken the next: one that holds on to more gets its rows drawn over
     // rather than ever more of them.
     if (next == copies_.size() && (copies_.size() == kMostCopies || !addCopy(image_.size()))) return;
-    Copy& to = copies_[next];
-    for (const QRect& rect : to.stale.rects()) {
-        const size_t bytes = size_t(rect.width()) * sizeof(QRgb);
-        for (int row = rect.top(); row <= rect.bottom(); ++row)
-            std::memcpy(to.rows->data() + row * stride_ + rect.x(), pixelRow(row) + rect.x(), bytes);
-    }
-    to.stale.reset();
+    behind_ = current_;
     current_ = next;
-    image_ = to.image;
-    rows_ = to.rows->data();
+    image_ = copies_[next].image;
+    rows_ = copies_[next].rows->data();
+}
+
+void ImageSurface::wrote(const QRect& rect) {
+    if (behind_ == kCaughtUp) return;
+    written_.push_back(rect);
+    if (written_.size() == kMostWritten) catchUp();
+}
+
+// What changed since the rows were last written, but where the tick drew:
+// drawn over, it needs no copy. The rows held are only read.
+void ImageSurface::catchUp() {
+    if (behind_ == kCaughtUp) return;
+    Copy& to = copies_[current_];
+    for (const QRect& rect : to.stale.rects()) copyUnwritten(rect, 0, copies_[behind_].rows->data());
+    to.stale.reset();
+    written_.clear();
+    behind_ = kCaughtUp;
+}
+
+void ImageSurface::copyUnwritten(const QRect& rect, size_t firstWritten, const QRgb* from) {
+    for (size_t index = firstWritten; index < written_.size(); ++index) {
+        const QRect& drawn = written_[index];
+        if (!drawn.intersects(rect)) continue;
+        for (const PixelRect& part : subtracted({rect.x(), rect.y(), rect.width(), rect.height()},
+                                                {drawn.x(), drawn.y(), drawn.width(), drawn.height()}))
+            copyUnwritten(QRect(part.x, part.y, part.width, part.height), index + 1, from);
+        return;
+    }
+    const size_t bytes = size_t(rect.width()) * sizeof(QRgb);
+    for (int row = rect.top(); row <= rect.bottom(); ++row)
+        std::memcpy(pixelRow(row) + rect.x(), from + row * stride_ + rect.x(), bytes);
 }
 
 void ImageSurface::setBackground(uint32_t colourValue) {
@@ -138,6 +167,7 @@ void ImageSurface::copy(const Pixels& picture, const PixelRect& part, int x, int
             std::memcpy(to, from, size_t(width) * sizeof(QRgb));
         }
     }
+    wrote(target);
     drawn_.add(target);
     changed_.add(target);
 }
@@ -147,6 +177,7 @@ void ImageSurface::fillRows(const PixelRect& rect, const RowFill& fill) {
     if (target.isEmpty() || !image_.rect().contains(target)) return;
     beforeWriting();
     for (int y = 0; y < rect.height; ++y) fill(y, pixelRow(rect.y + y) + rect.x);
+    wrote(target);
     drawn_.add(target);
     changed_.add(target);
 }
@@ -227,6 +258,7 @@ QImage ImageSurface::shown() const {
 
 void ImageSurface::present() {
     fillPendingClear();
+    catchUp();
     if (changed_.empty() && !overlayMoved_) return;
     for (size_t other = 0; other < copies_.size(); ++other)
         if (other != current_)
@@ -242,6 +274,7 @@ void ImageSurface::fill(const QRect& rect) {
         QRgb* line = pixelRow(row) + rect.x();
         std::fill(line, line + rect.width(), background_);
     }
+    wrote(rect);
 }
 
 }  // namespace skyfolio

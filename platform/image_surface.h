@@ -27,7 +27,8 @@ namespace skyfolio {
 // done, what was not drawn again), and a present hands over a few
 // rectangles around what changed instead of the whole screen. What the
 // screen shows at a present is the same as clearing and showing everything.
-// Nothing here allocates once constructed.
+// Nothing here allocates once constructed, but shared memory for a new
+// overlay picture and, rarely, rows for a compositor holding on to the rest.
 class ImageSurface : public Surface {
 public:
     using PresentFunction = std::function<void(const std::vector<QRect>& changed)>;
@@ -92,11 +93,16 @@ private:
     }
     void moveToUnreadRows();
     bool addCopy(QSize size);
+    void wrote(const QRect& rect);
+    void catchUp();
+    void copyUnwritten(const QRect& rect, size_t firstWritten, const QRgb* from);
     QRgb* pixelRow(int row) const { return rows_ + row * stride_; }
 
     // The image's rows in shared memory, where sharing: one while its
     // server has read them by the time `awaitReader` returns, more while it
-    // holds them on. `stale` is what changed since they were last written.
+    // holds them on. `stale` is what changed since they were last written;
+    // the rows drawn in are brought up to date only at the present, from
+    // the rows held (`behind_`), where the tick did not draw.
     struct Copy {
         std::shared_ptr<SharedRows> rows;
         QImage image;
@@ -105,6 +111,9 @@ private:
     Sharing sharing_;
     std::vector<Copy> copies_;
     size_t current_ = 0;
+    static constexpr size_t kCaughtUp = SIZE_MAX;
+    size_t behind_ = kCaughtUp;
+    std::vector<QRect> written_;
     bool readerPending_ = false;
     bool overlayMoved_ = false;
     QImage image_;
