@@ -38,8 +38,8 @@ public:
     // that nothing presented is drawn over before the server has read it,
     // and `stillRead` is asked of the rows last presented: a server that
     // holds them on (a compositor keeps a buffer until it releases it) has
-    // the changes go to other rows, first brought up to date with what
-    // changed since they were last written. Where the server shows the
+    // the changes go to other rows, brought up to date at the present with
+    // what changed since they were last written. Where the server shows the
     // overlay above the rows by itself, moving it changes none of them.
     struct Sharing {
         std::function<void()> awaitReader;
