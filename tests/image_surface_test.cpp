@@ -255,6 +255,12 @@ TEST(ImageSurfaceTest, SharedRowsHoldWhatShowsAndWaitForTheirReader) {
         EXPECT_EQ(shared, picture->image().convertToFormat(QImage::Format_RGB32));
         EXPECT_EQ(surface.shown().copy(surface.overlayArea()), shared);
     }
+
+    // A frame written row by row, as Slideshow's, waits as well.
+    surface.present();
+    const int before = waits;
+    surface.fillRows({0, 0, 10, 2}, [](int, uint32_t* row) { std::fill_n(row, 10, 0xff00ff00u); });
+    EXPECT_EQ(waits, before + 1);
 }
 
 // A compositor holds the rows it was shown until it lets go of them: the
