@@ -6,7 +6,9 @@
 # random transitions. Only the saver's own process is counted, not the
 # X server or the compositor: its CPU time from /proc/<pid>/stat over a
 # fixed stretch after a warm-up, its peak memory from /proc/<pid>/status.
-#   bench/run_wayland_cpu.sh [seconds]
+# With BASELINE set to another build's directory (main's, say), its saver
+# runs on the same sway between the two, as "base".
+#   [BASELINE=dir] bench/run_wayland_cpu.sh [seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-10}
@@ -19,9 +21,15 @@ sway_start 1920x1080
 clock_ticks=$(getconf CLK_TCK)
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
+sessions=(x11 wayland)
+[ -z "${BASELINE:-}" ] || sessions=(x11 base wayland)
+ours=$E2E_EXECUTABLE
+
 # measure <x11|wayland> <effect>: prints the CPU share of one core and the peak memory.
 measure() {
     e2e_measured_effect "$2"
+    # In the program folder, which holds its settings.
+    [ "$E2E_EXECUTABLE" = "$ours" ] || cp "$BASELINE/startup/skyfolio" "$E2E_EXECUTABLE"
     if [ "$1" = x11 ]; then
         e2e_start /s
         e2e_wait_window "$E2E_PID" >/dev/null
@@ -41,9 +49,12 @@ measure() {
         'BEGIN { printf "%5.1f%% cpu %6.1f MB peak", 100 * t / hz / s, kb / 1024 }'
 }
 
+
 names=(Skyflock Float Warp Psychedelic DeckOfCards JumpingBeans Vortex Splat)
 for effect in ${EFFECTS:-0 2 3 4 5 6 7 1}; do
-    for session in x11 wayland; do
-        printf "%-13s %-8s %s\n" "${names[$effect]}" "$session" "$(measure "$session" "$effect")"
+    for session in "${sessions[@]}"; do
+        E2E_EXECUTABLE=$ours
+        [ "$session" != base ] || E2E_EXECUTABLE=$E2E_FOLDER/base
+        printf "%-13s %-8s %s\n" "${names[$effect]}" "$session" "$(measure "${session/base/wayland}" "$effect")"
     done
 done

@@ -18,6 +18,12 @@ namespace {
 constexpr size_t kDrawnRectangles = 32;
 constexpr size_t kPresentedRectangles = 16;
 constexpr int kNarrow = 8;
+// The rows a compositor shows, those it has not let go of yet, and one to
+// draw in.
+constexpr size_t kMostCopies = 3;
+// A tick's copies and fills, recorded while the rows it draws in are behind;
+// a tick that makes more brings them up to date then.
+constexpr size_t kMostWritten = 64;
 
 // Rows of exactly the image's width, as an X server takes a Z pixmap of 32
 // bits a pixel.
@@ -30,25 +36,91 @@ QImage imageOver(const SharedRows* shared, QSize size) {
 }  // namespace
 
 ImageSurface::ImageSurface(QSize size, PresentFunction present, std::optional<Sharing> sharing)
-    : shared_(sharing && !size.isEmpty() ? SharedRows::make(size_t(size.width()) * size_t(size.height()) * sizeof(QRgb))
-                                         : nullptr),
-      awaitReader_(shared_ ? std::move(sharing->awaitReader) : nullptr),
-      image_(imageOver(shared_.get(), size)),
-      background_(QColor(Qt::black).rgb()),
+    : background_(QColor(Qt::black).rgb()),
       present_(std::move(present)),
       drawn_(kDrawnRectangles),
       changed_(kPresentedRectangles) {
-    image_.fill(background_);
-    // The image is never shared, so its rows stay where they are.
-    rows_ = reinterpret_cast<QRgb*>(image_.bits());
+    if (sharing && !size.isEmpty()) {
+        sharing_ = std::move(*sharing);
+        copies_.reserve(kMostCopies);
+        written_.reserve(kMostWritten);
+        if (addCopy(size)) copies_.front().stale.reset();
+    }
+    if (copies_.empty()) sharing_ = {};
+    // A compositor may be shown the rows before the first present, as its
+    // surface is first configured.
+    readerPending_ = bool(sharing_.stillRead);
+    // Never written through the picture, which would then copy rows shared
+    // with a copy's: always through rows_.
+    image_ = copies_.empty() ? QImage(size, QImage::Format_RGB32) : copies_.front().image;
+    rows_ = reinterpret_cast<QRgb*>(const_cast<uchar*>(image_.constBits()));
     stride_ = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    fill(image_.rect());
+}
+
+bool ImageSurface::addCopy(QSize size) {
+    std::shared_ptr<SharedRows> rows =
+        SharedRows::make(size_t(size.width()) * size_t(size.height()) * sizeof(QRgb), sharing_.reader);
+    if (!rows) return false;
+    // Two presents' worth: the rows last shown were brought up to date a
+    // frame ago, or two where the compositor called for none between.
+    Copy copy{rows, imageOver(rows.get(), size), DirtyRectangles(2 * kPresentedRectangles)};
+    copy.stale.add(QRect(QPoint(), size));
+    copies_.push_back(std::move(copy));
+    return true;
+}
+
+// The server holds the rows last presented: the changes go to rows it does
+// not, brought up to date from the held ones at the present.
+void ImageSurface::moveToUnreadRows() {
+    size_t next = 0;
+    while (next < copies_.size() && (next == current_ || sharing_.stillRead(*copies_[next].rows))) ++next;
+    // A compositor holds the buffer it shows, and the last one until it has
+    // taken the next: one that holds on to more gets its rows drawn over
+    // rather than ever more of them.
+    if (next == copies_.size() && (copies_.size() == kMostCopies || !addCopy(image_.size()))) return;
+    behind_ = current_;
+    current_ = next;
+    image_ = copies_[next].image;
+    rows_ = copies_[next].rows->data();
+}
+
+void ImageSurface::wrote(const QRect& rect) {
+    if (behind_ == kCaughtUp) return;
+    written_.push_back(rect);
+    if (written_.size() == kMostWritten) catchUp();
+}
+
+// What changed since the rows were last written, but where the tick drew:
+// drawn over, it needs no copy. The rows held are only read.
+void ImageSurface::catchUp() {
+    if (behind_ == kCaughtUp) return;
+    Copy& to = copies_[current_];
+    for (const QRect& rect : to.stale.rects()) copyUnwritten(rect, 0, copies_[behind_].rows->data());
+    to.stale.reset();
+    written_.clear();
+    behind_ = kCaughtUp;
+}
+
+void ImageSurface::copyUnwritten(const QRect& rect, size_t firstWritten, const QRgb* from) {
+    for (size_t index = firstWritten; index < written_.size(); ++index) {
+        const QRect& drawn = written_[index];
+        if (!drawn.intersects(rect)) continue;
+        for (const PixelRect& part : subtracted({rect.x(), rect.y(), rect.width(), rect.height()},
+                                                {drawn.x(), drawn.y(), drawn.width(), drawn.height()}))
+            copyUnwritten(QRect(part.x, part.y, part.width, part.height), index + 1, from);
+        return;
+    }
+    const size_t bytes = size_t(rect.width()) * sizeof(QRgb);
+    for (int row = rect.top(); row <= rect.bottom(); ++row)
+        std::memcpy(pixelRow(row) + rect.x(), from + row * stride_ + rect.x(), bytes);
 }
 
 void ImageSurface::setBackground(uint32_t colourValue) {
     beforeWriting();
     pendingClear_.hold({});
     background_ = pixelOfColourValue(colourValue);
-    image_.fill(background_);
+    fill(image_.rect());
     drawn_.reset();
     changed_.reset();
     changed_.add(image_.rect());
@@ -95,6 +167,7 @@ void ImageSurface::copy(const Pixels& picture, const PixelRect& part, int x, int
             std::memcpy(to, from, size_t(width) * sizeof(QRgb));
         }
     }
+    wrote(target);
     drawn_.add(target);
     changed_.add(target);
 }
@@ -102,20 +175,26 @@ void ImageSurface::copy(const Pixels& picture, const PixelRect& part, int x, int
 void ImageSurface::fillRows(const PixelRect& rect, const RowFill& fill) {
     const QRect target(rect.x, rect.y, rect.width, rect.height);
     if (target.isEmpty() || !image_.rect().contains(target)) return;
+    beforeWriting();
     for (int y = 0; y < rect.height; ++y) fill(y, pixelRow(rect.y + y) + rect.x);
+    wrote(target);
     drawn_.add(target);
     changed_.add(target);
 }
 
 void ImageSurface::setOverlay(const Pixels& picture, int x, int y) {
-    changed_.add(overlayAt_ & image_.rect());
-    if (!awaitReader_) {
+    if (!sharing_.overlayApart) changed_.add(overlayAt_ & image_.rect());
+    const uint32_t* shownRows = overlay_.row(0);
+    if (copies_.empty()) {
         overlay_ = picture;
     } else if (picture.row(0) != overlaySource_.row(0) || picture.size() != overlaySource_.size()) {
         shareOverlay(picture);
+        shownRows = nullptr;
     }
-    overlayAt_ = picture.isNull() ? QRect() : QRect(x, y, picture.width(), picture.height());
-    changed_.add(overlayAt_ & image_.rect());
+    const QRect at = picture.isNull() ? QRect() : QRect(x, y, picture.width(), picture.height());
+    overlayMoved_ = overlayMoved_ || at != overlayAt_ || overlay_.row(0) != shownRows;
+    overlayAt_ = at;
+    if (!sharing_.overlayApart) changed_.add(overlayAt_ & image_.rect());
 }
 
 void ImageSurface::shareOverlay(const Pixels& picture) {
@@ -125,8 +204,11 @@ void ImageSurface::shareOverlay(const Pixels& picture) {
     if (picture.isNull()) return;
     const size_t width = size_t(picture.width());
     const size_t bytes = width * size_t(picture.height()) * sizeof(uint32_t);
-    if (bytes > overlayBytes_) {
-        overlayShared_ = SharedRows::make(bytes);
+    // A compositor reads the rows it was given until it lets go of them, and
+    // learns of new pixels only through a new buffer: each picture gets rows
+    // of its own.
+    if (bytes > overlayBytes_ || sharing_.stillRead) {
+        overlayShared_ = SharedRows::make(bytes, sharing_.reader);
         overlayBytes_ = overlayShared_ ? bytes : 0;
     }
     if (!overlayShared_) return;
@@ -176,10 +258,15 @@ QImage ImageSurface::shown() const {
 
 void ImageSurface::present() {
     fillPendingClear();
-    if (changed_.empty()) return;
+    catchUp();
+    if (changed_.empty() && !overlayMoved_) return;
+    for (size_t other = 0; other < copies_.size(); ++other)
+        if (other != current_)
+            for (const QRect& rect : changed_.rects()) copies_[other].stale.add(rect);
     if (present_) present_(changed_.rects());
     changed_.reset();
-    readerPending_ = bool(awaitReader_);
+    overlayMoved_ = false;
+    readerPending_ = !copies_.empty();
 }
 
 void ImageSurface::fill(const QRect& rect) {
@@ -187,6 +274,7 @@ void ImageSurface::fill(const QRect& rect) {
         QRgb* line = pixelRow(row) + rect.x();
         std::fill(line, line + rect.width(), background_);
     }
+    wrote(rect);
 }
 
 }  // namespace skyfolio

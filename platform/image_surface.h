@@ -27,16 +27,25 @@ namespace skyfolio {
 // done, what was not drawn again), and a present hands over a few
 // rectangles around what changed instead of the whole screen. What the
 // screen shows at a present is the same as clearing and showing everything.
-// Nothing here allocates once constructed.
+// Nothing here allocates once constructed, but shared memory for a new
+// overlay picture and, rarely, rows for a compositor holding on to the rest.
 class ImageSurface : public Surface {
 public:
     using PresentFunction = std::function<void(const std::vector<QRect>& changed)>;
 
     // For a window whose server reads the rows straight from memory they
-    // share: `awaitReader` runs before the first change after a present, so
-    // that nothing presented is drawn over before the server has read it.
+    // share: before the first change after a present, `awaitReader` runs, so
+    // that nothing presented is drawn over before the server has read it,
+    // and `stillRead` is asked of the rows last presented: a server that
+    // holds them on (a compositor keeps a buffer until it releases it) has
+    // the changes go to other rows, brought up to date at the present with
+    // what changed since they were last written. Where the server shows the
+    // overlay above the rows by itself, moving it changes none of them.
     struct Sharing {
         std::function<void()> awaitReader;
+        SharedRows::Reader reader = SharedRows::Reader::XServer;
+        std::function<bool(const SharedRows& rows)> stillRead;
+        bool overlayApart = false;
     };
 
     ImageSurface(QSize size, PresentFunction present, std::optional<Sharing> sharing = std::nullopt);
@@ -62,11 +71,15 @@ public:
     QImage shown() const;
     // Where the overlay covers the image.
     QRect overlayArea() const { return overlayAt_; }
-    // The shared segments holding the image's rows and the overlay's, each
-    // row after row with nothing between them; none where they were not
-    // asked for or not given.
-    const SharedRows* sharedRows() const { return shared_.get(); }
-    const SharedRows* sharedOverlayRows() const { return overlay_.row(0) == overlayRows_ ? overlayShared_.get() : nullptr; }
+    // The shared memory holding the image's rows as last presented and the
+    // overlay's, each row after row with nothing between them; none where
+    // they were not asked for or not given.
+    std::shared_ptr<const SharedRows> sharedRows() const {
+        return copies_.empty() ? nullptr : copies_[current_].rows;
+    }
+    std::shared_ptr<const SharedRows> sharedOverlayRows() const {
+        return overlay_.row(0) == overlayRows_ ? overlayShared_ : nullptr;
+    }
 
 private:
     void fill(const QRect& rect);
@@ -75,13 +88,34 @@ private:
     void beforeWriting() {
         if (!readerPending_) return;
         readerPending_ = false;
-        awaitReader_();
+        if (sharing_.awaitReader) sharing_.awaitReader();
+        if (sharing_.stillRead && sharing_.stillRead(*copies_[current_].rows)) moveToUnreadRows();
     }
+    void moveToUnreadRows();
+    bool addCopy(QSize size);
+    void wrote(const QRect& rect);
+    void catchUp();
+    void copyUnwritten(const QRect& rect, size_t firstWritten, const QRgb* from);
     QRgb* pixelRow(int row) const { return rows_ + row * stride_; }
 
-    std::unique_ptr<SharedRows> shared_;
-    std::function<void()> awaitReader_;
+    // The image's rows in shared memory, where sharing: one while its
+    // server has read them by the time `awaitReader` returns, more while it
+    // holds them on. `stale` is what changed since they were last written;
+    // the rows drawn in are brought up to date only at the present, from
+    // the rows held (`behind_`), where the tick did not draw.
+    struct Copy {
+        std::shared_ptr<SharedRows> rows;
+        QImage image;
+        DirtyRectangles stale;
+    };
+    Sharing sharing_;
+    std::vector<Copy> copies_;
+    size_t current_ = 0;
+    static constexpr size_t kCaughtUp = SIZE_MAX;
+    size_t behind_ = kCaughtUp;
+    std::vector<QRect> written_;
     bool readerPending_ = false;
+    bool overlayMoved_ = false;
     QImage image_;
     QRgb* rows_ = nullptr;
     qsizetype stride_ = 0;

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 #include <vector>
 
 namespace skyfolio {
@@ -254,6 +255,78 @@ TEST(ImageSurfaceTest, SharedRowsHoldWhatShowsAndWaitForTheirReader) {
         EXPECT_EQ(shared, picture->image().convertToFormat(QImage::Format_RGB32));
         EXPECT_EQ(surface.shown().copy(surface.overlayArea()), shared);
     }
+
+    // A frame written row by row, as Slideshow's, waits as well.
+    surface.present();
+    const int before = waits;
+    surface.fillRows({0, 0, 10, 2}, [](int, uint32_t* row) { std::fill_n(row, 10, 0xff00ff00u); });
+    EXPECT_EQ(waits, before + 1);
+}
+
+// A compositor holds the rows it was shown until it lets go of them: the
+// engine then draws in other rows, brought up to date first, and comes back
+// to rows let go of; the rows held are never written, and each picture
+// floating above gets rows of its own, moved without writing any.
+TEST(ImageSurfaceTest, RowsACompositorHoldsAreNeverWritten) {
+    std::set<const SharedRows*> held;
+    int presents = 0;
+    ImageSurface surface(QSize(200, 100), [&](const std::vector<QRect>&) { ++presents; },
+                         ImageSurface::Sharing{nullptr, SharedRows::Reader::Compositor,
+                                               [&](const SharedRows& rows) { return held.count(&rows) > 0; }, true});
+    const auto rowsOf = [](const std::shared_ptr<const SharedRows>& rows) {
+        return QImage(reinterpret_cast<const uchar*>(rows->data()), 200, 100, 200 * 4, QImage::Format_RGB32).copy();
+    };
+    const Picture one = patterned(30, 20, 1), two = patterned(40, 30, 2), floating = patterned(50, 40, 3);
+    surface.draw(one.pixels(), 10, 10);
+    surface.present();
+    const std::shared_ptr<const SharedRows> first = surface.sharedRows();
+    ASSERT_NE(first, nullptr);
+    const auto drawAndPresent = [&](const Picture& picture, int x, int y) {
+        surface.clear();
+        surface.draw(picture.pixels(), x, y);
+        surface.present();
+    };
+
+    held = {first.get()};
+    const QImage shownFirst = rowsOf(first);
+    drawAndPresent(two, 100, 50);
+    const std::shared_ptr<const SharedRows> second = surface.sharedRows();
+    ASSERT_NE(second, first);
+    EXPECT_EQ(rowsOf(first), shownFirst);
+    EXPECT_EQ(rowsOf(second), surface.shown());
+
+    held = {second.get()};
+    drawAndPresent(one, 150, 0);
+    EXPECT_EQ(surface.sharedRows(), first);
+    EXPECT_EQ(rowsOf(first), surface.shown());
+    held.clear();
+    drawAndPresent(two, 0, 60);
+    EXPECT_EQ(surface.sharedRows(), first);
+    EXPECT_EQ(rowsOf(first), surface.shown());
+
+    // Both held, as while the compositor takes the next: a third.
+    held = {first.get(), second.get()};
+    const QImage shownSecond = rowsOf(second);
+    drawAndPresent(one, 5, 5);
+    EXPECT_NE(surface.sharedRows(), first);
+    EXPECT_NE(surface.sharedRows(), second);
+    EXPECT_EQ(rowsOf(surface.sharedRows()), surface.shown());
+    EXPECT_EQ(rowsOf(second), shownSecond);
+
+    const QImage beneath = rowsOf(surface.sharedRows());
+    surface.setOverlay(floating.pixels(), 20, 20);
+    surface.present();
+    const std::shared_ptr<const SharedRows> overlay = surface.sharedOverlayRows();
+    ASSERT_NE(overlay, nullptr);
+    held.insert(overlay.get());
+    const int before = presents;
+    surface.setOverlay(floating.pixels(), 30, 25);
+    surface.present();
+    EXPECT_EQ(presents, before + 1);
+    EXPECT_EQ(surface.sharedOverlayRows(), overlay);
+    surface.setOverlay(two.pixels(), 30, 25);
+    EXPECT_NE(surface.sharedOverlayRows(), overlay);
+    EXPECT_EQ(rowsOf(surface.sharedRows()), beneath);
 }
 
 }  // namespace

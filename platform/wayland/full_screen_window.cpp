@@ -8,13 +8,14 @@
 
 namespace skyfolio {
 
-FullScreenWindow::FullScreenWindow(SurfaceFunction surface) : WaylandSaverWindow(std::move(surface), {}) {}
+FullScreenWindow::FullScreenWindow(SurfaceFunction surface, bool presents)
+    : WaylandSaverWindow(std::move(surface), presents) {}
 
 FullScreenWindow::~FullScreenWindow() = default;
 
 // Qt paints the window once, as it is shown; from then on the presenter
-// shows the changes above it, the prompt standing inside drawn into its
-// frames. Where no presenter can be had, Qt paints them.
+// shows the changes above it, the prompt standing inside above them. Where
+// no presenter can be had, Qt paints them.
 void FullScreenWindow::repaintChanged(const std::vector<QRect>& changed) {
     if (!presenterTried_ && isVisible() && windowHandle()) {
         presenterTried_ = true;

@@ -6,8 +6,6 @@
 
 namespace skyfolio {
 
-class ShmPresenter;
-
 // The saver window on a Wayland desktop: a full-screen window on its own
 // output. A client cannot place or stack its windows there; the compositor
 // keeps a full-screen window above the others on its output, and the
@@ -15,7 +13,8 @@ class ShmPresenter;
 // to the compositor through a presenter of our own, where it offers one.
 class FullScreenWindow : public WaylandSaverWindow {
 public:
-    explicit FullScreenWindow(SurfaceFunction surface);
+    // `presents`: whether the compositor offers what a presenter needs.
+    FullScreenWindow(SurfaceFunction surface, bool presents);
     ~FullScreenWindow() override;
 
     void showForm(bool takeKeyboard) override;
@@ -27,7 +26,6 @@ private:
     void showOnScreen();
 
     QScreen* shownOn_ = nullptr;
-    std::unique_ptr<ShmPresenter> presenter_;
     bool presenterTried_ = false;
 };
 

@@ -29,7 +29,7 @@ wl_output* outputOf(QScreen* screen) {
 
 LayerSurfaceWindow::LayerSurfaceWindow(SurfaceFunction surface, std::shared_ptr<const WaylandGlobals> globals,
                                        SeatInput& seat)
-    : WaylandSaverWindow(std::move(surface), {}), globals_(std::move(globals)), seat_(seat) {}
+    : WaylandSaverWindow(std::move(surface), true), globals_(std::move(globals)), seat_(seat) {}
 
 LayerSurfaceWindow::~LayerSurfaceWindow() { unmap(); }
 

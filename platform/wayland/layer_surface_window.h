@@ -12,7 +12,6 @@ struct zwlr_layer_surface_v1;
 namespace skyfolio {
 
 class SeatInput;
-class ShmPresenter;
 struct WaylandGlobals;
 
 // The saver window on a compositor with layer shells (wlroots', KDE's): a
@@ -20,8 +19,8 @@ struct WaylandGlobals;
 // notifications and full-screen windows, holding the keyboard. Qt never
 // shows the widget, so keeps no buffer for it: the engine's pixels go to the
 // compositor through the presenter alone, and the seat's input comes in as
-// Qt's events. A prompt standing alone is drawn into the primary output's
-// frames.
+// Qt's events. A prompt standing alone stands above the primary output's
+// image.
 class LayerSurfaceWindow : public WaylandSaverWindow {
 public:
     LayerSurfaceWindow(SurfaceFunction surface, std::shared_ptr<const WaylandGlobals> globals, SeatInput& seat);
@@ -45,7 +44,6 @@ private:
     QScreen* mappedOn_ = nullptr;
     wl_surface* surface_ = nullptr;
     zwlr_layer_surface_v1* layer_ = nullptr;
-    std::unique_ptr<ShmPresenter> presenter_;
     // Frames wait for the compositor's first configure.
     bool configured_ = false;
 };

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/dirty_rectangles.h"
+
+#include <QPoint>
 #include <QRect>
-#include <QRegion>
 #include <QSize>
 
 #include <array>
@@ -11,21 +13,26 @@
 
 class QWidget;
 class QWindow;
-struct wl_buffer;
 struct wl_callback;
+struct wl_event_queue;
 struct wl_subsurface;
 struct wl_surface;
 
 namespace skyfolio {
 
 class ImageSurface;
+class SharedRows;
+class ShmBuffer;
+class SubsurfaceLayer;
 struct WaylandGlobals;
 
-// Shows a screen engine's image on a surface in shared-memory buffers of our
-// own: two, written in turn, each brought up to date by copying only the
-// rectangles changed since it was last shown, and a frame sent only once the
-// compositor asked for the next. Qt's own buffers are copied whole every
-// frame the compositor still holds the last.
+// Shows a screen engine's image on a surface straight from the rows the
+// engine draws in, which lie in shared memory the compositor maps (the
+// engine's image shares them as ImageSurface::Sharing asks, and draws
+// elsewhere while the compositor reads them). Float's picture and the
+// prompt stand above on subsurfaces of their own, so moving the picture and
+// typing at the prompt write none of the engine's rows. A frame is sent
+// only once the compositor asked for the next, only the changes damaged.
 class ShmPresenter {
 public:
     // The engine's image as it now is.
@@ -41,29 +48,23 @@ public:
     ~ShmPresenter();
 
     // The rectangles of device pixels that changed, shown at `scale` device
-    // pixels to the surface's one, with `above` drawn over them where it
+    // pixels to the surface's one, with `above` standing over them where it
     // stands: inside the window, or, standing alone, on the desktop, whose
     // point `origin` is the surface's corner.
     void present(const std::vector<QRect>& changed, int scale, QWidget* above, QPoint origin = {});
+    // Whether the compositor may still read the rows.
+    bool reads(const SharedRows& rows) const;
+    // Where the compositor holds every one of the engine's rows, as it may
+    // until it has taken the last frame: waits a little for it to let go of
+    // one, rather than have the engine make another copy of its image.
+    void awaitRelease();
 
 private:
-    struct Buffer {
-        wl_buffer* buffer = nullptr;
-        uint32_t* pixels = nullptr;
-        size_t bytes = 0;
-        bool busy = false;
-        // What changed since this buffer was last written: one region, so
-        // that a picture moving over two frames is copied once.
-        QRegion stale;
-    };
-
-    bool makeBuffers(QSize size);
-    void dropBuffers();
     void showNext();
-    void drawAbove(Buffer& buffer);
+    ShmBuffer* bufferFor(const std::shared_ptr<const SharedRows>& rows, QSize size);
+    void showAbove();
 
     static void frameDone(void* data, wl_callback* callback, uint32_t time);
-    static void released(void* data, wl_buffer* buffer);
 
     Source source_;
     std::shared_ptr<const WaylandGlobals> globals_;
@@ -71,13 +72,25 @@ private:
     // Ours to destroy, where the presenter stands over a Qt window.
     wl_subsurface* subsurface_ = nullptr;
     wl_callback* frame_ = nullptr;
-    std::array<Buffer, 2> buffers_;
-    QSize size_;
-    int scale_ = 1;
-    // Changes wait for the compositor's call for a frame, or a free buffer.
+    // A buffer for each of the engine's rows shown, kept while they live;
+    // their releases come on a queue of ours, read as the engine asks.
+    wl_event_queue* releases_;
+    std::vector<std::unique_ptr<ShmBuffer>> buffers_;
+    std::unique_ptr<SubsurfaceLayer> overlay_;
+    std::unique_ptr<SubsurfaceLayer> prompt_;
+    // What changed since the last frame committed; all of it, for a buffer
+    // shown for the first time.
+    DirtyRectangles damage_;
+    bool whole_ = true;
+    int scale_ = 0;
+    // Changes wait for the compositor's call for a frame.
     bool pending_ = false;
     QWidget* above_ = nullptr;
     QPoint aboveAt_;
+    // The prompt's pixels, written in turn: the last shown and the next.
+    std::array<std::shared_ptr<SharedRows>, 2> promptRows_;
+    size_t promptShown_ = 0;
+    QSize promptSize_;
 };
 
 }  // namespace skyfolio

@@ -4,7 +4,11 @@
 
 #include <QPointer>
 
+#include <memory>
+
 namespace skyfolio {
+
+class ShmPresenter;
 
 // A saver window on a Wayland desktop. The compositor gives the keyboard to
 // whichever of our outputs it likes, and a client cannot take it back: while
@@ -14,14 +18,21 @@ public:
     ~WaylandSaverWindow() override;
     // Where keys go while the window's own input is not enabled.
     void passKeysTo(QWidget* prompt) { prompt_ = prompt; }
+    // Where the window shows the engine through a presenter, the engine
+    // draws in the rows the compositor reads.
+    std::optional<ImageSurface::Sharing> sharing() override;
 
 protected:
-    using SaverWindow::SaverWindow;
+    // `presents`: whether the compositor offers what a presenter needs.
+    WaylandSaverWindow(SurfaceFunction surface, bool presents);
     QWidget* prompt() const { return prompt_; }
     void keyPressEvent(QKeyEvent* event) override;
 
+    std::unique_ptr<ShmPresenter> presenter_;
+
 private:
     QPointer<QWidget> prompt_;
+    bool presents_;
 };
 
 }  // namespace skyfolio

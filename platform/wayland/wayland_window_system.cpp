@@ -12,12 +12,12 @@
 
 namespace skyfolio {
 
-// Layer surfaces need the seat's input and buffers of our own; a compositor
-// lacking any of them gets full-screen windows.
+// Layer surfaces need the seat's input and buffers of our own on surfaces of
+// our own; a compositor lacking any of them gets full-screen windows.
 WaylandWindowSystem::WaylandWindowSystem() {
     globals_ = WaylandGlobals::bind();
-    if (globals_ && globals_->compositor && globals_->shm && globals_->layerShell && globals_->seat)
-        seat_ = std::make_unique<SeatInput>(globals_);
+    presents_ = globals_ && globals_->compositor && globals_->subcompositor && globals_->shm;
+    if (presents_ && globals_->layerShell && globals_->seat) seat_ = std::make_unique<SeatInput>(globals_);
 }
 
 WaylandWindowSystem::~WaylandWindowSystem() = default;
@@ -28,7 +28,7 @@ std::unique_ptr<SaverWindow> WaylandWindowSystem::saverWindow(SaverWindow::Surfa
     if (seat_)
         window = std::make_unique<LayerSurfaceWindow>(std::move(surface), globals_, *seat_);
     else
-        window = std::make_unique<FullScreenWindow>(std::move(surface));
+        window = std::make_unique<FullScreenWindow>(std::move(surface), presents_);
     window->passKeysTo(prompt_);
     windows_.emplace_back(window.get());
     return window;

@@ -30,6 +30,8 @@ private:
     std::shared_ptr<WaylandGlobals> globals_;
     // Only where there are layer surfaces to hand the input to.
     std::unique_ptr<SeatInput> seat_;
+    // Whether the compositor offers what our own presenters need.
+    bool presents_ = false;
     std::vector<QPointer<WaylandSaverWindow>> windows_;
     QPointer<QWidget> prompt_;
 };

@@ -112,13 +112,13 @@ void X11ShmPresenter::present(const std::vector<QRect>& changed, const ImageSurf
     const PaintFunction shown = [&surface](const QRect& rect, uint32_t* to, int stride) {
         surface.copyShown(rect, to, stride);
     };
-    const uint32_t image = attach(surface.sharedRows(), image_);
+    const uint32_t image = attach(surface.sharedRows().get(), image_);
     if (!image) {
         for (const QRect& rect : changed) sendBands(rect, shown);
         xcb_flush(connection_);
         return;
     }
-    const uint32_t overlay = attach(surface.sharedOverlayRows(), overlay_);
+    const uint32_t overlay = attach(surface.sharedOverlayRows().get(), overlay_);
     const QRect overlayArea = surface.overlayArea();
     // Only the last request asks for word that the server is done: it takes
     // them in order.
