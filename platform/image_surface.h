@@ -42,9 +42,9 @@ public:
     // what changed since they were last written. Where the server shows the
     // overlay above the rows by itself, moving it changes none of them.
     struct Sharing {
-        std::function<void()> awaitReader;
+        std::function<void()> awaitReader = {};
         SharedRows::Reader reader = SharedRows::Reader::XServer;
-        std::function<bool(const SharedRows& rows)> stillRead;
+        std::function<bool(const SharedRows& rows)> stillRead = {};
         bool overlayApart = false;
     };
 

@@ -30,7 +30,7 @@ public:
         engine_ = std::make_unique<ScreenEngine>(
             *settings_, commons_.seams(host_), window_.size(),
             [this](const std::vector<QRect>& changed) { window_.repaint(changed); }, nullptr,
-            ImageSurface::Sharing{[this] { window_.awaitPresented(); }});
+            ImageSurface::Sharing{.awaitReader = [this] { window_.awaitPresented(); }});
         window_.show([this]() -> const ImageSurface& { return engine_->surface(); });
         engine_->load();
     }

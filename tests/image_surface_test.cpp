@@ -218,7 +218,7 @@ TEST(DirtyRectanglesTest, CoversEverythingAddedWithinItsLimit) {
 // surface shows, and nothing presented is drawn over before it has read it.
 TEST(ImageSurfaceTest, SharedRowsHoldWhatShowsAndWaitForTheirReader) {
     int waits = 0;
-    ImageSurface surface(QSize(200, 100), nullptr, ImageSurface::Sharing{[&] { ++waits; }});
+    ImageSurface surface(QSize(200, 100), nullptr, ImageSurface::Sharing{.awaitReader = [&] { ++waits; }});
     ASSERT_NE(surface.sharedRows(), nullptr);
     const Picture copy = patterned(30, 20, 1), floating = patterned(50, 40, 2);
     surface.draw(copy.pixels(), 10, 10);
@@ -271,8 +271,9 @@ TEST(ImageSurfaceTest, RowsACompositorHoldsAreNeverWritten) {
     std::set<const SharedRows*> held;
     int presents = 0;
     ImageSurface surface(QSize(200, 100), [&](const std::vector<QRect>&) { ++presents; },
-                         ImageSurface::Sharing{nullptr, SharedRows::Reader::Compositor,
-                                               [&](const SharedRows& rows) { return held.count(&rows) > 0; }, true});
+                         ImageSurface::Sharing{.reader = SharedRows::Reader::Compositor,
+                                               .stillRead = [&](const SharedRows& rows) { return held.count(&rows) > 0; },
+                                               .overlayApart = true});
     const auto rowsOf = [](const std::shared_ptr<const SharedRows>& rows) {
         return QImage(reinterpret_cast<const uchar*>(rows->data()), 200, 100, 200 * 4, QImage::Format_RGB32).copy();
     };

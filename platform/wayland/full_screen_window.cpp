@@ -21,7 +21,12 @@ void FullScreenWindow::repaintChanged(const std::vector<QRect>& changed) {
         presenterTried_ = true;
         presenter_ = ShmPresenter::over(*windowHandle(), surface());
     }
-    if (!presenter_) return SaverWindow::repaintChanged(changed);
+    if (!presenter_) {
+        // Float's moves, kept apart for a presenter that could not be had,
+        // are in no changed rectangle.
+        if (presents()) return update();
+        return SaverWindow::repaintChanged(changed);
+    }
     QWidget* inside = prompt() && prompt()->parentWidget() == this ? prompt() : nullptr;
     presenter_->present(changed, int(std::lround(devicePixelRatioF())), inside);
 }

@@ -28,12 +28,14 @@ void WaylandSaverWindow::keyPressEvent(QKeyEvent* event) {
 // window shown again) holds none of the rows yet.
 std::optional<ImageSurface::Sharing> WaylandSaverWindow::sharing() {
     if (!presents_) return std::nullopt;
-    return ImageSurface::Sharing{[this] {
-                                     if (presenter_) presenter_->awaitRelease();
-                                 },
-                                 SharedRows::Reader::Compositor,
-                                 [this](const SharedRows& rows) { return presenter_ && presenter_->reads(rows); },
-                                 true};
+    return ImageSurface::Sharing{
+        .awaitReader = [this] {
+            if (presenter_) presenter_->awaitRelease();
+        },
+        .reader = SharedRows::Reader::Compositor,
+        .stillRead = [this](const SharedRows& rows) { return presenter_ && presenter_->reads(rows); },
+        .overlayApart = true,
+    };
 }
 
 }  // namespace skyfolio

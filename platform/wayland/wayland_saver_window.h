@@ -26,6 +26,9 @@ protected:
     // `presents`: whether the compositor offers what a presenter needs.
     WaylandSaverWindow(SurfaceFunction surface, bool presents);
     QWidget* prompt() const { return prompt_; }
+    // Whether the engine keeps Float's picture apart from its rows, for a
+    // presenter to show on a layer of its own.
+    bool presents() const { return presents_; }
     void keyPressEvent(QKeyEvent* event) override;
 
     std::unique_ptr<ShmPresenter> presenter_;

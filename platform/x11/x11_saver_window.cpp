@@ -33,7 +33,7 @@ void X11SaverWindow::repaintChanged(const std::vector<QRect>& changed) {
 
 std::optional<ImageSurface::Sharing> X11SaverWindow::sharing() {
     if (!presenter_) return std::nullopt;
-    return ImageSurface::Sharing{[this] { presenter_->awaitServer(); }};
+    return ImageSurface::Sharing{.awaitReader = [this] { presenter_->awaitServer(); }};
 }
 
 QPaintEngine* X11SaverWindow::paintEngine() const { return presenter_ ? nullptr : SaverWindow::paintEngine(); }
