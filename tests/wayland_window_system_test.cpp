@@ -33,7 +33,10 @@ TEST(WaylandWindowSystemTest, ThePromptStandsInThePrimaryWindowAndTakesTheKeysOf
 
     primary->showForm(false);
     other->showForm(true);
-    QApplication::setActiveWindow(other.get());
+    // The keyboard is on the other output's window.
+    other->activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(other->isActiveWindow());
     for (SaverWindow* window : {primary.get(), other.get()}) window->setInputEnabled(false);
     prompt.show();
     box->setFocus();
