@@ -46,9 +46,7 @@ std::unique_ptr<ShmPresenter> ShmPresenter::over(QWindow& window, Source source)
     // nothing more, may never do.
     wl_surface_commit(below);
     // Pointer and keys go to the window below, which Qt knows.
-    wl_region* nothing = wl_compositor_create_region(globals->compositor);
-    wl_surface_set_input_region(surface, nothing);
-    wl_region_destroy(nothing);
+    globals->takeNoInput(surface);
     auto presenter = std::make_unique<ShmPresenter>(std::move(source), std::move(globals), surface);
     presenter->subsurface_ = subsurface;
     return presenter;

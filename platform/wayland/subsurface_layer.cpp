@@ -14,9 +14,7 @@ SubsurfaceLayer::SubsurfaceLayer(std::shared_ptr<const WaylandGlobals> globals, 
     : globals_(std::move(globals)),
       surface_(wl_compositor_create_surface(globals_->compositor)),
       subsurface_(wl_subcompositor_get_subsurface(globals_->subcompositor, surface_, parent)) {
-    wl_region* nothing = wl_compositor_create_region(globals_->compositor);
-    wl_surface_set_input_region(surface_, nothing);
-    wl_region_destroy(nothing);
+    globals_->takeNoInput(surface_);
 }
 
 SubsurfaceLayer::~SubsurfaceLayer() {

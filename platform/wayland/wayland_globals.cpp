@@ -95,4 +95,10 @@ std::shared_ptr<WaylandGlobals> WaylandGlobals::bind() {
     return globals;
 }
 
+void WaylandGlobals::takeNoInput(wl_surface* surface) const {
+    wl_region* nothing = wl_compositor_create_region(compositor);
+    wl_surface_set_input_region(surface, nothing);
+    wl_region_destroy(nothing);
+}
+
 }  // namespace skyfolio

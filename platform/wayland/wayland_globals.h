@@ -9,6 +9,7 @@ struct wl_display;
 struct wl_seat;
 struct wl_shm;
 struct wl_subcompositor;
+struct wl_surface;
 struct zwlr_layer_shell_v1;
 
 namespace skyfolio {
@@ -28,6 +29,8 @@ struct WaylandGlobals {
     std::function<void()> seatChanged;
 
     ~WaylandGlobals();
+    // Pointer and keys pass through `surface` to what lies below it.
+    void takeNoInput(wl_surface* surface) const;
     // Nothing off a Wayland session.
     static std::shared_ptr<WaylandGlobals> bind();
 };
