@@ -8,7 +8,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <qpa/qplatformnativeinterface.h>
 
 #include <wayland-client.h>
 
@@ -20,11 +19,6 @@ namespace {
 constexpr uint32_t kAllEdges = ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP | ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM |
                                ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT | ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT;
 
-wl_output* outputOf(QScreen* screen) {
-    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
-    return static_cast<wl_output*>(native && screen ? native->nativeResourceForScreen("output", screen) : nullptr);
-}
-
 }  // namespace
 
 LayerSurfaceWindow::LayerSurfaceWindow(SurfaceFunction surface, std::shared_ptr<const WaylandGlobals> globals,
@@ -35,9 +29,12 @@ LayerSurfaceWindow::~LayerSurfaceWindow() { unmap(); }
 
 // The overlay layer holds the keyboard whether asked or not: a key must end
 // the saver on whichever output it was typed.
-void LayerSurfaceWindow::showForm(bool) { map(); }
+void LayerSurfaceWindow::showForm(bool) {
+    shown_ = true;
+    map();
+}
 
-void LayerSurfaceWindow::placeWindow(bool) { map(); }
+void LayerSurfaceWindow::placeWindow(bool) { showForm(true); }
 
 void LayerSurfaceWindow::repaintChanged(const std::vector<QRect>& changed) {
     if (!presenter_ || !configured_) return;
@@ -52,7 +49,7 @@ void LayerSurfaceWindow::repaintChanged(const std::vector<QRect>& changed) {
 void LayerSurfaceWindow::followArea() {
     // Device pixels are counted on the screen the widget says it is on.
     setScreen(coveredScreen());
-    if (!layer_) return;
+    if (!shown_) return;
     if (mappedOn_ != coveredScreen()) {
         unmap();
         map();
@@ -63,7 +60,7 @@ void LayerSurfaceWindow::followArea() {
 
 void LayerSurfaceWindow::map() {
     if (layer_) return;
-    wl_output* output = outputOf(coveredScreen());
+    wl_output* output = globals_->outputOf(coveredScreen());
     if (!output) return;
     mappedOn_ = coveredScreen();
     surface_ = wl_compositor_create_surface(globals_->compositor);
@@ -80,6 +77,10 @@ void LayerSurfaceWindow::map() {
     seat_.attach(surface_, this, area().topLeft());
     // Without a buffer: the compositor answers with the size.
     wl_surface_commit(surface_);
+}
+
+void LayerSurfaceWindow::outputsChanged() {
+    if (shown_) map();
 }
 
 void LayerSurfaceWindow::unmap() {

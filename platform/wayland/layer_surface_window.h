@@ -29,6 +29,8 @@ public:
     void showForm(bool takeKeyboard) override;
     void placeWindow(bool topmost) override;
     void repaintChanged(const std::vector<QRect>& changed) override;
+    // Maps the surface once our connection knows the screen's output.
+    void outputsChanged() override;
 
 private:
     void followArea() override;
@@ -41,6 +43,8 @@ private:
 
     std::shared_ptr<const WaylandGlobals> globals_;
     SeatInput& seat_;
+    // Asked for by the saver, whether or not mapped yet.
+    bool shown_ = false;
     QScreen* mappedOn_ = nullptr;
     wl_surface* surface_ = nullptr;
     zwlr_layer_surface_v1* layer_ = nullptr;

@@ -21,6 +21,8 @@ public:
     // Where the window shows the engine through a presenter, the engine
     // draws in the rows the compositor reads.
     std::optional<ImageSurface::Sharing> sharing() override;
+    // The compositor's outputs came or went.
+    virtual void outputsChanged() {}
 
 protected:
     // `presents`: whether the compositor offers what a presenter needs.

@@ -12,15 +12,36 @@
 
 namespace skyfolio {
 
-// Layer surfaces need the seat's input and buffers of our own on surfaces of
-// our own; a compositor lacking any of them gets full-screen windows.
-WaylandWindowSystem::WaylandWindowSystem() {
-    globals_ = WaylandGlobals::bind();
-    presents_ = globals_ && globals_->compositor && globals_->subcompositor && globals_->shm;
-    if (presents_ && globals_->layerShell && globals_->seat) seat_ = std::make_unique<SeatInput>(globals_);
+namespace {
+
+bool presentsOn(const WaylandGlobals* globals) {
+    return globals && globals->compositor && globals->subcompositor && globals->shm;
 }
 
-WaylandWindowSystem::~WaylandWindowSystem() = default;
+}  // namespace
+
+// Layer surfaces need the seat's input and buffers of our own on surfaces of
+// our own, all on a connection of ours, which Qt's windows are not on; a
+// compositor lacking any of them gets full-screen windows.
+WaylandWindowSystem::WaylandWindowSystem() {
+    std::shared_ptr<WaylandGlobals> own = WaylandGlobals::connect();
+    if (presentsOn(own.get()) && own->layerShell && own->seat) {
+        globals_ = std::move(own);
+        presents_ = true;
+        seat_ = std::make_unique<SeatInput>(globals_);
+        // Qt may make a screen of an output before our connection hears of it.
+        globals_->outputsChanged = [this] {
+            for (WaylandSaverWindow* window : windows_)
+                if (window) window->outputsChanged();
+        };
+        return;
+    }
+    presents_ = presentsOn(WaylandGlobals::bind().get());
+}
+
+WaylandWindowSystem::~WaylandWindowSystem() {
+    if (globals_) globals_->outputsChanged = nullptr;
+}
 
 std::unique_ptr<SaverWindow> WaylandWindowSystem::saverWindow(SaverWindow::SurfaceFunction surface) {
     std::erase_if(windows_, [](const QPointer<WaylandSaverWindow>& window) { return window.isNull(); });

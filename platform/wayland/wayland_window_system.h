@@ -27,6 +27,7 @@ public:
     void standAboveSaver(QWidget& dialog) override;
 
 private:
+    // Only where there are layer surfaces, on a connection of our own.
     std::shared_ptr<WaylandGlobals> globals_;
     // Only where there are layer surfaces to hand the input to.
     std::unique_ptr<SeatInput> seat_;
