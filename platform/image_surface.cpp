@@ -201,13 +201,17 @@ void ImageSurface::shareOverlay(const Pixels& picture) {
     overlaySource_ = picture;
     overlay_ = picture;
     overlayRows_ = nullptr;
+    // A compositor reads the rows it was given until it lets go of them, and
+    // learns of new pixels only through a new buffer: each picture gets rows
+    // of its own, and the last one's go first, not to be held beside them.
+    if (sharing_.stillRead) {
+        overlayShared_.reset();
+        overlayBytes_ = 0;
+    }
     if (picture.isNull()) return;
     const size_t width = size_t(picture.width());
     const size_t bytes = width * size_t(picture.height()) * sizeof(uint32_t);
-    // A compositor reads the rows it was given until it lets go of them, and
-    // learns of new pixels only through a new buffer: each picture gets rows
-    // of its own.
-    if (bytes > overlayBytes_ || sharing_.stillRead) {
+    if (bytes > overlayBytes_) {
         overlayShared_ = SharedRows::make(bytes, sharing_.reader);
         overlayBytes_ = overlayShared_ ? bytes : 0;
     }

@@ -328,6 +328,12 @@ TEST(ImageSurfaceTest, RowsACompositorHoldsAreNeverWritten) {
     surface.setOverlay(two.pixels(), 30, 25);
     EXPECT_NE(surface.sharedOverlayRows(), overlay);
     EXPECT_EQ(rowsOf(surface.sharedRows()), beneath);
+
+    // Taken away, as through Float's transitions, a picture's rows are not
+    // kept for the next: it gets rows of its own anyway.
+    const std::weak_ptr<const SharedRows> taken = surface.sharedOverlayRows();
+    surface.setOverlay(Pixels(), 0, 0);
+    EXPECT_TRUE(taken.expired());
 }
 
 }  // namespace

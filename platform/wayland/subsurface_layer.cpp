@@ -27,12 +27,13 @@ void SubsurfaceLayer::show(const std::shared_ptr<const SharedRows>& rows, QSize 
     const bool moved = at != at_ || scale != scale_;
     at_ = at;
     if (moved) wl_subsurface_set_position(subsurface_, at.x() / scale, at.y() / scale);
-    const bool same = rows && shown_ && shown_->names(*rows, size);
-    if (same && scale == scale_) return;
-    scale_ = scale;
+    // A picture's rows go as soon as the compositor lets go of them.
     std::erase_if(buffers_, [this](const std::unique_ptr<ShmBuffer>& buffer) {
         return buffer.get() != shown_ && !buffer->held();
     });
+    const bool same = rows && shown_ && shown_->names(*rows, size);
+    if (same && scale == scale_) return;
+    scale_ = scale;
     if (!rows) {
         if (!shown_) return;
         shown_ = nullptr;
