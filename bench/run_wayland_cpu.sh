@@ -7,8 +7,10 @@
 # X server or the compositor: its CPU time from /proc/<pid>/stat over a
 # fixed stretch after a warm-up, its peak memory from /proc/<pid>/status.
 # With BASELINE set to another build's directory (main's, say), its saver
-# runs on the same sway between the two, as "base".
-#   [BASELINE=dir] bench/run_wayland_cpu.sh [seconds]
+# runs on the same sway between the two, as "base". With ROUNDS, each case
+# runs that many times, the sessions taking turns, and its median share is
+# given: a share of a few percent moves by a third from run to run.
+#   [BASELINE=dir] [ROUNDS=n] bench/run_wayland_cpu.sh [seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-10}
@@ -49,12 +51,26 @@ measure() {
         'BEGIN { printf "%5.1f%% cpu %6.1f MB peak", 100 * t / hz / s, kb / 1024 }'
 }
 
+# median <measures...>: the median share and the highest peak.
+median() {
+    printf '%s\n' "$@" | sort -n | awk '{ cpu[NR] = $1; if ($3 > peak) peak = $3 }
+        END { printf "%5.1f%% cpu %6.1f MB peak", cpu[int((NR + 1) / 2)], peak }'
+}
+
 
 names=(Skyflock Float Warp Psychedelic DeckOfCards JumpingBeans Vortex Splat)
 for effect in ${EFFECTS:-0 2 3 4 5 6 7 1}; do
-    for session in "${sessions[@]}"; do
-        E2E_EXECUTABLE=$ours
-        [ "$session" != base ] || E2E_EXECUTABLE=$E2E_FOLDER/base
-        printf "%-13s %-8s %s\n" "${names[$effect]}" "$session" "$(measure "${session/base/wayland}" "$effect")"
+    declare -A measures=()
+    for ((round = 0; round < ${ROUNDS:-1}; ++round)); do
+        for session in "${sessions[@]}"; do
+            E2E_EXECUTABLE=$ours
+            [ "$session" != base ] || E2E_EXECUTABLE=$E2E_FOLDER/base
+            measures[$session]+="$(measure "${session/base/wayland}" "$effect" | tr -d '%')"$'\n'
+        done
     done
+    for session in "${sessions[@]}"; do
+        mapfile -t runs < <(printf '%s' "${measures[$session]}")
+        printf "%-13s %-8s %s\n" "${names[$effect]}" "$session" "$(median "${runs[@]}")"
+    done
+    unset measures
 done
