@@ -154,10 +154,11 @@ std::shared_ptr<WaylandGlobals> WaylandGlobals::bind() {
     return globals;
 }
 
-// Off a Wayland session no compositor answers; one that breaks off while
-// bound leaves nothing to use.
+// To the compositor Qt talks to, and only where Qt does; one that breaks
+// off while bound leaves nothing to use. Where Qt was handed a socket
+// rather than a display's name, none may answer: Qt's connection serves.
 std::shared_ptr<WaylandGlobals> WaylandGlobals::connect() {
-    if (QGuiApplication::platformName() != QLatin1String("wayland")) return nullptr;
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return nullptr;
     std::unique_ptr<WaylandConnection> connection = WaylandConnection::open();
     if (!connection) return nullptr;
     auto globals = std::make_shared<WaylandGlobals>();
