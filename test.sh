@@ -13,7 +13,8 @@ ctest --test-dir build --output-on-failure --parallel "$(nproc)" --timeout 300
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSKYFOLIO_SANITIZE=ON -DSKYFOLIO_BENCH=OFF
 cmake --build build-sanitize --parallel "$(nproc)"
-ctest --test-dir build-sanitize --output-on-failure --parallel "$(nproc)" --timeout 600 --label-exclude e2e
+LSAN_OPTIONS=suppressions="$PWD/tools/lsan-suppressions.txt" \
+    ctest --test-dir build-sanitize --output-on-failure --parallel "$(nproc)" --timeout 600 --label-exclude e2e
 
 # Every fuzz target for a short while, about a minute in all, so that none
 # of them rots; tools/fuzz.sh runs one for longer.

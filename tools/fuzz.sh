@@ -32,6 +32,7 @@ corpus=build-fuzz/corpus/$target crashes=build-fuzz/crashes/$target
 mkdir -p "$corpus" "$crashes"
 
 QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
+    LSAN_OPTIONS=suppressions="$PWD/tools/lsan-suppressions.txt" \
     "build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=3072 -max_len=65536 \
     -artifact_prefix="$crashes/" -print_final_stats=1 "$corpus" "${existing[@]}" 2>"build-fuzz/fuzz_$target.log" || {
     tail -n 40 "build-fuzz/fuzz_$target.log" >&2
