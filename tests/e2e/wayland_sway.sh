@@ -2,7 +2,8 @@
 # output's size and scale, over a full-screen window opened before it, with
 # nothing of the desktop, another window or a title bar showing, and no
 # window of its own among sway's; an output added while it runs is covered,
-# one removed ends nothing, and a key ends it; Float drifts there.
+# one removed ends nothing, and a key ends it; Float drifts there, its
+# frames waking none of Qt's threads.
 # The pointer, hidden over the overlays, is counted across the outputs as on
 # X11, and a click ends it.
 # With a password and a copy effect, the key opens the prompt on the primary
@@ -41,6 +42,22 @@ mv "$E2E_TEMP/screen.png" "$E2E_TEMP/before.png"
 # The output's picture is new, as it moves on.
 animated() { sway_screenshot "$1" && [ "$(compare -metric AE "$E2E_TEMP/before.png" "$E2E_TEMP/screen.png" null: 2>&1)" -gt 0 ]; }
 e2e_poll "$E2E_PATIENCE" animated HEADLESS-1 || e2e_fail "Float stands still"
+
+# Its frames go over a connection of its own, which the main thread reads:
+# Qt's reader threads, which hand every message to the main thread and back,
+# are not woken by them.
+switches() { awk '/^voluntary_ctxt_switches/ { n += $2 } END { print n + 0 }' "$@"; }
+main_thread=/proc/$E2E_PID/task/$E2E_PID/status
+mapfile -t qt_readers < <(grep -l '^WaylandEventThr' /proc/"$E2E_PID"/task/*/comm | sed 's/comm$/status/')
+if [ "${#qt_readers[@]}" -gt 0 ]; then
+    readers_before=$(switches "${qt_readers[@]}") main_before=$(switches "$main_thread")
+    main_woken() { [ $(($(switches "$main_thread") - main_before)) -ge 300 ]; }
+    e2e_poll "$E2E_PATIENCE" main_woken || e2e_fail "the saver's main thread stands still"
+    woken=$(($(switches "${qt_readers[@]}") - readers_before))
+    [ "$woken" -lt 30 ] || e2e_fail "Qt's Wayland reader threads woke $woken times in 300 of the main thread's: frames go over Qt's connection"
+else
+    echo "Qt names no Wayland reader thread: the frames' connection is not checked."
+fi
 
 # Of another size, and of a high density: 1600 x 1200 device pixels.
 sway_add_output
