@@ -67,6 +67,7 @@ struct WaylandGlobals {
     // stand alone.
     static std::shared_ptr<WaylandGlobals> connect();
 
+    // The registry's, which binds what is announced.
     struct Listener;
 
 private:
