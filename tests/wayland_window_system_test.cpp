@@ -1,4 +1,5 @@
 #include "platform/image_surface.h"
+#include "platform/wayland/wayland_globals.h"
 #include "platform/wayland/wayland_window_system.h"
 #include "tests/support/qt_application.h"
 
@@ -11,6 +12,27 @@
 
 namespace skyfolio {
 namespace {
+
+// Our connection's outputs stand for Qt's screens by name; by place only
+// where either side has none, as two outputs may share a place (mirrored)
+// and a name is never reused for another while both are there.
+TEST(WaylandGlobalsTest, AnOutputStandsForTheScreenOfItsNameElseOfItsPlace) {
+    const auto output = [](std::string name, QPoint at, bool described = true) {
+        return std::make_unique<WaylandGlobals::Output>(
+            WaylandGlobals::Output{.name = std::move(name), .position = at, .described = described});
+    };
+    std::vector<std::unique_ptr<WaylandGlobals::Output>> outputs;
+    outputs.push_back(output("DP-1", {0, 0}));
+    outputs.push_back(output("HDMI-A-1", {0, 0}));
+    outputs.push_back(output("", {1920, 0}));
+    outputs.push_back(output("DP-2", {3840, 0}, false));
+    EXPECT_EQ(WaylandGlobals::matching(outputs, "HDMI-A-1", {0, 0}), outputs[1].get());
+    EXPECT_EQ(WaylandGlobals::matching(outputs, "", {0, 0}), outputs[0].get());
+    EXPECT_EQ(WaylandGlobals::matching(outputs, "DVI-1", {1920, 0}), outputs[2].get());
+    // Not yet described: as good as not yet heard of.
+    EXPECT_EQ(WaylandGlobals::matching(outputs, "DP-2", {3840, 0}), nullptr);
+    EXPECT_EQ(WaylandGlobals::matching(outputs, "DP-3", {0, 0}), nullptr);
+}
 
 // The compositor gives the keyboard to any output's window; the prompt,
 // inside the primary one's, gets the keys. A window that goes hands the

@@ -176,15 +176,19 @@ void WaylandGlobals::takeNoInput(wl_surface* surface) const {
     wl_region_destroy(nothing);
 }
 
+wl_output* WaylandGlobals::outputOf(const QScreen* screen) const {
+    const Output* output = screen ? matching(outputs, screen->name().toStdString(), screen->geometry().topLeft()) : nullptr;
+    return output ? output->output : nullptr;
+}
+
 // Qt names a screen after its output where the compositor names outputs
 // to it, which may be through another protocol than ours.
-wl_output* WaylandGlobals::outputOf(const QScreen* screen) const {
-    if (!screen) return nullptr;
-    const std::string name = screen->name().toStdString();
+const WaylandGlobals::Output* WaylandGlobals::matching(const std::vector<std::unique_ptr<Output>>& outputs,
+                                                       const std::string& name, QPoint position) {
     for (const std::unique_ptr<Output>& output : outputs) {
         if (!output->described) continue;
         const bool named = !name.empty() && !output->name.empty();
-        if (named ? output->name == name : output->position == screen->geometry().topLeft()) return output->output;
+        if (named ? output->name == name : output->position == position) return output.get();
     }
     return nullptr;
 }

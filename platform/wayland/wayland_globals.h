@@ -59,6 +59,10 @@ struct WaylandGlobals {
     // Our output for `screen`: by name, else where it lies; nothing for one
     // this connection has not been told of yet.
     wl_output* outputOf(const QScreen* screen) const;
+    // Of `outputs`, the one described as Qt's screen of that name at that
+    // place is.
+    static const Output* matching(const std::vector<std::unique_ptr<Output>>& outputs, const std::string& name,
+                                  QPoint position);
 
     // Bound on Qt's connection, for surfaces over Qt's windows. Nothing off
     // a Wayland session.
