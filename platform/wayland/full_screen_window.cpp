@@ -8,8 +8,8 @@
 
 namespace skyfolio {
 
-FullScreenWindow::FullScreenWindow(SurfaceFunction surface, bool presents)
-    : WaylandSaverWindow(std::move(surface), presents) {}
+FullScreenWindow::FullScreenWindow(SurfaceFunction surface, std::shared_ptr<const WaylandGlobals> globals)
+    : WaylandSaverWindow(std::move(surface), bool(globals)), globals_(std::move(globals)) {}
 
 FullScreenWindow::~FullScreenWindow() = default;
 
@@ -19,7 +19,7 @@ FullScreenWindow::~FullScreenWindow() = default;
 void FullScreenWindow::repaintChanged(const std::vector<QRect>& changed) {
     if (!presenterTried_ && isVisible() && windowHandle()) {
         presenterTried_ = true;
-        presenter_ = ShmPresenter::over(*windowHandle(), surface());
+        presenter_ = ShmPresenter::over(*windowHandle(), surface(), globals_);
     }
     if (!presenter_) {
         // Float's moves, kept apart for a presenter that could not be had,

@@ -6,6 +6,8 @@
 
 namespace skyfolio {
 
+struct WaylandGlobals;
+
 // The saver window on a Wayland desktop: a full-screen window on its own
 // output. A client cannot place or stack its windows there; the compositor
 // keeps a full-screen window above the others on its output, and the
@@ -13,8 +15,9 @@ namespace skyfolio {
 // to the compositor through a presenter of our own, where it offers one.
 class FullScreenWindow : public WaylandSaverWindow {
 public:
-    // `presents`: whether the compositor offers what a presenter needs.
-    FullScreenWindow(SurfaceFunction surface, bool presents);
+    // `globals`: bound on Qt's connection, with what a presenter needs;
+    // none where the compositor lacks it.
+    FullScreenWindow(SurfaceFunction surface, std::shared_ptr<const WaylandGlobals> globals);
     ~FullScreenWindow() override;
 
     void showForm(bool takeKeyboard) override;
@@ -25,6 +28,7 @@ private:
     void followArea() override;
     void showOnScreen();
 
+    std::shared_ptr<const WaylandGlobals> globals_;
     QScreen* shownOn_ = nullptr;
     bool presenterTried_ = false;
 };

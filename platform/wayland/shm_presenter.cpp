@@ -32,11 +32,11 @@ constexpr std::chrono::milliseconds kLongestWait(50);
 
 }  // namespace
 
-std::unique_ptr<ShmPresenter> ShmPresenter::over(QWindow& window, Source source) {
+std::unique_ptr<ShmPresenter> ShmPresenter::over(QWindow& window, Source source,
+                                                 std::shared_ptr<const WaylandGlobals> globals) {
     QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
     auto* below = static_cast<wl_surface*>(native ? native->nativeResourceForWindow("surface", &window) : nullptr);
-    std::shared_ptr<const WaylandGlobals> globals = below ? WaylandGlobals::bind() : nullptr;
-    if (!globals || !globals->compositor || !globals->subcompositor || !globals->shm) return nullptr;
+    if (!below || !globals) return nullptr;
     wl_surface* surface = wl_compositor_create_surface(globals->compositor);
     wl_subsurface* subsurface = wl_subcompositor_get_subsurface(globals->subcompositor, surface, below);
     // Shown as soon as committed, not with the window's next commit, which

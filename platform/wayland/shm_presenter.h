@@ -39,9 +39,10 @@ public:
     using Source = std::function<const ImageSurface&()>;
 
     // On a surface of our own over a Qt window's, which keeps the input:
-    // ours takes none. Nothing, where the compositor or the window lacks
-    // what it needs.
-    static std::unique_ptr<ShmPresenter> over(QWindow& window, Source source);
+    // ours takes none. `globals`, bound on Qt's connection, have what a
+    // presenter needs. Nothing, where the window has no surface yet.
+    static std::unique_ptr<ShmPresenter> over(QWindow& window, Source source,
+                                              std::shared_ptr<const WaylandGlobals> globals);
     // On a surface of the caller's, which it keeps and gives a role; the
     // first frame is committed with the first present().
     ShmPresenter(Source source, std::shared_ptr<const WaylandGlobals> globals, wl_surface* surface);

@@ -27,7 +27,6 @@ WaylandWindowSystem::WaylandWindowSystem() {
     std::shared_ptr<WaylandGlobals> own = WaylandGlobals::connect();
     if (presentsOn(own.get()) && own->layerShell && own->seat) {
         globals_ = std::move(own);
-        presents_ = true;
         seat_ = std::make_unique<SeatInput>(globals_);
         // Qt may make a screen of an output before our connection hears of it.
         globals_->outputsChanged = [this] {
@@ -36,7 +35,8 @@ WaylandWindowSystem::WaylandWindowSystem() {
         };
         return;
     }
-    presents_ = presentsOn(WaylandGlobals::bind().get());
+    std::shared_ptr<WaylandGlobals> qts = WaylandGlobals::bind();
+    if (presentsOn(qts.get())) globals_ = std::move(qts);
 }
 
 WaylandWindowSystem::~WaylandWindowSystem() {
@@ -49,7 +49,7 @@ std::unique_ptr<SaverWindow> WaylandWindowSystem::saverWindow(SaverWindow::Surfa
     if (seat_)
         window = std::make_unique<LayerSurfaceWindow>(std::move(surface), globals_, *seat_);
     else
-        window = std::make_unique<FullScreenWindow>(std::move(surface), presents_);
+        window = std::make_unique<FullScreenWindow>(std::move(surface), globals_);
     window->passKeysTo(prompt_);
     windows_.emplace_back(window.get());
     return window;

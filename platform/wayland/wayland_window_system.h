@@ -27,12 +27,12 @@ public:
     void standAboveSaver(QWidget& dialog) override;
 
 private:
-    // Only where there are layer surfaces, on a connection of our own.
+    // On a connection of our own for layer surfaces, else on Qt's for the
+    // presenters over its windows; none where the compositor lacks what a
+    // presenter needs.
     std::shared_ptr<WaylandGlobals> globals_;
     // Only where there are layer surfaces to hand the input to.
     std::unique_ptr<SeatInput> seat_;
-    // Whether the compositor offers what our own presenters need.
-    bool presents_ = false;
     std::vector<QPointer<WaylandSaverWindow>> windows_;
     QPointer<QWidget> prompt_;
 };
